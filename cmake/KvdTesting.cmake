@@ -1,0 +1,13 @@
+# kvd_add_gtest(NAME name SOURCES files... [LIBS libs...])
+# A GoogleTest executable registered with CTest, one CTest entry per test case.
+function(kvd_add_gtest)
+  if(NOT KVD270_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${ARG_NAME} ${ARG_SOURCES})
+  target_link_libraries(${ARG_NAME} PRIVATE kvd270core GTest::gtest GTest::gtest_main ${ARG_LIBS})
+  target_compile_definitions(${ARG_NAME} PRIVATE KVD_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  include(GoogleTest)
+  gtest_discover_tests(${ARG_NAME} DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,60 @@
+#include <cstdio>
+#include <iostream>
+
+#include "cli/Command.h"
+#include "cli/StateReport.h"
+#include "image/ChannelFile.h"
+#include "image/RadioState.h"
+
+namespace kvd::cli {
+
+namespace {
+
+std::string OpenFailure(const ChannelFile::Result& result, const std::string& path) {
+    if (result.kind == ChannelFile::Result::WrongSignature) {
+        return path + ": not a KVD-270 channel file (wrong signature)";
+    }
+    return path + ": cannot be read: " + result.detail;
+}
+
+}  // namespace
+
+// show FILE.DAT [--lang en|zh] [--json]
+int RunShow(const Arguments& args) {
+    std::string path;
+    bool json = false;
+    LanguageId language = kEnglish;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--json") {
+            json = true;
+        } else if (a == "--lang" && i + 1 < args.size()) {
+            const std::string& value = args[++i];
+            if (value != "en" && value != "zh") {
+                return Fail("--lang takes en or zh, not \"" + value + "\"");
+            }
+            language = value == "zh" ? kChinese : kEnglish;
+        } else if (!a.empty() && a[0] == '-') {
+            return Fail("unknown option " + a);
+        } else if (path.empty()) {
+            path = a;
+        } else {
+            return Fail("show takes one file");
+        }
+    }
+    if (path.empty()) {
+        return Fail("usage: kvd270-cli show FILE.DAT [--lang en|zh] [--json]");
+    }
+
+    RadioState state;
+    state.flags.Language = language;
+    ApplyStartupDefaults(state);
+    ChannelFile::Result opened = ChannelFile::Open(path, state);
+    if (!opened) {
+        return Fail(OpenFailure(opened, path));
+    }
+    std::cout << (json ? StateJson(state) : StateText(state));
+    return kExitOk;
+}
+
+}  // namespace kvd::cli

@@ -1,0 +1,48 @@
+#include <array>
+#include <cstring>
+#include <iostream>
+
+#include "cli/Command.h"
+
+namespace kvd::cli {
+
+int Fail(const std::string& message) {
+    std::cerr << "kvd270-cli: " << message << "\n";
+    return kExitBadInput;
+}
+
+namespace {
+
+const std::array kCommands = {
+    Command{"show", "show FILE.DAT [--lang en|zh] [--json]", RunShow},
+};
+
+void PrintUsage(std::ostream& out) {
+    out << "usage:\n";
+    for (const Command& c : kCommands) {
+        out << "  kvd270-cli " << c.usage << "\n";
+    }
+}
+
+}  // namespace
+}  // namespace kvd::cli
+
+int main(int argc, char** argv) {
+    using namespace kvd::cli;
+    if (argc < 2) {
+        PrintUsage(std::cerr);
+        return kExitBadInput;
+    }
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        PrintUsage(std::cout);
+        return kExitOk;
+    }
+    for (const Command& c : kCommands) {
+        if (std::strcmp(argv[1], c.name) == 0) {
+            return c.run(Arguments(argv + 2, argv + argc));
+        }
+    }
+    std::cerr << "kvd270-cli: unknown command \"" << argv[1] << "\"\n";
+    PrintUsage(std::cerr);
+    return kExitBadInput;
+}

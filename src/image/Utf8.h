@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvd {
+
+// Code points of a UTF-8 text; a malformed sequence yields U+FFFD for each bad byte.
+std::vector<char32_t> DecodeUtf8(std::string_view text);
+void AppendUtf8(std::string& out, char32_t codePoint);
+
+}  // namespace kvd

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "TestStates.h"
+#include "image/ChannelFile.h"
+#include "image/ImageCodec.h"
+
+namespace kvd {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ChannelFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("kvd-file-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir_);
+    }
+
+    static std::string ReadAll(const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    static void WriteAll(const fs::path& p, const std::string& bytes) {
+        std::ofstream(p, std::ios::binary) << bytes;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(ChannelFileTest, SaveWritesSignatureAndImage) {
+    fs::path file = dir_ / "EMPTY.DAT";
+    ASSERT_TRUE(ChannelFile::Save(file, test::StartupState()));
+    std::string bytes = ReadAll(file);
+    ASSERT_EQ(bytes.size(), 853u);
+    EXPECT_EQ(bytes.substr(0, 5), "KVD27");
+    MemoryImage expected = test::ExpectedStartupImage();
+    EXPECT_EQ(bytes.substr(5), std::string(expected.begin(), expected.end()));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1) << "no temporary file left";
+}
+
+TEST_F(ChannelFileTest, SavedStateOpensUnchanged) {
+    std::mt19937 random(1);
+    for (int i = 0; i < 50; ++i) {
+        RadioState original = test::RandomValidState(random);
+        fs::path file = dir_ / "ROUND.DAT";
+        ASSERT_TRUE(ChannelFile::Save(file, original));
+        RadioState opened = test::StartupState(original.flags.Language);
+        opened.flags.DebugAccess = 1;
+        ASSERT_TRUE(ChannelFile::Open(file, opened));
+        test::ExpectSameImageContent(original, opened);
+        EXPECT_EQ(opened.flags.DebugAccess, 0);
+    }
+}
+
+TEST_F(ChannelFileTest, WrongSignatureAndUnreadableFilesLeaveTheStateAlone) {
+    RadioState s = test::StartupState();
+    s.table.setCell(1, 1, "145.00000");
+    const RadioState before = s;
+
+    fs::path other = dir_ / "OTHER.DAT";
+    WriteAll(other, "KVD28" + std::string(848, '\0'));
+    EXPECT_EQ(ChannelFile::Open(other, s).kind, ChannelFile::Result::WrongSignature);
+    WriteAll(other, "");
+    EXPECT_EQ(ChannelFile::Open(other, s).kind, ChannelFile::Result::WrongSignature);
+    WriteAll(other, "KVD");
+    EXPECT_EQ(ChannelFile::Open(other, s).kind, ChannelFile::Result::WrongSignature);
+
+    ChannelFile::Result missing = ChannelFile::Open(dir_ / "MISSING.DAT", s);
+    EXPECT_EQ(missing.kind, ChannelFile::Result::CannotRead);
+    EXPECT_FALSE(missing.detail.empty());
+    EXPECT_EQ(ChannelFile::Open(dir_, s).kind, ChannelFile::Result::CannotRead);
+    EXPECT_TRUE(s.table == before.table);
+}
+
+TEST_F(ChannelFileTest, ShortFilesReadTheMissingBytesAsErased) {
+    RadioState source = test::StartupState();
+    source.table.setCell(1, 1, "145.00000");
+    source.table.setCell(1, 5, "高");
+    std::string full = ChannelFile::Render(source);
+
+    fs::path file = dir_ / "SHORT.DAT";
+    WriteAll(file, full.substr(0, 5 + 16));  // signature and channel 1
+    RadioState s = test::StartupState();
+    s.settings.KeyFunction1 = 4;
+    ASSERT_TRUE(ChannelFile::Open(file, s));
+    EXPECT_EQ(s.table.cell(1, 1), "145.00000");
+    EXPECT_EQ(s.settings.KeyFunction1, 4) << "0xFF is out of range";
+    EXPECT_EQ(s.settings.HighPowerLevel, 255);
+
+    WriteAll(file, full + "trailing bytes are ignored");
+    ASSERT_TRUE(ChannelFile::Open(file, s));
+    EXPECT_EQ(s.settings.KeyFunction1, 10);
+}
+
+TEST_F(ChannelFileTest, AFailedSaveLeavesTheOldFileWhole) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root ignores folder permissions";
+    }
+    fs::path file = dir_ / "KEEP.DAT";
+    ASSERT_TRUE(ChannelFile::Save(file, test::StartupState()));
+    std::string before = ReadAll(file);
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    RadioState changed = test::StartupState();
+    changed.table.setCell(1, 1, "145.00000");
+    ChannelFile::Result result = ChannelFile::Save(file, changed);
+    EXPECT_EQ(result.kind, ChannelFile::Result::CannotWrite);
+    EXPECT_FALSE(result.detail.empty());
+    EXPECT_EQ(ReadAll(file), before);
+}
+
+TEST_F(ChannelFileTest, SavingOverADirectoryFailsCleanly) {
+    fs::create_directories(dir_ / "TAKEN.DAT");
+    ChannelFile::Result result = ChannelFile::Save(dir_ / "TAKEN.DAT", test::StartupState());
+    EXPECT_EQ(result.kind, ChannelFile::Result::CannotWrite);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1) << "the temporary file is removed";
+}
+
+TEST_F(ChannelFileTest, ReplacingALongerFileLeavesExactly853Bytes) {
+    fs::path file = dir_ / "LONG.DAT";
+    WriteAll(file, std::string(2000, 'x'));
+    ASSERT_TRUE(ChannelFile::Save(file, test::StartupState()));
+    EXPECT_EQ(fs::file_size(file), 853u);
+}
+
+}  // namespace
+}  // namespace kvd

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kvd {
+
+// 0 Chinese, 1 English. 2 gives English texts with traditional Chinese message-box
+// buttons; every value other than 0 selects the English texts.
+using LanguageId = std::int16_t;
+
+constexpr LanguageId kChinese = 0;
+constexpr LanguageId kEnglish = 1;
+constexpr LanguageId kTraditionalButtons = 2;
+
+// A text that exists in both interface languages.
+struct LocalText {
+    const char* zh;
+    const char* en;
+
+    const char* pick(LanguageId language) const { return language == kChinese ? zh : en; }
+    bool matches(const std::string& text) const { return text == zh || text == en; }
+};
+
+}  // namespace kvd
