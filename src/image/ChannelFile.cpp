@@ -66,6 +66,7 @@ Result ReadBytes(const std::filesystem::path& path, std::string& bytes) {
     if (in.bad()) {
         return {Result::CannotRead, ErrnoText(errno)};
     }
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     return {};
 }
 
@@ -75,6 +76,11 @@ Result Open(const std::filesystem::path& path, RadioState& state) {
     if (!read) {
         return read;
     }
+    return OpenBytes(std::move(bytes), state);
+}
+
+Result OpenBytes(std::string bytes, RadioState& state) {
+    bytes.resize(kSize, '\xFF');
     if (!HasSignature(bytes)) {
         return {Result::WrongSignature, {}};
     }

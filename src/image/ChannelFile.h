@@ -22,12 +22,14 @@ struct Result {
     explicit operator bool() const { return kind == Ok; }
 };
 
-// The file's bytes as Open sees them: at most 853, a shorter file padded with 0xFF.
+// The first 853 bytes of a file (fewer when the file is shorter).
 Result ReadBytes(const std::filesystem::path& path, std::string& bytes);
 
 // Open: checks the signature, then decodes the image into the state. A wrong signature
 // or an unreadable file leaves the state as it was.
 Result Open(const std::filesystem::path& path, RadioState& state);
+// The same for a file's bytes already in memory (any length).
+Result OpenBytes(std::string bytes, RadioState& state);
 
 // The 853 bytes Save writes for the state.
 std::string Render(const RadioState& state);
