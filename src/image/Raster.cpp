@@ -37,30 +37,57 @@ double LeadingNumber(std::string_view text) {
     return std::strtod(number.c_str(), nullptr);
 }
 
-double SnapFrequency(std::string_view text) {
-    double value = LeadingNumber(text);
+std::string SnapFrequencyText(std::string_view text) {
     if (text.size() < 4) {
-        return value;
+        return std::string(text);
     }
-    std::string_view tail = text.substr(text.size() - 4);
     int n = 0;
-    for (char c : tail) {
+    for (char c : text.substr(text.size() - 4)) {
         if (c < '0' || c > '9') {
-            return value;
+            return std::string(text);
         }
         n = n * 10 + (c - '0');
     }
-    int a = n % 500;
-    int b = n % 625;
+    int a = n % 500;  // off the 5 kHz raster, in units of 10 Hz
+    int b = n % 625;  // off the 6.25 kHz raster
     if (a == 0 || b == 0) {
-        return value;
+        return std::string(text);
     }
     n -= (b <= a) ? b : a;
     char digits[16];
     std::snprintf(digits, sizeof digits, "%04d", n);
-    std::string snapped(text.substr(0, text.size() - 4));
-    snapped += digits;
-    return LeadingNumber(snapped);
+    return std::string(text.substr(0, text.size() - 4)) + digits;
+}
+
+double SnapFrequency(std::string_view text) { return LeadingNumber(SnapFrequencyText(text)); }
+
+std::optional<std::string> RoundDecimalText(std::string_view text, int decimals) {
+    std::size_t point = text.find('.');
+    std::string whole(text.substr(0, point));
+    std::string fraction = point == std::string_view::npos ? "" : std::string(text.substr(point + 1));
+    auto allDigits = [](const std::string& s) {
+        return s.find_first_not_of("0123456789") == std::string::npos;
+    };
+    if ((whole.empty() && fraction.empty()) || !allDigits(whole) || !allDigits(fraction)) {
+        return std::nullopt;
+    }
+    bool roundUp = fraction.size() > static_cast<std::size_t>(decimals) && fraction[decimals] >= '5';
+    fraction.resize(static_cast<std::size_t>(decimals), '0');
+    std::string digits = (whole.empty() ? "0" : whole) + fraction;
+    for (std::size_t i = digits.size(); roundUp && i-- > 0;) {
+        roundUp = digits[i] == '9';
+        digits[i] = roundUp ? '0' : static_cast<char>(digits[i] + 1);
+    }
+    if (roundUp) {
+        digits.insert(digits.begin(), '1');
+    }
+    std::size_t wholeLength = digits.size() - static_cast<std::size_t>(decimals);
+    std::size_t firstSignificant = std::min(digits.find_first_not_of('0'), wholeLength - 1);
+    std::string result = digits.substr(firstSignificant, wholeLength - firstSignificant);
+    if (decimals > 0) {
+        result += "." + digits.substr(wholeLength);
+    }
+    return result;
 }
 
 double FloatRemainder(double step, double value) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace kvd {
@@ -8,6 +10,13 @@ namespace kvd {
 // raster points at or below it (equal distances go to 6.25 kHz); a frequency already on
 // either raster is returned unchanged. Gives the frequency in MHz.
 double SnapFrequency(std::string_view frequencyText);
+// The same, giving the snapped text (the input with its last four digits lowered).
+std::string SnapFrequencyText(std::string_view frequencyText);
+
+// A plain decimal text ("145.5", ".5", "145.") rounded half away from zero to `decimals`
+// places and written with exactly that many ("0.00000" for five). Works on the digits, so
+// no binary rounding creeps in; nullopt for a text that is no plain decimal number.
+std::optional<std::string> RoundDecimalText(std::string_view text, int decimals);
 
 // The remainder of value by step as the debug-frequency dialog tests it: value itself
 // below one step, 0 when value / step shows no decimal point at 15 significant digits,

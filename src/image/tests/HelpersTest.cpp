@@ -67,3 +67,27 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartOfAText) {
 
 }  // namespace
 }  // namespace kvd
+
+namespace kvd {
+namespace {
+
+TEST(RoundDecimalText, RoundsHalfAwayFromZeroOnTheDigits) {
+    EXPECT_EQ(RoundDecimalText("145.5312", 5), "145.53120");
+    EXPECT_EQ(RoundDecimalText("145.531245", 5), "145.53125");
+    EXPECT_EQ(RoundDecimalText("173.999996", 5), "174.00000");
+    EXPECT_EQ(RoundDecimalText("9.999995", 5), "10.00000");
+    EXPECT_EQ(RoundDecimalText("136", 5), "136.00000");
+    EXPECT_EQ(RoundDecimalText("145.", 5), "145.00000");
+    EXPECT_EQ(RoundDecimalText(".5", 5), "0.50000");
+    EXPECT_EQ(RoundDecimalText("007.5", 1), "7.5");
+    EXPECT_EQ(RoundDecimalText("88.55", 1), "88.6");
+    EXPECT_EQ(RoundDecimalText("150", 1), "150.0");
+    EXPECT_FALSE(RoundDecimalText(".", 5));
+    EXPECT_FALSE(RoundDecimalText("", 5));
+    EXPECT_FALSE(RoundDecimalText("1.2.3", 5));
+    EXPECT_FALSE(RoundDecimalText("-1", 5));
+    EXPECT_EQ(SnapFrequencyText("462.56300"), "462.56250");
+}
+
+}  // namespace
+}  // namespace kvd
