@@ -11,6 +11,15 @@ usage, a file that cannot be read or a wrong signature (with one line on standar
 The decoder deliberately works on the image *text* (two uppercase hex digits per byte) and
 takes every field from fixed character positions, the way the original program does, so that
 it shares no arithmetic with the C++ decoder it checks.
+
+Readings chosen where the file format leaves one open:
+- A tone word whose first hex digit is neither 2 nor A is read as a CTCSS value whatever its
+  size: 0x8000 gives "3276.8". A value below 10 has only one digit, so the point comes first:
+  5 gives ".5".
+- Byte 0x106 that is neither 0x00, 0xFF nor an ASCII digit leaves BasicOptions 6 as it was.
+  (From the start-up state this cannot be told apart from storing 0.)
+- 16-bit settings fields are signed: FF FF is -1 and is taken, being below 301.
+- A short file reads its missing bytes as 0xFF; bytes past the 853rd are ignored.
 """
 
 import argparse

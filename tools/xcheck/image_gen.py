@@ -101,7 +101,8 @@ def settings_block(rng):
     block[0x30:0x40] = text_field(random_text(rng, PRINTABLE, 16), 16)
     block[0x40:0x50] = text_field(random_text(rng, PRINTABLE, 16), 16)
     for offset in (0x55, 0x57):
-        block[offset : offset + 2] = word(rng.randint(-300, 300) if rng.random() < 0.2 else rng.randint(0, 300))
+        value = rng.randint(-300, 300) if rng.random() < 0.2 else rng.randint(0, 300)
+        block[offset : offset + 2] = word(value)
     block[0x52] = 0xFF if block[0x52] == 0 else block[0x52]
     block[0x53] = 0xFF if block[0x53] == 0 else block[0x53]
     block[0x6E] = rng.getrandbits(8)

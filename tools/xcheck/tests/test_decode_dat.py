@@ -86,7 +86,8 @@ class Channels(unittest.TestCase):
         put(data, 0x16E, b"\xff\xf8")
         state = decode_dat.open_channel_file(bytes(data), "zh")
         self.assertEqual(state["channels"][11]["scan_add"], "有")
-        self.assertEqual([c["scan_add"] for i, c in enumerate(state["channels"]) if i != 11], [""] * 15)
+        others = [c["scan_add"] for i, c in enumerate(state["channels"]) if i != 11]
+        self.assertEqual(others, [""] * 15)
 
 
 class Settings(unittest.TestCase):
@@ -96,7 +97,7 @@ class Settings(unittest.TestCase):
         self.assertEqual(state["panel"], dict.fromkeys(state["panel"], 1))
         self.assertEqual((state["high_power_level"], state["low_power_level"]), (255, 255))
         fo = state["function_options"]
-        self.assertEqual((fo[10], fo[16], fo[17], fo[18], fo[19], fo[20]), ("1", "", "", "", "-1", "-1"))
+        self.assertEqual([fo[k] for k in (10, 16, 17, 18, 19, 20)], ["1", "", "", "", "-1", "-1"])
         self.assertEqual(state["group_codes"], [""] * 8)
         self.assertEqual(state["key_function_1"], 10)
 
