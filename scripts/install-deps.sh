@@ -9,6 +9,7 @@ packages=(
   libgtest-dev googletest
   clang libclang-rt-dev
   fonts-wqy-microhei
+  python3
 )
 # Screenshots and the window under a virtual display.
 if [[ "${KVD_WITH_DISPLAY_TOOLS:-0}" == 1 ]]; then
