@@ -74,6 +74,20 @@ int ColumnToOpen(const ChannelTable& table, int row, int column) {
 
 bool IsEditorKey(char32_t key) { return (key >= U'0' && key <= U'9') || key == U'.' || key == U'\b'; }
 
+CheckedFrequency CheckFrequency(const std::string& text, const BandSelection& band) {
+    std::optional<std::string> rounded = RoundDecimalText(text, 5);
+    if (!rounded) {
+        return {FrequencyCommit::Unchanged, {}};
+    }
+    // The band check looks at the rounded value, so a text just below the upper limit cannot
+    // round onto it.
+    double value = LeadingNumber(*rounded);
+    if (value < band.BandLowMHz || value >= band.BandHighMHz) {
+        return {FrequencyCommit::OutOfBand, {}};
+    }
+    return {FrequencyCommit::Written, SnapFrequencyText(*rounded)};
+}
+
 FrequencyCommit CommitFrequency(ChannelTable& table, const BandSelection& band, int row, int column,
                                 const std::string& text, LanguageId language) {
     if (text.empty()) {
@@ -83,17 +97,11 @@ FrequencyCommit CommitFrequency(ChannelTable& table, const BandSelection& band, 
         }
         return FrequencyCommit::Unchanged;
     }
-    std::optional<std::string> rounded = RoundDecimalText(text, 5);
-    if (!rounded) {
-        return FrequencyCommit::Unchanged;
+    CheckedFrequency checked = CheckFrequency(text, band);
+    if (checked.status != FrequencyCommit::Written) {
+        return checked.status;
     }
-    // The band check looks at the rounded value, so a text just below the upper limit cannot
-    // round onto it.
-    double value = LeadingNumber(*rounded);
-    if (value < band.BandLowMHz || value >= band.BandHighMHz) {
-        return FrequencyCommit::OutOfBand;
-    }
-    std::string snapped = SnapFrequencyText(*rounded);
+    const std::string& snapped = checked.snapped;
     bool newChannel = column == Col::kRxFrequency && table.cell(row, Col::kTxFrequency).empty();
     table.setCell(row, column, snapped);
     if (newChannel) {

@@ -30,6 +30,14 @@ enum class FrequencyCommit {
     OutOfBand,   // outside the band: the caller shows "Beyond the frequency range"
 };
 
+// A typed frequency checked as the editor checks it: rounded to five decimals, inside the
+// band, snapped down onto the raster. `snapped` is set when the status is Written.
+struct CheckedFrequency {
+    FrequencyCommit status;
+    std::string snapped;
+};
+CheckedFrequency CheckFrequency(const std::string& text, const BandSelection& band);
+
 // Commits the frequency editor's text into (row, column 1 or 3). The value is rounded to
 // five decimals, checked against the band (lower limit included, upper excluded) and
 // snapped down onto the 5 kHz / 6.25 kHz raster.

@@ -16,6 +16,16 @@ bool HasChoiceEntry(int column) { return column >= 2 && column < ChannelTable::k
 
 ChannelTable::ChannelTable() { NumberRows(); }
 
+ChannelTable::ChannelTable(const ChannelTable& other)
+    : CellChoiceIndex(other.CellChoiceIndex), cells_(other.cells_) {}
+
+ChannelTable& ChannelTable::operator=(const ChannelTable& other) {
+    CellChoiceIndex = other.CellChoiceIndex;
+    cells_ = other.cells_;
+    notify(1, kChannels);
+    return *this;
+}
+
 const std::string& ChannelTable::cell(int row, int column) const {
     if (!IsValidRow(row) || !IsValidColumn(column)) {
         return kEmpty;

@@ -35,6 +35,10 @@ public:
     using ChangeListener = std::function<void(int firstRow, int lastRow)>;
 
     ChannelTable();
+    // Copies carry the cells and list positions; a table keeps its own listener, and an
+    // assigned table tells its listener that every row changed.
+    ChannelTable(const ChannelTable& other);
+    ChannelTable& operator=(const ChannelTable& other);
 
     const std::string& cell(int row, int column) const;
     void setCell(int row, int column, std::string text);

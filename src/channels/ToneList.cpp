@@ -1,7 +1,9 @@
 #include "channels/ToneList.h"
 
 #include <array>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace kvd::ToneList {
 
@@ -72,6 +74,24 @@ int Position(std::string_view text) {
         }
     }
     return -1;
+}
+
+int PositionForCell(std::string_view text) {
+    int listed = Position(text);
+    if (listed >= 0) {
+        return listed;
+    }
+    if (!text.empty() && text.front() == 'D') {
+        return text.back() == 'I' ? kFirstDcsInverted : kFirstDcsNormal;
+    }
+    double tenths = std::strtod(std::string(text).c_str(), nullptr) * 10.0;
+    int best = kFirstCtcss;
+    for (int p = kFirstCtcss; p < kFirstCtcss + kCtcssCount; ++p) {
+        if (std::abs(kCtcss[p - kFirstCtcss] - tenths) < std::abs(kCtcss[best - kFirstCtcss] - tenths)) {
+            best = p;
+        }
+    }
+    return best;
 }
 
 int CtcssTenths(int position) {

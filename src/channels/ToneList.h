@@ -26,6 +26,11 @@ std::string Text(int position, LanguageId language);
 // Position of a text in the list, either language's "off" included; -1 when absent.
 int Position(std::string_view text);
 
+// The list position a tone cell records for a text: its own position when listed, else one
+// that is not "off", so a language switch leaves the text alone: the nearest CTCSS tone, or
+// the first DCS code of the text's polarity.
+int PositionForCell(std::string_view text);
+
 // Positions of the CTCSS entries by value in tenths of a hertz, for nearest-tone lookups.
 int CtcssTenths(int position);
 // The DCS code (0..511) of a list position 51..260.

@@ -23,5 +23,7 @@ int Fail(const std::string& message);
 
 // The commands, one file each.
 int RunShow(const Arguments& args);
+int RunExportCsv(const Arguments& args);
+int RunImportCsv(const Arguments& args);
 
 }  // namespace kvd::cli

@@ -15,6 +15,8 @@ namespace {
 
 const std::array kCommands = {
     Command{"show", "show FILE.DAT [--lang en|zh] [--json]", RunShow},
+    Command{"export-csv", "export-csv FILE.DAT OUT.csv", RunExportCsv},
+    Command{"import-csv", "import-csv IN.csv --out FILE.DAT [--base FILE.DAT] [--band N]", RunImportCsv},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -1,13 +1,10 @@
 #include "image/ChannelRecord.h"
 
-#include <cstdlib>
-
 #include "channels/ChannelTable.h"
 #include "channels/ChoiceLists.h"
 #include "channels/ToneList.h"
 #include "image/ByteMap.h"
 #include "image/ImageFields.h"
-#include "image/Raster.h"
 
 namespace kvd {
 
@@ -26,23 +23,6 @@ std::uint16_t Word(std::span<const std::uint8_t, 16> r, std::size_t at) {
     return static_cast<std::uint16_t>(r[at] | (r[at + 1] << 8));
 }
 
-// A tone text that is not in the list still needs a list position other than "off", so
-// that a language switch leaves it alone: the nearest CTCSS tone, or the first DCS code of
-// its polarity.
-int PositionOfUnlistedTone(const std::string& text) {
-    if (!text.empty() && text.front() == 'D') {
-        return text.back() == 'I' ? ToneList::kFirstDcsInverted : ToneList::kFirstDcsNormal;
-    }
-    double tenths = LeadingNumber(text) * 10.0;
-    int best = ToneList::kFirstCtcss;
-    for (int p = ToneList::kFirstCtcss; p < ToneList::kFirstCtcss + ToneList::kCtcssCount; ++p) {
-        if (std::abs(ToneList::CtcssTenths(p) - tenths) < std::abs(ToneList::CtcssTenths(best) - tenths)) {
-            best = p;
-        }
-    }
-    return best;
-}
-
 void SetTone(ChannelTable& table, int row, int column, std::uint16_t word, LanguageId language) {
     if (word == kNoTone) {
         table.setCell(row, column, ToneList::kOff.pick(language));
@@ -50,8 +30,7 @@ void SetTone(ChannelTable& table, int row, int column, std::uint16_t word, Langu
         return;
     }
     std::string text = ToneText(word);
-    int position = ToneList::Position(text);
-    table.setChoiceIndex(row, column, static_cast<std::int16_t>(position > 0 ? position : PositionOfUnlistedTone(text)));
+    table.setChoiceIndex(row, column, static_cast<std::int16_t>(ToneList::PositionForCell(text)));
     table.setCell(row, column, std::move(text));
 }
 

@@ -1,0 +1,438 @@
+#include "channels/CsvExchange.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+#include "channels/BandSelection.h"
+#include "channels/BandTable.h"
+#include "channels/CellEditRules.h"
+#include "channels/ChoiceLists.h"
+#include "channels/Csv.h"
+#include "channels/ToneList.h"
+#include "image/Raster.h"
+
+namespace kvd::CsvExchange {
+
+namespace {
+
+using Col = ChannelTable::Column;
+
+const std::vector<std::string> kHeader = {
+    "Location", "Name",       "Frequency", "Duplex",   "Offset", "Tone",    "rToneFreq",
+    "cToneFreq", "DtcsCode",  "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep",
+    "Skip",     "Power",      "Comment",   "URCALL",   "RPT1CALL", "RPT2CALL", "DVCODE"};
+
+// ---- tones ----
+
+struct Tone {
+    enum Kind { None, Ctcss, Dcs } kind = None;
+    int tenths = 0;        // CTCSS
+    int code = 0;          // DCS, 0..511
+    bool inverted = false; // DCS
+    bool operator==(const Tone&) const = default;
+};
+
+Tone ToneOfCell(const std::string& text) {
+    if (text.empty() || ToneList::IsOff(text)) {
+        return {};
+    }
+    if (text.front() == 'D') {
+        return {Tone::Dcs, 0, static_cast<int>(std::strtol(text.substr(1, text.size() - 2).c_str(), nullptr, 8)),
+                text.back() == 'I'};
+    }
+    return {Tone::Ctcss, static_cast<int>(std::lround(LeadingNumber(text) * 10)), 0, false};
+}
+
+std::string CtcssText(int tenths) { return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10); }
+
+std::string DcsText(int code) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "%03o", static_cast<unsigned>(code & 0x1FF));
+    return buffer;
+}
+
+// The cell text (and list position) of a tone, in the table's language.
+std::string CellOfTone(const Tone& tone, LanguageId language) {
+    switch (tone.kind) {
+        case Tone::None: return ToneList::Text(0, language);
+        case Tone::Ctcss: return CtcssText(tone.tenths);
+        case Tone::Dcs: return "D" + DcsText(tone.code) + (tone.inverted ? "I" : "N");
+    }
+    return {};
+}
+
+// ---- frequencies, in Hz ----
+
+std::optional<long long> ParseHz(std::string_view text) {
+    std::optional<std::string> rounded = RoundDecimalText(text, 6);
+    if (!rounded) {
+        return std::nullopt;
+    }
+    std::string digits = *rounded;
+    digits.erase(digits.find('.'), 1);
+    return std::stoll(digits);
+}
+
+std::string MHz6(long long hz) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%lld.%06lld", hz / 1000000, hz % 1000000);
+    return buffer;
+}
+
+// A cell text ("145.52500") in Hz, when it is a plain decimal frequency.
+std::optional<long long> CellHz(const std::string& cell) { return cell.empty() ? std::nullopt : ParseHz(cell); }
+
+// ---- export ----
+
+struct ToneColumns {
+    std::string mode, rTone = "88.5", cTone = "88.5", dtcs = "023", polarity = "NN", rxDtcs = "023",
+                      cross = "Tone->Tone";
+};
+
+char PolarityOf(const Tone& t) { return t.kind == Tone::Dcs && t.inverted ? 'R' : 'N'; }
+
+ToneColumns ExportTones(const Tone& tx, const Tone& rx) {
+    ToneColumns c;
+    c.polarity = std::string{PolarityOf(tx), PolarityOf(rx)};
+    if (tx.kind == Tone::Ctcss) c.rTone = CtcssText(tx.tenths);
+    if (rx.kind == Tone::Ctcss) c.cTone = CtcssText(rx.tenths);
+    if (tx.kind == Tone::Dcs) c.dtcs = DcsText(tx.code);
+    if (rx.kind == Tone::Dcs) c.rxDtcs = DcsText(rx.code);
+
+    if (tx.kind == Tone::None && rx.kind == Tone::None) {
+        c.mode = "";
+    } else if (tx.kind == Tone::Ctcss && rx.kind == Tone::None) {
+        c.mode = "Tone";
+    } else if (tx.kind == Tone::Ctcss && rx == tx) {
+        c.mode = "TSQL";
+        c.cTone = c.rTone;
+    } else if (tx.kind == Tone::Dcs && rx.kind == Tone::Dcs && tx.code == rx.code) {
+        c.mode = "DTCS";
+        c.rxDtcs = c.dtcs;
+    } else {
+        static const std::map<std::pair<int, int>, const char*> kCross = {
+            {{Tone::Ctcss, Tone::Ctcss}, "Tone->Tone"}, {{Tone::Ctcss, Tone::Dcs}, "Tone->DTCS"},
+            {{Tone::Dcs, Tone::Ctcss}, "DTCS->Tone"},   {{Tone::None, Tone::Ctcss}, "->Tone"},
+            {{Tone::None, Tone::Dcs}, "->DTCS"},        {{Tone::Dcs, Tone::None}, "DTCS->"},
+            {{Tone::Dcs, Tone::Dcs}, "DTCS->DTCS"}};
+        c.mode = "Cross";
+        c.cross = kCross.at({tx.kind, rx.kind});
+    }
+    return c;
+}
+
+std::vector<std::string> ExportRow(const ChannelTable& t, int row) {
+    const std::string& rxText = t.cell(row, Col::kRxFrequency);
+    const std::string& txText = t.cell(row, Col::kTxFrequency);
+    std::optional<long long> rx = CellHz(rxText);
+    std::optional<long long> tx = CellHz(txText);
+    std::string frequency = rx ? MHz6(*rx) : rxText;
+    std::string duplex, offset = "0.000000";
+    if (txText.empty()) {
+        duplex = "off";
+    } else if (!rx || !tx) {
+        duplex = "split";  // a frequency that is no decimal number goes out as it stands
+        offset = tx ? MHz6(*tx) : txText;
+    } else if (*tx != *rx) {
+        duplex = *tx > *rx ? "+" : "-";
+        offset = MHz6(*tx > *rx ? *tx - *rx : *rx - *tx);
+    }
+    ToneColumns tones = ExportTones(ToneOfCell(t.cell(row, Col::kTxTone)), ToneOfCell(t.cell(row, Col::kRxTone)));
+    auto entry = [&](int column) { return ChoiceLists::Position(column, t.cell(row, column)); };
+    bool narrow = entry(Col::kBandwidth) == 0;
+    bool low = entry(Col::kPower) == 0;
+    bool scanned = !t.cell(row, Col::kScanAdd).empty() && entry(Col::kScanAdd) != 0;
+    bool on5kHz = rx && *rx % 5000 == 0;
+    return {std::to_string(row), "",           frequency,    duplex,        offset,
+            tones.mode,          tones.rTone,  tones.cTone,  tones.dtcs,    tones.polarity,
+            tones.rxDtcs,        tones.cross,  narrow ? "NFM" : "FM",       on5kHz ? "5.00" : "6.25",
+            scanned ? "" : "S",  low ? "Low" : "High",         "",           "",
+            "",                  "",           ""};
+}
+
+// ---- import ----
+
+std::string Trimmed(std::string s) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!s.empty() && blank(s.back())) s.pop_back();
+    std::size_t start = 0;
+    while (start < s.size() && blank(s[start])) ++start;
+    return s.substr(start);
+}
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+// Field access by column name; a missing column reads as its default.
+class RowReader {
+public:
+    explicit RowReader(const std::vector<std::string>& header) {
+        for (std::size_t i = 0; i < header.size(); ++i) {
+            columns_[Lower(Trimmed(header[i]))] = i;
+        }
+    }
+    bool has(const std::string& name) const { return columns_.count(Lower(name)) > 0; }
+    std::string get(const Csv::Row& row, const std::string& name, const std::string& fallback = "") const {
+        auto it = columns_.find(Lower(name));
+        if (it == columns_.end()) {
+            return fallback;
+        }
+        return it->second < row.fields.size() ? Trimmed(row.fields[it->second]) : std::string();
+    }
+
+private:
+    std::map<std::string, std::size_t> columns_;
+};
+
+struct Failure {
+    ImportError error;
+};
+
+[[noreturn]] void Fail(ImportError::Kind kind, int line, const std::string& value) {
+    throw Failure{{kind, line, value}};
+}
+
+Tone CtcssField(const std::string& text, int line) {
+    std::optional<std::string> rounded = RoundDecimalText(text, 1);
+    if (!rounded) {
+        Fail(ImportError::ToneOutOfRange, line, text);
+    }
+    int tenths = static_cast<int>(std::lround(LeadingNumber(*rounded) * 10));
+    if (tenths < 670 || tenths > 2541) {
+        Fail(ImportError::ToneOutOfRange, line, text);
+    }
+    return {Tone::Ctcss, tenths, 0, false};
+}
+
+Tone DcsField(const std::string& text, char polarity, int line) {
+    std::string code = text;
+    if (code.empty() || code.size() > 3 || code.find_first_not_of("01234567") != std::string::npos) {
+        Fail(ImportError::BadDcsCode, line, text);
+    }
+    code.insert(0, 3 - code.size(), '0');
+    if (ToneList::Position("D" + code + "N") < 0) {
+        Fail(ImportError::BadDcsCode, line, text);
+    }
+    return {Tone::Dcs, 0, static_cast<int>(std::strtol(code.c_str(), nullptr, 8)), polarity == 'R'};
+}
+
+// (transmit, receive) tones of a row.
+std::pair<Tone, Tone> ImportTones(const RowReader& r, const Csv::Row& row) {
+    int line = row.line;
+    std::string mode = r.get(row, "Tone");
+    std::string polarity = r.get(row, "DtcsPolarity");
+    if (polarity.empty()) {
+        polarity = "NN";
+    }
+    if (polarity.size() != 2 || polarity.find_first_not_of("NR") != std::string::npos) {
+        if (mode == "DTCS" || mode == "Cross") {
+            Fail(ImportError::BadPolarity, line, polarity);
+        }
+        polarity = "NN";
+    }
+    auto rTone = [&] { return CtcssField(r.get(row, "rToneFreq"), line); };
+    auto cTone = [&] { return CtcssField(r.get(row, "cToneFreq"), line); };
+    auto txDcs = [&] { return DcsField(r.get(row, "DtcsCode"), polarity[0], line); };
+    if (mode.empty()) return {Tone{}, Tone{}};
+    if (mode == "Tone") return {rTone(), Tone{}};
+    if (mode == "TSQL") return {cTone(), cTone()};
+    if (mode == "DTCS") return {txDcs(), DcsField(r.get(row, "DtcsCode"), polarity[1], line)};
+    if (mode != "Cross") {
+        Fail(ImportError::BadToneMode, line, mode);
+    }
+    auto rxDcs = [&] { return DcsField(r.get(row, "RxDtcsCode"), polarity[1], line); };
+    std::string cross = r.get(row, "CrossMode");
+    if (cross == "Tone->Tone") return {rTone(), cTone()};
+    if (cross == "Tone->DTCS") return {rTone(), rxDcs()};
+    if (cross == "DTCS->Tone") return {txDcs(), cTone()};
+    if (cross == "->Tone") return {Tone{}, cTone()};
+    if (cross == "->DTCS") return {Tone{}, rxDcs()};
+    if (cross == "DTCS->") return {txDcs(), Tone{}};
+    if (cross == "DTCS->DTCS") return {txDcs(), rxDcs()};
+    Fail(ImportError::BadCrossMode, line, cross);
+}
+
+// A frequency in Hz checked against the band and snapped as the editor does.
+std::string BandFrequency(long long hz, const BandSelection& band, int line, int& moved) {
+    long long tens = (hz + 5) / 10;
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld.%05lld", tens / 100000, tens % 100000);
+    CellEditRules::CheckedFrequency checked = CellEditRules::CheckFrequency(text, band);
+    if (checked.status != CellEditRules::FrequencyCommit::Written) {
+        Fail(ImportError::OutOfBand, line, MHz6(hz));
+    }
+    if (ParseHz(checked.snapped) != hz) {
+        ++moved;
+    }
+    return checked.snapped;
+}
+
+// Transmit frequency in Hz, or nullopt for "off".
+std::optional<long long> TransmitHz(const RowReader& r, const Csv::Row& row, long long rx) {
+    std::string duplex = Lower(r.get(row, "Duplex"));
+    if (duplex == "off") {
+        return std::nullopt;
+    }
+    if (duplex.empty()) {
+        return rx;
+    }
+    if (duplex != "+" && duplex != "-" && duplex != "split") {
+        Fail(ImportError::BadDuplex, row.line, r.get(row, "Duplex"));
+    }
+    std::string offsetText = r.get(row, "Offset");
+    std::optional<long long> offset = ParseHz(offsetText.empty() && duplex != "split" ? "0" : offsetText);
+    if (!offset) {
+        Fail(ImportError::BadOffset, row.line, offsetText);
+    }
+    if (duplex == "+") return rx + *offset;
+    if (duplex == "-") return rx - *offset;
+    return *offset;
+}
+
+int ChoiceField(const RowReader& r, const Csv::Row& row, const char* column, const char* fallback,
+                ImportError::Kind kind, const std::map<std::string, int>& values) {
+    std::string text = r.get(row, column);
+    if (text.empty()) {
+        text = fallback;
+    }
+    auto it = values.find(Lower(text));
+    if (it == values.end()) {
+        Fail(kind, row.line, text);
+    }
+    return it->second;
+}
+
+void ImportRow(const RowReader& r, const Csv::Row& row, const BandSelection& band, LanguageId language,
+               ImportResult& result, std::array<bool, 17>& used) {
+    std::string frequencyText = r.get(row, "Frequency");
+    if (frequencyText.empty()) {
+        return;  // a location without a channel
+    }
+    std::string location = r.get(row, "Location");
+    char* end = nullptr;
+    long channel = std::strtol(location.c_str(), &end, 10);
+    if (location.empty() || *end != '\0' || channel < 1 || channel > ChannelTable::kChannels) {
+        Fail(ImportError::BadLocation, row.line, location);
+    }
+    if (used[channel]) {
+        Fail(ImportError::DuplicateLocation, row.line, location);
+    }
+    used[channel] = true;
+    std::optional<long long> rxHz = ParseHz(frequencyText);
+    if (!rxHz) {
+        Fail(ImportError::BadFrequency, row.line, frequencyText);
+    }
+    std::optional<long long> txHz = TransmitHz(r, row, *rxHz);
+    auto [txTone, rxTone] = ImportTones(r, row);
+    int wide = ChoiceField(r, row, "Mode", "FM", ImportError::BadMode, {{"fm", 1}, {"nfm", 0}});
+    int scan = ChoiceField(r, row, "Skip", "", ImportError::BadSkip, {{"", 1}, {"p", 1}, {"s", 0}});
+    int power = ChoiceField(r, row, "Power", "High", ImportError::BadPower, {{"high", 1}, {"low", 0}, {"", 1}});
+
+    ChannelTable& t = result.table;
+    int rowIndex = static_cast<int>(channel);
+    t.setCell(rowIndex, Col::kRxFrequency, BandFrequency(*rxHz, band, row.line, result.moved));
+    t.setCell(rowIndex, Col::kTxFrequency, txHz ? BandFrequency(*txHz, band, row.line, result.moved) : "");
+    t.setCell(rowIndex, Col::kRxTone, CellOfTone(rxTone, language));
+    bool txToneEmpty = !txHz && txTone.kind == Tone::None;
+    t.setCell(rowIndex, Col::kTxTone, txToneEmpty ? "" : CellOfTone(txTone, language));
+    for (int column : {Col::kRxTone, Col::kTxTone}) {
+        t.setChoiceIndex(rowIndex, column, static_cast<std::int16_t>(ToneList::PositionForCell(t.cell(rowIndex, column))));
+    }
+    const std::pair<int, int> choices[] = {{Col::kPower, power}, {Col::kBusyLock, 1}, {Col::kBandwidth, wide},
+                                           {Col::kScanAdd, scan}};
+    for (auto [column, position] : choices) {
+        CellEditRules::PickChoice(t, rowIndex, column, position, language);
+    }
+    ++result.channels;
+}
+
+}  // namespace
+
+std::string Export(const ChannelTable& table) {
+    std::string out = Csv::FormatRow(kHeader);
+    for (int row = 1; row <= ChannelTable::kChannels; ++row) {
+        if (table.hasChannel(row)) {
+            out += Csv::FormatRow(ExportRow(table, row));
+        }
+    }
+    return out;
+}
+
+ImportResult Import(std::string_view csv, const BandSelection& band, LanguageId language) {
+    ImportResult result;
+    std::vector<Csv::Row> rows;
+    int badLine = 0;
+    if (!Csv::Parse(csv, rows, badLine)) {
+        result.error = ImportError{ImportError::UnclosedQuote, badLine, {}};
+        return result;
+    }
+    if (rows.empty()) {
+        result.error = ImportError{ImportError::NoHeader, 1, {}};
+        return result;
+    }
+    RowReader reader(rows.front().fields);
+    if (!reader.has("Location") || !reader.has("Frequency")) {
+        result.error = ImportError{ImportError::NoHeader, rows.front().line, {}};
+        return result;
+    }
+    std::array<bool, 17> used{};
+    try {
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            ImportRow(reader, rows[i], band, language, result, used);
+        }
+    } catch (const Failure& failure) {
+        result.error = failure.error;
+    }
+    return result;
+}
+
+std::string Describe(const ImportError& e, const BandSelection& band, LanguageId language) {
+    struct Text {
+        const char* zh;
+        const char* en;
+    };
+    static const std::map<ImportError::Kind, Text> kReasons = {
+        {ImportError::NoHeader, {"没有“Location”和“Frequency”列", "there is no \"Location\" and \"Frequency\" column"}},
+        {ImportError::UnclosedQuote, {"引号没有结束", "a quote is never closed"}},
+        {ImportError::BadLocation, {"信道号不在 1 到 16 之间", "the location is not a channel from 1 to 16"}},
+        {ImportError::DuplicateLocation, {"信道号重复", "the channel appears twice"}},
+        {ImportError::BadFrequency, {"频率不是数字", "the frequency is not a number"}},
+        {ImportError::OutOfBand, {"频率超出频段范围", "the frequency is outside the band"}},
+        {ImportError::BadDuplex, {"Duplex 值无效", "the Duplex value is not \"\", +, -, split or off"}},
+        {ImportError::BadOffset, {"Offset 不是数字", "the Offset is not a number"}},
+        {ImportError::BadToneMode, {"Tone 值无效", "the Tone value is not \"\", Tone, TSQL, DTCS or Cross"}},
+        {ImportError::BadCrossMode, {"CrossMode 值无效", "the CrossMode value is not known"}},
+        {ImportError::ToneOutOfRange, {"亚音频超出 67.0 到 254.1 Hz", "the CTCSS tone is outside 67.0 to 254.1 Hz"}},
+        {ImportError::BadDcsCode, {"数字亚音码不在列表中", "the DCS code is not one this radio can carry"}},
+        {ImportError::BadPolarity, {"DtcsPolarity 值无效", "the DtcsPolarity is not NN, NR, RN or RR"}},
+        {ImportError::BadMode, {"Mode 只能是 FM 或 NFM", "the Mode is not FM or NFM"}},
+        {ImportError::BadSkip, {"Skip 只能为空或 S", "the Skip value is not empty or S"}},
+        {ImportError::BadPower, {"Power 只能是 High 或 Low", "the Power is not High or Low"}},
+    };
+    const Text& reason = kReasons.at(e.kind);
+    std::string value = e.value.empty() ? "" : " (\"" + e.value + "\")";
+    if (e.kind == ImportError::OutOfBand) {
+        value = std::string(" ") + BandTable::At(band.position()).text + value;
+    }
+    if (language == kChinese) {
+        return "第 " + std::to_string(e.line) + " 行：" + reason.zh + value + "。信道列表没有改变。";
+    }
+    return "Line " + std::to_string(e.line) + ": " + reason.en + value + ". The channel list is unchanged.";
+}
+
+std::string DescribeSuccess(const ImportResult& r, LanguageId language) {
+    if (language == kChinese) {
+        return "已导入 " + std::to_string(r.channels) + " 个信道，" + std::to_string(r.moved) + " 个频率已调整到信道间隔。";
+    }
+    return "Imported " + std::to_string(r.channels) + " channels; " + std::to_string(r.moved) +
+           " frequencies were moved onto the channel raster.";
+}
+
+}  // namespace kvd::CsvExchange

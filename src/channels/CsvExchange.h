@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "channels/ChannelTable.h"
+#include "settings/Language.h"
+
+namespace kvd {
+
+class BandSelection;
+
+// Channel lists in the comma-separated column format that radio programming tools share
+// ("Location,Name,Frequency,Duplex,Offset,Tone,..."). Columns are matched by name.
+namespace CsvExchange {
+
+// One row per programmed channel, header first, CRLF line ends.
+std::string Export(const ChannelTable& table);
+
+struct ImportError {
+    enum Kind {
+        NoHeader,           // no "Location" or "Frequency" column
+        UnclosedQuote,
+        BadLocation,        // not a channel number 1..16
+        DuplicateLocation,
+        BadFrequency,       // no number
+        OutOfBand,
+        BadDuplex,
+        BadOffset,
+        BadToneMode,
+        BadCrossMode,
+        ToneOutOfRange,     // CTCSS outside 67.0..254.1 Hz
+        BadDcsCode,         // not a code of the DCS list
+        BadPolarity,
+        BadMode,
+        BadSkip,
+        BadPower,
+    };
+    Kind kind;
+    int line;
+    std::string value;  // the offending field
+};
+
+struct ImportResult {
+    ChannelTable table;  // the new channel table; use it only when error is empty
+    int channels = 0;
+    int moved = 0;  // frequencies snapped onto the raster or rounded to 10 Hz
+    std::optional<ImportError> error;
+};
+
+// Reads a whole file; cells are written in `language`. Frequencies must lie in the band.
+ImportResult Import(std::string_view csv, const BandSelection& band, LanguageId language);
+
+// The message for a failed import, naming the line and the reason.
+std::string Describe(const ImportError& error, const BandSelection& band, LanguageId language);
+// The message for a successful one (channel count and frequencies moved).
+std::string DescribeSuccess(const ImportResult& result, LanguageId language);
+
+}  // namespace CsvExchange
+}  // namespace kvd

@@ -1,0 +1,105 @@
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+#include "channels/CsvExchange.h"
+#include "cli/Command.h"
+#include "image/ChannelFile.h"
+#include "image/RadioState.h"
+
+namespace kvd::cli {
+
+namespace {
+
+std::string OpenFailure(const ChannelFile::Result& result, const std::string& path) {
+    if (result.kind == ChannelFile::Result::WrongSignature) {
+        return path + ": not a KVD-270 channel file (wrong signature)";
+    }
+    return path + ": cannot be read: " + result.detail;
+}
+
+bool ReadText(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    text.assign(std::istreambuf_iterator<char>(in), {});
+    return !in.bad();
+}
+
+}  // namespace
+
+// export-csv FILE.DAT OUT.csv
+int RunExportCsv(const Arguments& args) {
+    if (args.size() != 2) {
+        return Fail("usage: kvd270-cli export-csv FILE.DAT OUT.csv");
+    }
+    RadioState state;
+    state.flags.Language = kEnglish;
+    ApplyStartupDefaults(state);
+    if (ChannelFile::Result opened = ChannelFile::Open(args[0], state); !opened) {
+        return Fail(OpenFailure(opened, args[0]));
+    }
+    if (ChannelFile::Result written = ChannelFile::WriteAtomically(args[1], CsvExchange::Export(state.table));
+        !written) {
+        return Fail(args[1] + ": cannot be written: " + written.detail);
+    }
+    return kExitOk;
+}
+
+// import-csv IN.csv --out FILE.DAT [--base FILE.DAT] [--band N]
+int RunImportCsv(const Arguments& args) {
+    std::string input, out, base;
+    int band = -1;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        bool hasValue = i + 1 < args.size();
+        if (a == "--out" && hasValue) {
+            out = args[++i];
+        } else if (a == "--base" && hasValue) {
+            base = args[++i];
+        } else if (a == "--band" && hasValue) {
+            const std::string& value = args[++i];
+            if (value.size() != 1 || value[0] < '0' || value[0] > '6') {
+                return Fail("--band takes a band list position 0..6, not \"" + value + "\"");
+            }
+            band = value[0] - '0';
+        } else if (!a.empty() && a[0] == '-') {
+            return Fail("unknown option " + a);
+        } else if (input.empty()) {
+            input = a;
+        } else {
+            return Fail("import-csv takes one input file");
+        }
+    }
+    if (input.empty() || out.empty()) {
+        return Fail("usage: kvd270-cli import-csv IN.csv --out FILE.DAT [--base FILE.DAT] [--band N]");
+    }
+    RadioState state;
+    state.flags.Language = kEnglish;
+    ApplyStartupDefaults(state);
+    if (!base.empty()) {
+        if (ChannelFile::Result opened = ChannelFile::Open(base, state); !opened) {
+            return Fail(OpenFailure(opened, base));
+        }
+    }
+    if (band >= 0) {
+        state.band.TakeBand(band);
+    }
+    std::string csv;
+    if (!ReadText(input, csv)) {
+        return Fail(input + ": cannot be read");
+    }
+    CsvExchange::ImportResult result = CsvExchange::Import(csv, state.band, state.flags.Language);
+    if (result.error) {
+        return Fail(input + ": " + CsvExchange::Describe(*result.error, state.band, kEnglish));
+    }
+    state.table = result.table;
+    if (ChannelFile::Result saved = ChannelFile::Save(out, state); !saved) {
+        return Fail(out + ": cannot be written: " + saved.detail);
+    }
+    std::cerr << CsvExchange::DescribeSuccess(result, kEnglish) << "\n";
+    return kExitOk;
+}
+
+}  // namespace kvd::cli
