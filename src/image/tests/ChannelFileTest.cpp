@@ -137,3 +137,37 @@ TEST_F(ChannelFileTest, ReplacingALongerFileLeavesExactly853Bytes) {
 
 }  // namespace
 }  // namespace kvd
+
+#include "image/Backups.h"
+
+namespace kvd {
+namespace {
+
+TEST_F(ChannelFileTest, BackupsAreNamedByTimeAndTheNewestHundredKept) {
+    using namespace std::chrono;
+    RadioState state = test::StartupState();
+    state.table.setCell(1, 1, "145.00000");
+    auto base = system_clock::from_time_t(1'800'000'000);
+    for (int i = 0; i < 104; ++i) {
+        Backups::Saved saved = Backups::Save(dir_ / "backups", state, base + seconds(i / 2));
+        ASSERT_TRUE(saved.result) << saved.result.detail;
+    }
+    std::vector<fs::path> kept = Backups::List(dir_ / "backups");
+    ASSERT_EQ(kept.size(), 100u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "backups"), {}), 100);
+    // Two backups within one second get distinct names; the oldest four went.
+    EXPECT_TRUE(kept.back().filename().string().ends_with("-2.DAT")) << kept.back();
+    RadioState restored = test::StartupState();
+    ASSERT_TRUE(ChannelFile::Open(kept.back(), restored));
+    EXPECT_EQ(restored.table.cell(1, 1), "145.00000");
+    EXPECT_TRUE(kept.front().filename().string().ends_with("02.DAT")) << kept.front();
+}
+
+TEST_F(ChannelFileTest, ABackupFolderThatCannotBeMadeIsReported) {
+    std::ofstream(dir_ / "file") << "x";
+    Backups::Saved saved = Backups::Save(dir_ / "file" / "backups", test::StartupState());
+    EXPECT_EQ(saved.result.kind, ChannelFile::Result::CannotWrite);
+}
+
+}  // namespace
+}  // namespace kvd
