@@ -9,6 +9,7 @@ packages=(
   libgtest-dev googletest
   clang libclang-rt-dev
   fonts-wqy-microhei
+  appstream desktop-file-utils
   python3
 )
 # Screenshots and the window under a virtual display.
