@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 
 #include "settings/PanelLists.h"
+#include "shell/LanguageFit.h"
 
 namespace kvd::gui {
 
@@ -33,12 +34,24 @@ FunctionPanel::FunctionPanel(PanelChoices& choices, QWidget* parent)
         for (int position = 0; position < PanelLists::ItemCount(which); ++position) {
             lists_[i]->addItem(ItemText(which, position, kEnglish));
         }
+        fitBothLanguages(which);
         labels_[i]->setBuddy(lists_[i]);
         layout->addRow(labels_[i], lists_[i]);
         connect(lists_[i], &QComboBox::currentIndexChanged, this, [this, which](int position) {
             choices_[which] = static_cast<std::int16_t>(position);
         });
     }
+}
+
+void FunctionPanel::fitBothLanguages(PanelList which) {
+    const int i = static_cast<int>(which);
+    const LocalText& caption = PanelLists::Info(which).caption;
+    FitLabel(labels_[i], {QString::fromUtf8(caption.zh), QString::fromUtf8(caption.en)});
+    QStringList items;
+    for (int position = 0; position < PanelLists::ItemCount(which); ++position) {
+        items << ItemText(which, position, kChinese) << ItemText(which, position, kEnglish);
+    }
+    FitComboItems(lists_[i], items);
 }
 
 void FunctionPanel::applyLanguage(LanguageId language) {

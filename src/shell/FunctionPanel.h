@@ -27,6 +27,8 @@ public:
     void showChoices();
 
 private:
+    void fitBothLanguages(PanelList which);
+
     PanelChoices& choices_;
     std::array<QLabel*, PanelChoices::kCount> labels_{};
     std::array<QComboBox*, PanelChoices::kCount> lists_{};

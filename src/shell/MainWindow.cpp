@@ -10,6 +10,7 @@
 #include "shell/ChannelTableModel.h"
 #include "shell/ConfigFolder.h"
 #include "shell/FunctionPanel.h"
+#include "shell/LanguageFit.h"
 #include "shell/LocalizedMessageBox.h"
 #include "shell/MainCaptions.h"
 #include "shell/MessageBoxStyle.h"
@@ -23,6 +24,7 @@ MainWindow::MainWindow(RadioState& state, Options options)
     : state_(state),
       configFolder_(options.configFolder.isEmpty() ? ResolveConfigFolder() : options.configFolder) {
     buildWidgets();
+    FitCaptions(this, MainCaptions());
     connectCommands();
     registerOwnTexts();
 }

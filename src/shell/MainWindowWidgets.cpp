@@ -2,6 +2,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -60,6 +61,8 @@ QWidget* MainWindow::buildCentralArea() {
     model_ = new ChannelTableModel(state_, grid_);
     grid_->setModel(model_);
     grid_->layOut();
+    // The first channel cell is current from the start, as in the grid's original.
+    grid_->selectionModel()->setCurrentIndex(model_->index(1, 1), QItemSelectionModel::NoUpdate);
 
     bandList_ = new BandCombo(state_.band, area);
     panel_ = new FunctionPanel(state_.panel, area);

@@ -1,5 +1,6 @@
 // Switching the interface language, and windows joining the switch through the registry.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QTest>
 
 #include "ShellTestSupport.h"
+#include "shell/ChannelGrid.h"
 #include "shell/LocalizedMessageBox.h"
 #include "shell/MainCaptions.h"
 #include "shell/MessageBoxStyle.h"
@@ -113,6 +115,33 @@ private slots:
         window.findChild<QGroupBox*>("Frame1")->setTitle("mark");
         window.menuItem("mnuEnglish")->trigger();
         QCOMPARE(window.findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("mark"));
+    }
+
+    void switchingMovesNothingAndCutsNoListText() {
+        ShellRun run;
+        MainWindow& window = run.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QList<QWidget*> watched = {window.grid(), window.findChild<QWidget*>("Frame1"),
+                                   window.findChild<QWidget*>("Frame2")};
+        for (const char* name : kPanelLists) {
+            watched.append(List(window, name));
+        }
+        QList<QRect> before;
+        for (QWidget* widget : watched) {
+            before.append(widget->geometry());
+        }
+        window.menuItem("mnuEnglish")->trigger();
+        QApplication::processEvents();
+        for (int i = 0; i < watched.size(); ++i) {
+            QCOMPARE(watched[i]->geometry(), before[i]);
+        }
+        for (const char* name : kPanelLists) {
+            QComboBox* list = List(window, name);
+            for (int i = 0; i < list->count(); ++i) {
+                QVERIFY2(list->fontMetrics().horizontalAdvance(list->itemText(i)) < list->width(),
+                         qPrintable(list->itemText(i)));
+            }
+        }
     }
 
     void messagesSpeakTheLanguageSwitchedTo() {
