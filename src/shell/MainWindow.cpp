@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QProgressBar>
 
 #include "image/RadioState.h"
@@ -104,10 +105,9 @@ bool MainWindow::isEditLocked() const {
 }
 
 void MainWindow::setAreasEnabled(bool enabled) {
-    for (QWidget* area : {static_cast<QWidget*>(bandList_->parentWidget()),
-                          static_cast<QWidget*>(panel_), static_cast<QWidget*>(grid_)}) {
-        area->setEnabled(enabled);
-    }
+    bandFrame_->setEnabled(enabled);
+    panel_->setEnabled(enabled);
+    grid_->setEnabled(enabled);
 }
 
 void MainWindow::bandChanged(int position) {

@@ -7,6 +7,7 @@
 
 #include "shell/LanguageRegistry.h"
 
+class QGroupBox;
 class QLabel;
 class QProgressBar;
 
@@ -66,6 +67,8 @@ public:
     QAction* toolButton(const char* key) const;
     ChannelGrid* grid() const { return grid_; }
     ChannelTableModel* gridModel() const { return model_; }
+    // The band frame `Frame1`; a read or a write enables it even while the edit lock is on.
+    QGroupBox* bandFrame() const { return bandFrame_; }
     BandCombo* bandList() const { return bandList_; }
     FunctionPanel* functionPanel() const { return panel_; }
     QLabel* statusLabel() const { return status_; }
@@ -102,6 +105,7 @@ private:
 
     ChannelGrid* grid_ = nullptr;
     ChannelTableModel* model_ = nullptr;
+    QGroupBox* bandFrame_ = nullptr;
     BandCombo* bandList_ = nullptr;
     FunctionPanel* panel_ = nullptr;
     QLabel* status_ = nullptr;

@@ -80,7 +80,8 @@ QWidget* MainWindow::buildCentralArea() {
     maker->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(BandFrame(bandList_, area));
+    bandFrame_ = BandFrame(bandList_, area);
+    side->addWidget(bandFrame_);
     side->addWidget(panel_);
     side->addStretch(1);
 

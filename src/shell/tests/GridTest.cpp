@@ -75,13 +75,6 @@ private slots:
         QVERIFY(grid->viewport()->height() >= grid->rowViewportPosition(16) + grid->rowHeight(16));
     }
 
-    void twipsBecomePixelsAtTheScreensDpi() {
-        QCOMPARE(GridGeometry::TwipsToPixels(300, 96), 20);
-        QCOMPARE(GridGeometry::TwipsToPixels(1330, 96), 89);
-        QCOMPARE(GridGeometry::TwipsToPixels(300, 144), 30);
-        QCOMPARE(GridGeometry::TwipsToPixels(1330, 192), 177);
-    }
-
     void coreChangesReachTheGridWithoutACopy() {
         ShellRun run;
         MainWindow& window = run.start();

@@ -42,10 +42,12 @@ private slots:
         QCOMPARE(Preferences::Load(dir.path()), (Preferences{1, 8, 1}));
     }
 
-    void bytesAboveOneAreReadAsStored() {
+    void bytesAreReadAsStoredAndMissingOnesAsZero() {
         QTemporaryDir dir;
         WriteAll(Preferences::PathIn(dir.path()), QByteArray("\x02\xff\x05", 3));
         QCOMPARE(Preferences::Load(dir.path()), (Preferences{2, 255, 5}));
+        WriteAll(Preferences::PathIn(dir.path()), QByteArray("\x01", 1));
+        QCOMPARE(Preferences::Load(dir.path()), (Preferences{1, 0, 0}));
     }
 
     void aFileThatMayOnlyBeReadStillGivesItsBytes() {

@@ -74,14 +74,6 @@ private slots:
         QCOMPARE(run.preferences(), Bytes({0, 0, 0}));
     }
 
-    void shutDownSavesThePortChosenMeanwhile() {
-        ShellRun run;
-        MainWindow& window = run.start();
-        run.state.flags.PortNumber = 3;  // as a successful port choice leaves it
-        window.close();
-        QCOMPARE(run.preferences(), Bytes({0, 3, 0}));
-    }
-
     void lockedStartDisablesTheAreasUntilTheLockIsTakenOff() {
         ShellRun run;
         run.writePreferences(Bytes({1, 0, 0}));
@@ -158,26 +150,6 @@ private slots:
         QCOMPARE(restored, 5);
         QCOMPARE(answer.shown().front().buttonTexts, QStringList({QStringLiteral("确定")}));
         QCOMPARE(run.state.flags.Language, kEnglish);
-    }
-
-    void bytesBeyondTheThirdAreKept() {
-        ShellRun run;
-        run.writePreferences(QByteArray("\x01\x02\x01tail of the file", 19));
-        MainWindow& window = run.start();
-        window.menuItem("mnulock")->trigger();
-        window.menuItem("mnuChinese")->trigger();
-        window.close();
-        QCOMPARE(run.preferences(), QByteArray("\x00\x02\x00tail of the file", 19));
-    }
-
-    void shortFileReadsMissingBytesAsZero() {
-        ShellRun run;
-        run.writePreferences(Bytes({1}));
-        MainWindow& window = run.start();
-        QVERIFY(window.isEditLocked());
-        QCOMPARE(run.state.flags.Language, kChinese);
-        window.close();
-        QCOMPARE(run.preferences(), Bytes({1, 0, 0}));
     }
 
     void unwritableConfigurationFolderStillStartsAndCloses() {

@@ -102,14 +102,6 @@ private slots:
         QCOMPARE(catcher.opened.size(), 1);
         QCOMPARE(catcher.opened.front().scheme(), QStringLiteral("https"));
     }
-
-    void quitClosesTheWindow() {
-        ShellRun run;
-        MainWindow& window = run.start();
-        window.menuItem("mnuQuit")->trigger();
-        QVERIFY(!window.isVisible());
-        QCOMPARE(run.preferences().size(), 3);
-    }
 };
 
 QTEST_MAIN(WindowCommandsTest)
