@@ -1,0 +1,25 @@
+#include "shell/Application.h"
+
+#include <QApplication>
+
+#include "image/RadioState.h"
+#include "shell/MainWindow.h"
+
+namespace kvd::gui {
+
+int RunProgram(int argc, char** argv, const ProgramHooks& hooks) {
+    QApplication::setApplicationName(QStringLiteral("kvd270"));
+    QApplication app(argc, argv);
+
+    RadioState state;
+    MainWindow window(state, {hooks.configFolder});
+    // Parts that plug into the window (port, dialogs) attach here, before start-up.
+    window.Startup();
+    window.show();
+    if (hooks.afterShow) {
+        hooks.afterShow(window);
+    }
+    return QApplication::exec();
+}
+
+}  // namespace kvd::gui

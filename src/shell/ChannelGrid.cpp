@@ -1,0 +1,61 @@
+#include "shell/ChannelGrid.h"
+
+#include <QHeaderView>
+
+#include "channels/ChoiceLists.h"
+#include "shell/GridGeometry.h"
+
+namespace kvd::gui {
+
+namespace {
+constexpr int kCaptionPadding = 8;  // pixels of air around a caption, both sides together
+}  // namespace
+
+ChannelGrid::ChannelGrid(QWidget* parent) : QTableView(parent) {
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+int ChannelGrid::columnPixels(int column) const {
+    const int fromTwips =
+        GridGeometry::TwipsToPixels(GridGeometry::ColumnTwips(column), logicalDpiX());
+    const LocalText& caption = ChoiceLists::ColumnCaption(column);
+    const QFontMetrics metrics = fontMetrics();
+    const int widest = std::max(metrics.horizontalAdvance(QString::fromUtf8(caption.zh)),
+                                metrics.horizontalAdvance(QString::fromUtf8(caption.en)));
+    return std::max(fromTwips, widest + kCaptionPadding);
+}
+
+void ChannelGrid::layOut() {
+    for (int column = 0; column < GridGeometry::kColumns; ++column) {
+        setColumnWidth(column, columnPixels(column));
+    }
+    const int rowPixels = GridGeometry::TwipsToPixels(GridGeometry::kRowTwips, logicalDpiY());
+    // Row 0 keeps room for its captions whatever the font.
+    setRowHeight(0, std::max(rowPixels, fontMetrics().height() + 4));
+    for (int row = 1; row < GridGeometry::kRows; ++row) {
+        setRowHeight(row, rowPixels);
+    }
+    updateGeometry();
+}
+
+QSize ChannelGrid::sizeHint() const {
+    int width = 2 * frameWidth();
+    for (int column = 0; column < GridGeometry::kColumns; ++column) {
+        width += columnWidth(column);
+    }
+    int height = 2 * frameWidth();
+    for (int row = 0; row < GridGeometry::kRows; ++row) {
+        height += rowHeight(row);
+    }
+    return {width, height};
+}
+
+}  // namespace kvd::gui

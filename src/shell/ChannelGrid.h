@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QTableView>
+
+namespace kvd::gui {
+
+// The channel table `Grid1`: one cell per selection, no typing (the cell editors are laid
+// over it), and sized to show all 17 rows and 9 columns without scrolling.
+class ChannelGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit ChannelGrid(QWidget* parent = nullptr);
+
+    // Column widths and row heights from their twips at the screen's logical dpi. A column
+    // is never narrower than its caption in either language, so no caption is cut.
+    void layOut();
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+private:
+    int columnPixels(int column) const;
+};
+
+}  // namespace kvd::gui

@@ -1,0 +1,76 @@
+#include "shell/FunctionPanel.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+
+#include "settings/PanelLists.h"
+#include "shell/LanguageFit.h"
+
+namespace kvd::gui {
+
+namespace {
+
+QString ItemText(PanelList which, int position, LanguageId language) {
+    return QString::fromStdString(PanelLists::Item(which, position, language));
+}
+
+}  // namespace
+
+FunctionPanel::FunctionPanel(PanelChoices& choices, QWidget* parent)
+    : QGroupBox(parent), choices_(choices) {
+    setObjectName(QStringLiteral("Frame2"));
+    auto* layout = new QFormLayout(this);
+    layout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    for (PanelList which : PanelLists::kAll) {
+        const auto& info = PanelLists::Info(which);
+        const int i = static_cast<int>(which);
+        labels_[i] = new QLabel(this);
+        labels_[i]->setObjectName(QString::fromLatin1(info.labelName));
+        lists_[i] = new QComboBox(this);
+        lists_[i]->setObjectName(QString::fromLatin1(info.controlName));
+        // Filled once; the language switch rewrites the texts in place.
+        for (int position = 0; position < PanelLists::ItemCount(which); ++position) {
+            lists_[i]->addItem(ItemText(which, position, kEnglish));
+        }
+        fitBothLanguages(which);
+        labels_[i]->setBuddy(lists_[i]);
+        layout->addRow(labels_[i], lists_[i]);
+        connect(lists_[i], &QComboBox::currentIndexChanged, this, [this, which](int position) {
+            choices_[which] = static_cast<std::int16_t>(position);
+        });
+    }
+}
+
+void FunctionPanel::fitBothLanguages(PanelList which) {
+    const int i = static_cast<int>(which);
+    const LocalText& caption = PanelLists::Info(which).caption;
+    FitLabel(labels_[i], {QString::fromUtf8(caption.zh), QString::fromUtf8(caption.en)});
+    QStringList items;
+    for (int position = 0; position < PanelLists::ItemCount(which); ++position) {
+        items << ItemText(which, position, kChinese) << ItemText(which, position, kEnglish);
+    }
+    FitComboItems(lists_[i], items);
+}
+
+void FunctionPanel::applyLanguage(LanguageId language) {
+    for (PanelList which : PanelLists::kAll) {
+        const int i = static_cast<int>(which);
+        labels_[i]->setText(QString::fromUtf8(PanelLists::Info(which).caption.pick(language)));
+        for (int position = 0; position < lists_[i]->count(); ++position) {
+            lists_[i]->setItemText(position, ItemText(which, position, language));
+        }
+    }
+}
+
+void FunctionPanel::showChoices() {
+    for (PanelList which : PanelLists::kAll) {
+        QComboBox* box = lists_[static_cast<int>(which)];
+        const QSignalBlocker quiet(box);
+        // A position the list lacks shows no selection rather than a wrong one.
+        box->setCurrentIndex(choices_[which] < box->count() ? choices_[which] : -1);
+    }
+}
+
+}  // namespace kvd::gui

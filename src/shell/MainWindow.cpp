@@ -1,0 +1,170 @@
+#include "shell/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QProgressBar>
+
+#include "image/RadioState.h"
+#include "shell/BandCombo.h"
+#include "shell/ChannelGrid.h"
+#include "shell/ChannelTableModel.h"
+#include "shell/ConfigFolder.h"
+#include "shell/FunctionPanel.h"
+#include "shell/LanguageFit.h"
+#include "shell/LocalizedMessageBox.h"
+#include "shell/MainCaptions.h"
+#include "shell/MessageBoxStyle.h"
+#include "shell/Preferences.h"
+#include "shell/ShellTexts.h"
+#include "shell/ToolBarLayout.h"
+
+namespace kvd::gui {
+
+MainWindow::MainWindow(RadioState& state, Options options)
+    : state_(state),
+      configFolder_(options.configFolder.isEmpty() ? ResolveConfigFolder() : options.configFolder) {
+    buildWidgets();
+    FitCaptions(this, MainCaptions());
+    connectCommands();
+    registerOwnTexts();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectCommands() {
+    connect(menuItem("mnuQuit"), &QAction::triggered, this, &QWidget::close);
+    connect(menuItem("mnulock"), &QAction::toggled, this,
+            [this](bool locked) { setAreasEnabled(!locked); });
+    connect(menuItem("mnuChinese"), &QAction::triggered, this,
+            [this] { switchLanguage(kEnglish, kChinese); });
+    connect(menuItem("mnuEnglish"), &QAction::triggered, this,
+            [this] { switchLanguage(kChinese, kEnglish); });
+    connect(bandList_, &QComboBox::currentIndexChanged, this, &MainWindow::bandChanged);
+}
+
+void MainWindow::registerOwnTexts() {
+    languages_.add({LanguageRegistry::kMainWindow, [this] { return this; }, MainCaptions(),
+                    [this](QWidget*, LanguageId language) {
+                        model_->captionsChanged();
+                        panel_->applyLanguage(language);
+                    }});
+}
+
+void MainWindow::Startup() {
+    loadPreferences();
+    ApplyStartupDefaults(state_);
+    progress_->hide();
+    RefreshFromState();
+    ApplyLanguage();
+}
+
+void MainWindow::loadPreferences() {
+    const Preferences stored = Preferences::Load(configFolder_);
+    // Other lock values were never written by the program; they leave the lock as it is.
+    if (stored.lock <= 1) {
+        menuItem("mnulock")->setChecked(stored.lock == 1);
+    }
+    state_.flags.PortNumber = stored.port;
+    // The port comes back before the language, so its failure speaks the default language.
+    if (restorePort_) {
+        restorePort_(state_.flags.PortNumber);
+    }
+    state_.flags.Language = stored.language;
+}
+
+void MainWindow::savePreferences() const {
+    const Preferences current{static_cast<std::uint8_t>(isEditLocked() ? 1 : 0),
+                              static_cast<std::uint8_t>(state_.flags.PortNumber),
+                              static_cast<std::uint8_t>(state_.flags.Language)};
+    // A folder that cannot be written only costs the next run its preferences.
+    current.Save(configFolder_);
+}
+
+void MainWindow::ApplyLanguage() {
+    languages_.ApplyAll(state_.flags.Language);
+}
+
+void MainWindow::switchLanguage(LanguageId from, LanguageId to) {
+    if (state_.flags.Language != from) {
+        return;
+    }
+    state_.flags.Language = to;
+    ApplyLanguage();
+    state_.table.SetGrid1Text(to);
+}
+
+void MainWindow::RefreshFromState() {
+    bandList_->showBand();
+    panel_->showChoices();
+    model_->allChanged();
+}
+
+bool MainWindow::isEditLocked() const {
+    return menuItem("mnulock")->isChecked();
+}
+
+void MainWindow::setAreasEnabled(bool enabled) {
+    bandFrame_->setEnabled(enabled);
+    panel_->setEnabled(enabled);
+    grid_->setEnabled(enabled);
+}
+
+void MainWindow::bandChanged(int position) {
+    state_.band.Select(position, state_.table, [this] { return confirmBandChange(); });
+    bandList_->showBand();
+}
+
+bool MainWindow::confirmBandChange() {
+    namespace Style = MessageBoxStyle;
+    const LanguageId language = state_.flags.Language;
+    const int style =
+        Style::kOkCancel | Style::kQuestion | Style::kDefaultSecond | Style::kSystemModal;
+    return LocalizedMessageBox(
+               QString::fromUtf8(ShellTexts::kBandChangePrompt.pick(language)), style,
+               QString::fromUtf8(ShellTexts::kBandChangeTitle.pick(language))) == Style::kIdOk;
+}
+
+int MainWindow::LocalizedMessageBox(const QString& prompt, int style, const QString& title) {
+    return gui::LocalizedMessageBox(this, state_.flags.Language, prompt, style, title);
+}
+
+QAction* MainWindow::menuItem(const char* objectName) const {
+    return findChild<QAction*>(QString::fromLatin1(objectName));
+}
+
+QAction* MainWindow::toolButton(const char* key) const {
+    return findChild<QAction*>(QString::fromLatin1(kToolButtonPrefix) + QString::fromLatin1(key));
+}
+
+void MainWindow::setPortRestorer(std::function<void(int)> restore) {
+    restorePort_ = std::move(restore);
+}
+
+void MainWindow::addCloseHandler(std::function<void()> handler) {
+    closeHandlers_.push_back(std::move(handler));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    shutDown();
+    event->accept();
+}
+
+void MainWindow::shutDown() {
+    if (shutDown_) {
+        return;
+    }
+    shutDown_ = true;
+    for (const auto& handler : closeHandlers_) {
+        handler();
+    }
+    savePreferences();
+    // Closing never asks about unsaved channel data; every other window goes with this one.
+    for (QWidget* window : languages_.windows()) {
+        if (window != this) {
+            window->close();
+        }
+    }
+}
+
+}  // namespace kvd::gui

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QMainWindow>
+
+#include "shell/LanguageRegistry.h"
+
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+
+namespace kvd {
+struct RadioState;
+}
+
+namespace kvd::gui {
+
+class BandCombo;
+class ChannelGrid;
+class ChannelTableModel;
+class FunctionPanel;
+
+// The main window `Form1`. It shows and edits the one RadioState of the run and keeps no
+// copy of it. Later parts of the program attach to it through this interface:
+//  - menu items and toolbar buttons by objectName (menuItem(), toolButton()); a toolbar
+//    button with a menu item triggers that item, so connect the item only;
+//  - the state, the grid and its model, the band list, the panel, the status label `Label`
+//    and the progress bar `ProgressBar1`;
+//  - LocalizedMessageBox() for every message;
+//  - languages() to add a window's caption table and factory;
+//  - setPortRestorer() for the port stored in the preferences, addCloseHandler() for work
+//    at shut-down, configFolder() for files kept beside the preferences;
+//  - RefreshFromState() after the state changed under the window (a decode).
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    struct Options {
+        // Where the preferences live; empty: the program's folder when writable, else the
+        // per-user configuration folder.
+        QString configFolder;
+    };
+
+    explicit MainWindow(RadioState& state, Options options = {});
+    ~MainWindow() override;
+
+    // Start-up, before the window is shown: preferences, port, band 0, start-up defaults,
+    // captions in the stored language (which makes every registered window, hidden).
+    void Startup();
+
+    // Writes every text of every registered window in the current language.
+    void ApplyLanguage();
+
+    // Makes the band list, the panel lists and the grid show the state again.
+    void RefreshFromState();
+
+    // A message in the interface language's buttons, owned by this window.
+    int LocalizedMessageBox(const QString& prompt, int style, const QString& title = {});
+
+    RadioState& state() { return state_; }
+    LanguageRegistry& languages() { return languages_; }
+    const QString& configFolder() const { return configFolder_; }
+    bool isEditLocked() const;
+
+    QAction* menuItem(const char* objectName) const;
+    QAction* toolButton(const char* key) const;
+    ChannelGrid* grid() const { return grid_; }
+    ChannelTableModel* gridModel() const { return model_; }
+    // The band frame `Frame1`; a read or a write enables it even while the edit lock is on.
+    QGroupBox* bandFrame() const { return bandFrame_; }
+    BandCombo* bandList() const { return bandList_; }
+    FunctionPanel* functionPanel() const { return panel_; }
+    QLabel* statusLabel() const { return status_; }
+    QProgressBar* progressBar() const { return progress_; }
+
+    // Called at start-up with the stored port number, before the stored language is taken.
+    void setPortRestorer(std::function<void(int port)> restore);
+    // Run once when the window closes, in the order added, before the preferences are saved.
+    void addCloseHandler(std::function<void()> handler);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    QMenu* createPopupMenu() override { return nullptr; }
+
+private:
+    void buildWidgets();
+    QWidget* buildCentralArea();
+    void connectCommands();
+    void registerOwnTexts();
+    void loadPreferences();
+    void savePreferences() const;
+    void setAreasEnabled(bool enabled);
+    void switchLanguage(LanguageId from, LanguageId to);
+    void bandChanged(int position);
+    bool confirmBandChange();
+    void shutDown();
+
+    RadioState& state_;
+    QString configFolder_;
+    LanguageRegistry languages_;
+    std::function<void(int)> restorePort_;
+    std::vector<std::function<void()>> closeHandlers_;
+    bool shutDown_ = false;
+
+    ChannelGrid* grid_ = nullptr;
+    ChannelTableModel* model_ = nullptr;
+    QGroupBox* bandFrame_ = nullptr;
+    BandCombo* bandList_ = nullptr;
+    FunctionPanel* panel_ = nullptr;
+    QLabel* status_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+};
+
+}  // namespace kvd::gui
