@@ -4,6 +4,7 @@
 
 #include "image/RadioState.h"
 #include "shell/MainWindow.h"
+#include "shell/ProgramParts.h"
 
 namespace kvd::gui {
 
@@ -13,7 +14,7 @@ int RunProgram(int argc, char** argv, const ProgramHooks& hooks) {
 
     RadioState state;
     MainWindow window(state, {hooks.configFolder});
-    // Parts that plug into the window (port, dialogs) attach here, before start-up.
+    AttachProgramParts(window);
     window.Startup();
     window.show();
     if (hooks.afterShow) {

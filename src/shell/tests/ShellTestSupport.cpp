@@ -7,6 +7,7 @@
 #include "channels/ToneList.h"
 #include "shell/ChannelTableModel.h"
 #include "shell/Preferences.h"
+#include "shell/ProgramParts.h"
 
 namespace kvd::gui::test {
 
@@ -31,6 +32,7 @@ bool ShellRun::hasPreferences() const {
 
 MainWindow& ShellRun::build() {
     window_ = std::make_unique<MainWindow>(state, MainWindow::Options{folder()});
+    AttachProgramParts(*window_);
     return *window_;
 }
 

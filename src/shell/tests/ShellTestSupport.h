@@ -24,7 +24,8 @@ public:
 
     // Builds the window with the folder, runs start-up and shows it.
     MainWindow& start();
-    // The window before start-up, for attaching what start-up uses.
+    // The window before start-up, with every program part attached, for tests that need
+    // to set something up before start-up runs.
     MainWindow& build();
 
     MainWindow& window() { return *window_; }

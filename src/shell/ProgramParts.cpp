@@ -1,0 +1,12 @@
+#include "shell/ProgramParts.h"
+
+#include "shell/MainWindow.h"
+
+namespace kvd::gui {
+
+void AttachProgramParts(MainWindow& window) {
+    // One line per part, in the order their captions and handlers must run.
+    (void)window;
+}
+
+}  // namespace kvd::gui
