@@ -22,7 +22,7 @@ Actions Conversation::Start(Mode mode, bool portOpen) {
         return std::move(out_);
     }
     if (mode == Mode::Read) {
-        emit(Action::SuppressBandPrompt);
+        push(Action::SuppressBandPrompt);
     }
     locked_ = true;
     Action lock = Action::Of(Action::Lock);
@@ -32,11 +32,11 @@ Actions Conversation::Start(Mode mode, bool portOpen) {
     mode_ = mode;
     bandAsked_ = false;
     phase_ = Phase::AwaitStartAck;
-    emit(Action::CommitEdits);
+    push(Action::CommitEdits);
     sendFrame(Wire::StartFrame(mode));
     setStatusText(TextId::Communicating);
     blinkRunning_ = true;
-    emit(Action::StartBlinkTimer);
+    push(Action::StartBlinkTimer);
     return std::move(out_);
 }
 
@@ -259,26 +259,26 @@ void Conversation::sendFrame(std::vector<std::uint8_t> frame) {
     }
 }
 
-void Conversation::emit(Action::Kind kind) {
+void Conversation::push(Action::Kind kind) {
     out_.push_back(Action::Of(kind));
 }
 
 void Conversation::startReplyTimer() {
     replyRunning_ = true;
-    emit(Action::StartReplyTimer);
+    push(Action::StartReplyTimer);
 }
 
 void Conversation::stopReplyTimer() {
     if (replyRunning_) {
         replyRunning_ = false;
-        emit(Action::StopReplyTimer);
+        push(Action::StopReplyTimer);
     }
 }
 
 void Conversation::stopBlinkTimer() {
     if (blinkRunning_) {
         blinkRunning_ = false;
-        emit(Action::StopBlinkTimer);
+        push(Action::StopBlinkTimer);
     }
 }
 
@@ -298,7 +298,7 @@ void Conversation::setStatusVisible(bool visible) {
 void Conversation::showProgress() {
     progress_ = 0;
     progressVisible_ = true;
-    emit(Action::ShowProgress);
+    push(Action::ShowProgress);
 }
 
 void Conversation::advanceProgress(int step) {
@@ -313,12 +313,12 @@ void Conversation::advanceProgress(int step) {
 
 void Conversation::hideProgress() {
     progressVisible_ = false;
-    emit(Action::HideProgress);
+    push(Action::HideProgress);
 }
 
 void Conversation::release() {
     locked_ = false;
-    emit(Action::Release);
+    push(Action::Release);
 }
 
 void Conversation::message(Action::Kind kind, TextId text, int style) {

@@ -68,7 +68,7 @@ private:
     void finish(Outcome outcome);
 
     void sendFrame(std::vector<std::uint8_t> frame);
-    void emit(Action::Kind kind);
+    void push(Action::Kind kind);
     void startReplyTimer();
     void stopReplyTimer();
     void stopBlinkTimer();
