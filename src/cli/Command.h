@@ -23,5 +23,7 @@ int Fail(const std::string& message);
 
 // The commands, one file each.
 int RunShow(const Arguments& args);
+int RunRead(const Arguments& args);
+int RunWrite(const Arguments& args);
 
 }  // namespace kvd::cli

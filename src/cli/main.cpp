@@ -15,6 +15,9 @@ namespace {
 
 const std::array kCommands = {
     Command{"show", "show FILE.DAT [--lang en|zh] [--json]", RunShow},
+    Command{"read", "read --port DEVICE --out FILE.DAT [--lang en|zh]", RunRead},
+    Command{"write", "write --port DEVICE [--debug-access] [--yes] FILE.DAT [--lang en|zh]",
+            RunWrite},
 };
 
 void PrintUsage(std::ostream& out) {
