@@ -61,6 +61,7 @@ void RadioSide::take(std::uint8_t byte) {
             if (std::equal(recent_.begin(), recent_.end(), kProgram.begin(), kProgram.end())) {
                 recent_.clear();
                 session_ = Session{};
+                session_.write = true;  // until the zero byte of a read's start frame comes
                 state_ = State::AwaitIdentify;
                 ack();
             }
@@ -70,9 +71,11 @@ void RadioSide::take(std::uint8_t byte) {
                 state_ = State::AwaitIdentificationAck;
                 auto id = memory_.begin() + kIdentificationAddress;
                 reply({id, id + Wire::kIdentificationSize});
+            } else if (byte == 0x00) {
+                session_.write = false;
             } else if (byte == Wire::kEnd) {
                 endConversation();
-            }  // the zero byte behind a read's "PROGRAM" and anything else are ignored
+            }
             break;
         case State::AwaitIdentificationAck:
         case State::AwaitBlockAck:
@@ -116,7 +119,6 @@ void RadioSide::completeFrame() {
         state_ = State::AwaitBlockAck;
         reply(std::move(answer));
     } else {
-        session_.write = true;
         session_.writtenAddresses.push_back(address);
         for (std::size_t i = 4; i < frame_.size(); ++i) {
             memory_[(address + i - 4) & 0xFFFF] = frame_[i];

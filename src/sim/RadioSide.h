@@ -37,7 +37,7 @@ public:
     MemoryImage image() const;
 
     struct Session {
-        bool write = false;
+        bool write = false;  // "PROGRAM" without the zero byte of a read
         int blocksRead = 0;
         std::vector<std::uint16_t> writtenAddresses;  // in the order the blocks came
         bool ended = false;                           // "E" received

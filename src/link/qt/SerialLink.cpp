@@ -7,6 +7,9 @@ namespace kvd::link {
 
 SerialLink::SerialLink(RadioState& state, LinkPort& port, Timing timing, QObject* parent)
     : QObject(parent), LinkDriver(HooksFor(state)), state_(state), port_(port), timing_(timing) {
+    // Coarse timers may fire 5 % early; the time-out is measured from the last frame.
+    reply_.setTimerType(Qt::PreciseTimer);
+    blink_.setTimerType(Qt::PreciseTimer);
     reply_.setSingleShot(true);
     reply_.setInterval(timing_.replyMs);
     blink_.setInterval(timing_.blinkMs);
