@@ -49,7 +49,7 @@ link::Outcome LinkSession::Run(link::Mode mode, RadioState& state) const {
                      question ? (yes ? " Yes" : " No") : "");
         return question ? (yes ? link::Button::kYes : link::Button::kNo) : link::Button::kOk;
     });
-    if (::isatty(STDERR_FILENO)) {
+    if (isatty(STDERR_FILENO)) {
         QObject::connect(&serial, &link::SerialLink::progressChanged, &DrawProgress);
     }
     link::Outcome outcome = link::Outcome::PortNotOpen;

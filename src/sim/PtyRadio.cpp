@@ -5,7 +5,11 @@
 #include <thread>
 
 #include <poll.h>
+#ifdef __APPLE__
+#include <util.h>
+#else
 #include <pty.h>
+#endif
 #include <termios.h>
 #include <unistd.h>
 

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "channels/BandTable.h"
@@ -95,6 +96,10 @@ void Save(const std::string& path, const RadioSide& radio) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        std::fputs(kSimUsage, stdout);
+        return 0;
+    }
     std::string error;
     std::optional<SimOptions> options = ParseSimOptions(argc, argv, error);
     if (!options) {

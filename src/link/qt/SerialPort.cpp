@@ -2,10 +2,14 @@
 
 #include <QDeadlineTimer>
 
+#ifndef _WIN32
+#include <termios.h>
+#endif
+
 namespace kvd::link {
 
 SerialPort::SerialPort(QObject* parent) : LinkPort(parent) {
-    connect(&port_, &QSerialPort::readyRead, this, [this] { emit received(port_.readAll()); });
+    connect(&port_, &QSerialPort::readyRead, this, &SerialPort::onReadyRead);
     connect(&port_, &QSerialPort::errorOccurred, this, &SerialPort::onError);
 }
 
@@ -29,10 +33,48 @@ OpenResult SerialPort::open(const std::string& device) {
         port_.clearError();
         return result;
     }
+    marked_ = markLineConditions();
+    marks_ = LineMarks();
     port_.clear();  // nothing left over from before belongs to a conversation
     port_.clearError();
     result.ok = true;
     return result;
+}
+
+bool SerialPort::markLineConditions() {
+#ifdef _WIN32
+    return false;
+#else
+    termios settings{};
+    const int fd = static_cast<int>(port_.handle());
+    if (::tcgetattr(fd, &settings) != 0) {
+        return false;
+    }
+    settings.c_iflag |= PARMRK;
+    settings.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | IGNPAR | ISTRIP | INPCK);
+    if (::tcsetattr(fd, TCSANOW, &settings) != 0 || ::tcgetattr(fd, &settings) != 0) {
+        return false;
+    }
+    return (settings.c_iflag & PARMRK) != 0;
+#endif
+}
+
+void SerialPort::onReadyRead() {
+    const QByteArray raw = port_.readAll();
+    if (!marked_) {
+        emit received(raw);
+        return;
+    }
+    auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(raw.constData()),
+                           static_cast<std::size_t>(raw.size()));
+    for (const LineMarks::Piece& piece : marks_.Feed(bytes)) {
+        if (piece.isBreak) {
+            emit breakDetected();
+        } else {
+            emit received(QByteArray(reinterpret_cast<const char*>(piece.bytes.data()),
+                                     static_cast<qsizetype>(piece.bytes.size())));
+        }
+    }
 }
 
 void SerialPort::close() {

@@ -53,6 +53,7 @@ TEST_F(PtyTest, OpensAtTheLineSettingsAndMovesBytesBothWays) {
     EXPECT_EQ(settings.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
     EXPECT_FALSE(settings.c_cflag & PARENB);
     EXPECT_FALSE(settings.c_cflag & CSTOPB);
+    EXPECT_TRUE(settings.c_iflag & PARMRK) << "breaks come marked in the data";
 
     for (std::uint8_t b : {0x50, 0x00, 0xFF, 0x0A}) {
         ASSERT_TRUE(port.writeByte(b, 1000));
@@ -66,10 +67,11 @@ TEST_F(PtyTest, OpensAtTheLineSettingsAndMovesBytesBothWays) {
 
     QByteArray received;
     QObject::connect(&port, &link::LinkPort::received, [&](const QByteArray& b) { received += b; });
-    const std::uint8_t reply[] = {0x06, 0x0D, 0xFF, 0x11};
-    ASSERT_EQ(::write(master, reply, sizeof reply), 4);
-    Spin([&] { return received.size() >= 4; });
-    EXPECT_EQ(received, QByteArray("\x06\x0D\xFF\x11", 4)) << "no flow control, no CR translation";
+    const std::uint8_t reply[] = {0x06, 0x0D, 0xFF, 0x11, 0xFF, 0x00};
+    ASSERT_EQ(::write(master, reply, sizeof reply), 6);
+    Spin([&] { return received.size() >= 6; });
+    EXPECT_EQ(received, QByteArray("\x06\x0D\xFF\x11\xFF\x00", 6))
+        << "no flow control, no CR translation, FF bytes unmarked";
 }
 
 TEST_F(PtyTest, OldBytesAreNotDeliveredAfterOpening) {
