@@ -30,21 +30,6 @@ TEST(RadioSideTest, AnswersTheHandshakeWithItsIdentificationBlock) {
     EXPECT_EQ(radio.image()[ByteMap::kModelBandCode], 0x73) << "both copies of the band code";
 }
 
-TEST(RadioSideTest, ReadAnswerCarriesTheRequestedMemory) {
-    MemoryImage image = DemoImage(5);
-    RadioSide radio(image);
-    Handshake(radio);
-    Bytes answer = radio.Receive(link::Wire::ReadRequest(0x0050));
-    ASSERT_EQ(answer.size(), 68u);
-    EXPECT_EQ(Bytes(answer.begin(), answer.begin() + 4), Bytes({0x57, 0x00, 0x50, 0x40}));
-    EXPECT_TRUE(std::equal(answer.begin() + 4, answer.end(), image.begin() + 0x40));
-    EXPECT_EQ(radio.Receive(Bytes{0x06}), Bytes{0x06});
-    // Beyond the image the memory reads as erased.
-    Bytes last = radio.Receive(link::Wire::ReadRequest(0x03D0));
-    ASSERT_EQ(last.size(), 68u);
-    EXPECT_TRUE(std::all_of(last.begin() + 4, last.end(), [](auto b) { return b == 0xFF; }));
-}
-
 TEST(RadioSideTest, KeepsWrittenBlocksAndEndsOnE) {
     RadioSide radio(DemoImage(0));
     Handshake(radio, {'P', 'R', 'O', 'G', 'R', 'A', 'M'});
