@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <chrono>
+#include <thread>
 
 #include "link/qt/SerialPort.h"
 
@@ -20,7 +24,9 @@ protected:
 
     void SetUp() override {
         char name[256];
-        ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
+        termios raw{};
+        ::cfmakeraw(&raw);
+        ASSERT_EQ(::openpty(&master, &slave, name, &raw, nullptr), 0);
         device = name;
     }
     void TearDown() override {
@@ -59,7 +65,15 @@ TEST_F(PtyTest, OpensAtTheLineSettingsAndMovesBytesBothWays) {
         ASSERT_TRUE(port.writeByte(b, 1000));
     }
     std::uint8_t got[4] = {};
-    ASSERT_EQ(::read(master, got, 4), 4);
+    std::size_t have = 0;  // the pseudo-terminal hands bytes over in its own time
+    for (int tries = 0; have < 4 && tries < 100; ++tries) {
+        pollfd p{master, POLLIN, 0};
+        if (::poll(&p, 1, 20) > 0) {
+            have += static_cast<std::size_t>(
+                std::max<ssize_t>(0, ::read(master, got + have, 4 - have)));
+        }
+    }
+    ASSERT_EQ(have, 4u);
     EXPECT_EQ(got[0], 0x50);
     EXPECT_EQ(got[1], 0x00);
     EXPECT_EQ(got[2], 0xFF);
@@ -77,6 +91,12 @@ TEST_F(PtyTest, OpensAtTheLineSettingsAndMovesBytesBothWays) {
 TEST_F(PtyTest, OldBytesAreNotDeliveredAfterOpening) {
     const std::uint8_t stale[] = {0x06, 0x06};
     ASSERT_EQ(::write(master, stale, sizeof stale), 2);
+    int waiting = 0;
+    for (int tries = 0; waiting < 2 && tries < 100; ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        ::ioctl(slave, FIONREAD, &waiting);
+    }
+    ASSERT_EQ(waiting, 2) << "the stale bytes wait at the device";
     link::SerialPort port;
     ASSERT_TRUE(port.open(device).ok);
     QByteArray received;
