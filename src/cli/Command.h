@@ -25,5 +25,7 @@ int Fail(const std::string& message);
 int RunShow(const Arguments& args);
 int RunExportCsv(const Arguments& args);
 int RunImportCsv(const Arguments& args);
+int RunRead(const Arguments& args);
+int RunWrite(const Arguments& args);
 
 }  // namespace kvd::cli

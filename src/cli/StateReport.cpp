@@ -20,8 +20,8 @@ using Col = ChannelTable::Column;
 
 constexpr std::array<const char*, 8> kChannelKeys = {"rx",    "rx_tone",   "tx",        "tx_tone",
                                                      "power", "busy_lock", "bandwidth", "scan_add"};
-constexpr std::array<const char*, 6> kPanelKeys = {"voice_prompt", "timeout", "timeout_warning",
-                                                   "squelch",      "battery_save", "beep"};
+constexpr std::array<const char*, 6> kPanelKeys = {
+    "voice_prompt", "timeout", "timeout_warning", "squelch", "battery_save", "beep"};
 
 template <typename Range, typename Fn>
 std::string JoinJson(const Range& range, Fn&& render) {
@@ -54,7 +54,8 @@ int DisplayWidth(const std::string& text) {
 }
 
 std::string Pad(const std::string& text, int width) {
-    return text + std::string(static_cast<std::size_t>(std::max(1, width - DisplayWidth(text))), ' ');
+    return text +
+           std::string(static_cast<std::size_t>(std::max(1, width - DisplayWidth(text))), ' ');
 }
 
 }  // namespace
@@ -63,7 +64,8 @@ std::string StateJson(const RadioState& s) {
     std::ostringstream out;
     out << "{\n  \"band\": " << s.band.position() << ",\n  \"channels\": [\n";
     for (int row = 1; row <= ChannelTable::kChannels; ++row) {
-        out << "    " << ChannelJson(s.table, row) << (row < ChannelTable::kChannels ? ",\n" : "\n");
+        out << "    " << ChannelJson(s.table, row)
+            << (row < ChannelTable::kChannels ? ",\n" : "\n");
     }
     out << "  ],\n  \"panel\": {";
     for (std::size_t i = 0; i < kPanelKeys.size(); ++i) {
@@ -77,7 +79,8 @@ std::string StateJson(const RadioState& s) {
     out << "},\n  \"basic_options\": "
         << JoinJson(s.settings.BasicOptions, [](std::int16_t v) { return std::to_string(v); });
     std::vector<std::string> groups(s.settings.GroupCodes.begin() + 1, s.settings.GroupCodes.end());
-    out << ",\n  \"group_codes\": " << JoinJson(groups, [](const std::string& g) { return JsonString(g); });
+    out << ",\n  \"group_codes\": "
+        << JoinJson(groups, [](const std::string& g) { return JsonString(g); });
     out << ",\n  \"key_function_1\": " << s.settings.KeyFunction1;
     out << ",\n  \"key_function_2\": " << s.settings.KeyFunction2;
     out << ",\n  \"embedded_info\": "
@@ -95,7 +98,8 @@ std::string StateText(const RadioState& s) {
     const LanguageId lang = s.flags.Language;
     const std::array<int, 9> widths = {8, 14, 9, 14, 9, 8, 8, 8, 8};
     std::ostringstream out;
-    out << (lang == kChinese ? "频段: " : "Band: ") << BandTable::At(s.band.position()).text << "\n\n";
+    out << (lang == kChinese ? "频段: " : "Band: ") << BandTable::At(s.band.position()).text
+        << "\n\n";
     for (int column = 0; column < ChannelTable::kColumns; ++column) {
         out << Pad(ChoiceLists::ColumnCaption(column).pick(lang), widths[column]);
     }
@@ -111,7 +115,8 @@ std::string StateText(const RadioState& s) {
     for (PanelList list : PanelLists::kAll) {
         int position = s.panel[list];
         std::string item = PanelLists::Item(list, position, lang);
-        out << "  " << Pad(PanelLists::Info(list).caption.pick(lang), 16) << (item.empty() ? "-" : item) << "\n";
+        out << "  " << Pad(PanelLists::Info(list).caption.pick(lang), 16)
+            << (item.empty() ? "-" : item) << "\n";
     }
     out << "\nFunctionOptions:";
     for (int slot = 1; slot <= ProgramSettings::kFunctionSlots; ++slot) {
@@ -125,16 +130,18 @@ std::string StateText(const RadioState& s) {
     for (int g = 1; g <= ProgramSettings::kGroupCodes; ++g) {
         out << " " << g << "=" << JsonString(s.settings.GroupCodes[g]);
     }
-    out << "\nKeyFunction1: " << s.settings.KeyFunction1 << "  KeyFunction2: " << s.settings.KeyFunction2;
+    out << "\nKeyFunction1: " << s.settings.KeyFunction1
+        << "  KeyFunction2: " << s.settings.KeyFunction2;
     out << "\nEmbeddedInfo: " << JsonString(s.settings.EmbeddedInfo[0]) << " "
         << JsonString(s.settings.EmbeddedInfo[1]);
-    out << "\nHighPowerLevel: " << s.settings.HighPowerLevel << "  LowPowerLevel: " << s.settings.LowPowerLevel;
+    out << "\nHighPowerLevel: " << s.settings.HighPowerLevel
+        << "  LowPowerLevel: " << s.settings.LowPowerLevel;
     out << "\nDebugFrequencies:";
     for (int row = 0; row < ProgramSettings::kDebugRows; ++row) {
         const auto& pair = s.settings.DebugFrequencies[row];
         if (!pair[0].empty() || !pair[1].empty()) {
-            out << "\n  " << (row < 9 ? "0" : "") << row + 1 << "  " << Pad(pair[0].empty() ? "-" : pair[0], 12)
-                << (pair[1].empty() ? "-" : pair[1]);
+            out << "\n  " << (row < 9 ? "0" : "") << row + 1 << "  "
+                << Pad(pair[0].empty() ? "-" : pair[0], 12) << (pair[1].empty() ? "-" : pair[1]);
         }
     }
     out << "\n";

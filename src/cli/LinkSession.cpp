@@ -1,0 +1,91 @@
+#include "cli/LinkSession.h"
+
+#include <unistd.h>
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "image/RadioState.h"
+#include "link/qt/SerialLink.h"
+#include "link/qt/SerialPort.h"
+
+namespace kvd::cli {
+
+namespace {
+
+constexpr int kBarWidth = 40;
+
+void DrawProgress(bool visible, int value) {
+    if (!visible) {
+        std::fprintf(stderr, "\r%*s\r", kBarWidth + 12, "");
+        return;
+    }
+    int filled = value * kBarWidth / link::Conversation::kProgressMaximum;
+    std::fprintf(stderr, "\r[%s%s] %3d/%d", std::string(filled, '#').c_str(),
+                 std::string(kBarWidth - filled, '.').c_str(), value,
+                 link::Conversation::kProgressMaximum);
+}
+
+}  // namespace
+
+link::Outcome LinkSession::Run(link::Mode mode, RadioState& state) const {
+    static int argc = 1;
+    static char name[] = "kvd270-cli";
+    static char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+
+    link::SerialPort port;
+    link::OpenResult opened = port.open(device);
+    if (!opened.ok) {
+        std::fprintf(stderr, "kvd270-cli: %s\n",
+                     link::PortFailureStatus(device, opened.reason, opened.permissionDenied,
+                                             state.flags.Language)
+                         .c_str());
+    }
+    link::SerialLink serial(state, port);
+    const bool yes = answerYes;
+    serial.setMessageHandler([yes](const QString& text, int style) {
+        const bool question = (style & link::MessageStyle::kYesNo) == link::MessageStyle::kYesNo;
+        std::fprintf(stderr, "%s%s\n", text.toUtf8().constData(),
+                     question ? (yes ? " Yes" : " No") : "");
+        return question ? (yes ? link::Button::kYes : link::Button::kNo) : link::Button::kOk;
+    });
+    if (isatty(STDERR_FILENO)) {
+        QObject::connect(&serial, &link::SerialLink::progressChanged, &DrawProgress);
+    }
+    link::Outcome outcome = link::Outcome::PortNotOpen;
+    bool done = false;
+    QObject::connect(&serial, &link::SerialLink::ended, [&](link::Outcome o) {
+        outcome = o;
+        done = true;
+        app.quit();
+    });
+    serial.Start(mode);
+    if (!done) {
+        app.exec();  // the conversation always ends: by its last frame or by the reply time-out
+    }
+    port.close();
+    return outcome;
+}
+
+bool TakeLinkOption(const std::vector<std::string>& args, std::size_t& i, LinkArguments& out,
+                    std::string& error) {
+    const std::string& a = args[i];
+    if (a != "--port" && a != "--lang") {
+        return false;
+    }
+    if (i + 1 >= args.size()) {
+        error = a + " needs a value";
+        return true;
+    }
+    const std::string& value = args[++i];
+    if (a == "--port") {
+        out.port = value;
+    } else if (value == "en" || value == "zh") {
+        out.language = value == "zh" ? kChinese : kEnglish;
+    } else {
+        error = "--lang takes en or zh, not \"" + value + "\"";
+    }
+    return true;
+}
+
+}  // namespace kvd::cli

@@ -1,0 +1,49 @@
+#include <filesystem>
+#include <iostream>
+
+#include "cli/Command.h"
+#include "cli/LinkSession.h"
+#include "image/ChannelFile.h"
+#include "image/RadioState.h"
+
+namespace kvd::cli {
+
+// read --port DEVICE --out FILE.DAT [--lang en|zh]
+int RunRead(const Arguments& args) {
+    LinkArguments link;
+    std::string out;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string error;
+        if (TakeLinkOption(args, i, link, error)) {
+            if (!error.empty()) {
+                return Fail(error);
+            }
+        } else if (args[i] == "--out" && i + 1 < args.size()) {
+            out = args[++i];
+        } else {
+            return Fail("unknown argument " + args[i]);
+        }
+    }
+    if (link.port.empty() || out.empty()) {
+        return Fail("usage: kvd270-cli read --port DEVICE --out FILE.DAT");
+    }
+    std::filesystem::path folder = std::filesystem::absolute(out).parent_path();
+    if (!std::filesystem::is_directory(folder)) {
+        return Fail(out + ": no folder " + folder.string());
+    }
+
+    RadioState state;
+    state.flags.Language = link.language;
+    ApplyStartupDefaults(state);
+    if (LinkSession{link.port, false}.Run(kvd::link::Mode::Read, state) !=
+        kvd::link::Outcome::ReadDone) {
+        return kExitFailed;  // the output file was not touched
+    }
+    ChannelFile::Result saved = ChannelFile::Save(out, state);
+    if (!saved) {
+        return Fail(out + ": cannot be written: " + saved.detail);
+    }
+    return kExitOk;
+}
+
+}  // namespace kvd::cli

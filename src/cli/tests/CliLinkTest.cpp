@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <filesystem>
+#include <fstream>
+
+#include "image/ChannelFile.h"
+#include "image/RadioState.h"
+#include "link/PortNames.h"
+#include "link/Wire.h"
+#include "sim/DemoImage.h"
+
+namespace kvd {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Finished {
+    int status;
+    std::string errors;
+};
+
+// kvd270-cli read and write against kvd270-sim on a real pseudo-terminal.
+class CliLinkTest : public ::testing::Test {
+protected:
+    fs::path dir = fs::temp_directory_path() /
+                   ("kvd-cli-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    QProcess sim;
+    std::string device;
+
+    void SetUp() override { fs::create_directories(dir); }
+    void TearDown() override {
+        sim.terminate();
+        sim.waitForFinished();
+        fs::remove_all(dir);
+    }
+
+    void StartSim(QStringList options) {
+        sim.start(KVD_SIM, options);
+        ASSERT_TRUE(sim.waitForReadyRead(5000));
+        device = sim.readLine().trimmed().toStdString();
+        ASSERT_TRUE(device.starts_with("/dev/")) << device;
+    }
+    // Reads the simulator's report lines until one starts with `prefix`.
+    bool SimSays(const QByteArray& prefix) {
+        while (sim.canReadLine() || sim.waitForReadyRead(5000)) {
+            if (sim.readLine().startsWith(prefix)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    static Finished Cli(QStringList args) {
+        QProcess cli;
+        cli.start(KVD_CLI, args);
+        cli.waitForFinished(20000);
+        return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
+                cli.readAllStandardError().toStdString()};
+    }
+    static std::string ReadAll(const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    QString Path(const char* name) const { return QString::fromStdString((dir / name).string()); }
+
+    // A channel file with a channel and a calibration the simulator's image does not have.
+    QString WriteFile(const char* name, int band) {
+        RadioState state;
+        ApplyStartupDefaults(state);
+        state.band.TakeBand(band);
+        state.table.setCell(7, 1, "145.50000");
+        state.settings.LowPowerLevel = 33;
+        EXPECT_TRUE(ChannelFile::Save(dir / name, state));
+        return Path(name);
+    }
+};
+
+TEST_F(CliLinkTest, ReadSavesWhatTheRadioHolds) {
+    StartSim({"--band-code", "01", "--split", "3"});
+    Finished read =
+        Cli({"read", "--port", QString::fromStdString(device), "--out", Path("READ.DAT")});
+    ASSERT_EQ(read.status, 0) << read.errors;
+    EXPECT_TRUE(SimSays("ended read, 16 blocks"));
+    MemoryImage radio = sim::DemoImage(5);
+    EXPECT_EQ(ReadAll(dir / "READ.DAT"), "KVD27" + std::string(radio.begin(), radio.end()));
+}
+
+TEST_F(CliLinkTest, WriteStoresTheFileWithTheCalibrationOnlyWithDebugAccess) {
+    StartSim({"--band-code", "01", "--save", Path("RADIO.DAT")});
+    QString file = WriteFile("MINE.DAT", 5);
+    Finished write = Cli({"write", "--port", QString::fromStdString(device), file});
+    ASSERT_EQ(write.status, 0) << write.errors;
+    ASSERT_TRUE(SimSays("ended write, 46 blocks"));
+    ASSERT_TRUE(SimSays("saved"));
+    std::string mine = ReadAll(file.toStdString());
+    std::string radio = ReadAll(dir / "RADIO.DAT");
+    ASSERT_EQ(radio.size(), ChannelFile::kSize);
+    for (std::size_t k = 0; k < ByteMap::kImageSize; ++k) {
+        if (link::Wire::IsWritable(static_cast<std::uint16_t>(ByteMap::kRadioBase + k), false)) {
+            ASSERT_EQ(radio[5 + k], mine[5 + k]) << "image offset " << k;
+        }
+    }
+    EXPECT_EQ(radio[5 + ByteMap::kLowPowerLevel],
+              static_cast<char>(sim::DemoImage(5)[ByteMap::kLowPowerLevel]));
+
+    ASSERT_EQ(
+        Cli({"write", "--port", QString::fromStdString(device), "--debug-access", file}).status, 0);
+    ASSERT_TRUE(SimSays("ended write, 47 blocks"));
+    ASSERT_TRUE(SimSays("saved"));
+    EXPECT_EQ(ReadAll(dir / "RADIO.DAT")[5 + ByteMap::kLowPowerLevel], 33);
+}
+
+TEST_F(CliLinkTest, BandQuestionIsAnsweredYesOnlyWithYes) {
+    StartSim({"--band-code", "01"});
+    QString file = WriteFile("OTHER.DAT", 0);
+    Finished no = Cli({"write", "--port", QString::fromStdString(device), file});
+    EXPECT_EQ(no.status, 1);
+    EXPECT_NE(no.errors.find("Frequency band with discrepancies, do you wish to continue? No"),
+              std::string::npos)
+        << no.errors;
+    EXPECT_TRUE(SimSays("ended write, 0 blocks"));
+    EXPECT_EQ(Cli({"write", "--port", QString::fromStdString(device), "--yes", file}).status, 0);
+    EXPECT_TRUE(SimSays("ended write, 46 blocks"));
+}
+
+TEST_F(CliLinkTest, SilentRadioTimesOutAndLeavesTheFileAlone) {
+    StartSim({"--silent"});
+    std::ofstream(dir / "KEEP.DAT") << "old content";
+    QElapsedTimer clock;
+    clock.start();
+    Finished read = Cli({"read", "--port", QString::fromStdString(device), "--out",
+                         Path("KEEP.DAT"), "--lang", "zh"});
+    EXPECT_EQ(read.status, 1);
+    EXPECT_GE(clock.elapsed(), 3000);
+    EXPECT_NE(read.errors.find("通信出错，请检查对讲机型号"), std::string::npos) << read.errors;
+    EXPECT_EQ(ReadAll(dir / "KEEP.DAT"), "old content");
+    EXPECT_TRUE(SimSays("ended read, 0 blocks")) << "the final E reached the radio";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1) << "no other file was made";
+}
+
+TEST_F(CliLinkTest, PortThatCannotBeOpened) {
+    Finished read = Cli({"read", "--port", "/dev/kvd-no-such-port", "--out", Path("X.DAT")});
+    EXPECT_EQ(read.status, 1);
+    EXPECT_NE(read.errors.find("/dev/kvd-no-such-port"), std::string::npos) << read.errors;
+    EXPECT_NE(read.errors.find("Communication port not open"), std::string::npos) << read.errors;
+    EXPECT_FALSE(fs::exists(dir / "X.DAT"));
+}
+
+TEST_F(CliLinkTest, LinkMakesTheDeviceAMenuItem) {
+    fs::create_directories(dir / "config");
+    StartSim({"--link", Path("config/COM4")});
+    EXPECT_EQ(link::PortNames::DeviceFor(4, dir / "config"), device);
+    EXPECT_EQ(Cli({"read", "--port", Path("config/COM4"), "--out", Path("VIA-LINK.DAT")}).status,
+              0);
+    sim.terminate();
+    sim.waitForFinished();
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "config" / "COM4")))
+        << "the link goes with the simulator";
+}
+
+TEST_F(CliLinkTest, BadUsageAndUnreadableFiles) {
+    std::ofstream(dir / "WRONG.DAT") << "NOT A CHANNEL FILE";
+    for (QStringList args : {QStringList{"read", "--out", "X.DAT"},
+                             {"read", "--port", "/dev/null"},
+                             {"write", "--port", "/dev/null"},
+                             {"write", "--port", "/dev/null", "--lang", "fr", "A.DAT"},
+                             {"write", "--port", "/dev/null", Path("MISSING.DAT")},
+                             {"write", "--port", "/dev/null", Path("WRONG.DAT")},
+                             {"read", "--port", "/dev/null", "--out", Path("no/such/X.DAT")}}) {
+        EXPECT_EQ(Cli(args).status, 2) << args.join(' ').toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace kvd
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,337 @@
+#include "link/Conversation.h"
+
+#include "image/HexText.h"
+
+namespace kvd::link {
+
+namespace {
+constexpr int kWriteStep = 10;
+constexpr int kReadStep = 25;
+}  // namespace
+
+Conversation::Conversation(ProgramHooks hooks) : hooks_(std::move(hooks)) {}
+
+Actions Conversation::Start(Mode mode, bool portOpen) {
+    out_.clear();
+    if (locked_) {
+        return {};
+    }
+    if (!portOpen) {
+        message(Action::ShowMessage, TextId::PortNotOpen, MessageStyle::kInformation);
+        ended(Outcome::PortNotOpen);
+        return std::move(out_);
+    }
+    if (mode == Mode::Read) {
+        push(Action::SuppressBandPrompt);
+    }
+    locked_ = true;
+    Action lock = Action::Of(Action::Lock);
+    lock.mode = mode;
+    out_.push_back(lock);
+    rxText_.clear();
+    mode_ = mode;
+    bandAsked_ = false;
+    phase_ = Phase::AwaitStartAck;
+    push(Action::CommitEdits);
+    sendFrame(Wire::StartFrame(mode));
+    setStatusText(TextId::Communicating);
+    blinkRunning_ = true;
+    push(Action::StartBlinkTimer);
+    return std::move(out_);
+}
+
+Actions Conversation::Receive(std::span<const std::uint8_t> bytes) {
+    out_.clear();
+    if (bytes.empty()) {
+        return {};
+    }
+    // The byte a break garbled is the first one after it, not an older one still waiting.
+    if (dropFirstByte_) {
+        dropFirstByte_ = false;
+        bytes = bytes.subspan(1);
+    }
+    rxText_ += BytesToImageText(bytes);
+    if (!replyRunning_) {
+        rxText_.clear();
+        return {};
+    }
+    dispatch();
+    return std::move(out_);
+}
+
+Actions Conversation::Break() {
+    dropFirstByte_ = true;
+    return {};
+}
+
+Actions Conversation::ReplyTimerExpired() {
+    out_.clear();
+    if (!replyRunning_) {
+        return {};  // a tick that was already on its way when the timer stopped
+    }
+    fail(Outcome::TimedOut);
+    return std::move(out_);
+}
+
+Actions Conversation::PortWriteFailed() {
+    out_.clear();
+    if (phase_ == Phase::Idle || phase_ == Phase::Finishing) {
+        return {};  // the final "E" of an ended conversation
+    }
+    fail(Outcome::WriteFailed);
+    return std::move(out_);
+}
+
+Actions Conversation::BlinkTick() {
+    out_.clear();
+    if (!blinkRunning_) {
+        return {};
+    }
+    setStatusVisible(!statusVisible_);
+    if (phase_ == Phase::Finishing && ++finishTicks_ == kFinishTicks) {
+        finishTicks_ = 0;
+        phase_ = Phase::Idle;
+        setStatusVisible(false);
+        stopBlinkTimer();
+        release();
+    }
+    return std::move(out_);
+}
+
+Actions Conversation::AnswerBandQuestion(bool proceed) {
+    out_.clear();
+    if (phase_ != Phase::BandQuestion) {
+        return {};
+    }
+    if (proceed) {
+        continueWrite();
+    } else {
+        hideProgress();
+        setStatusText(TextId::BandMismatch);
+        finish(Outcome::BandDeclined);
+    }
+    return std::move(out_);
+}
+
+void Conversation::dispatch() {
+    switch (phase_) {
+        case Phase::AwaitStartAck:
+            if (rxText_ == "06") {
+                stopReplyTimer();
+                rxText_.clear();
+                phase_ = Phase::AwaitIdentification;
+                sendFrame({Wire::kIdentify});
+            }
+            break;
+        case Phase::AwaitIdentification:
+            if (Wire::IsIdentification(rxText_)) {
+                acceptIdentification();
+            }
+            break;
+        case Phase::WriteAwaitAck:
+            if (rxText_ == "06") {
+                writeAcknowledged();
+            }
+            break;
+        case Phase::ReadAwaitReady:
+            if (rxText_ == "06") {
+                readReady();
+            }
+            break;
+        case Phase::ReadAwaitBlock:
+            if (Wire::IsReadAnswer(rxText_,
+                                   static_cast<std::uint16_t>(blockAddress_ - Wire::kReadLength))) {
+                acceptReadAnswer();
+            }
+            break;
+        case Phase::Idle:
+        case Phase::BandQuestion:
+        case Phase::Finishing:
+            rxText_.clear();  // the reply timer is stopped in these phases
+            break;
+    }
+}
+
+void Conversation::acceptIdentification() {
+    stopReplyTimer();
+    sendFrame({Wire::kAck});
+    if (auto band = Wire::BandOfIdentification(rxText_)) {
+        radioBand_ = *band;
+    }
+    rxText_.clear();
+    blockAddress_ = Wire::kFirstAddress;
+    writeImage_ = hooks_.encodeImage ? hooks_.encodeImage() : std::string();
+    readImage_.clear();
+    showProgress();
+    phase_ = mode_ == Mode::Write ? Phase::WriteAwaitAck : Phase::ReadAwaitReady;
+}
+
+void Conversation::writeAcknowledged() {
+    advanceProgress(kWriteStep);
+    stopReplyTimer();
+    rxText_.clear();
+    int selected = hooks_.selectedBand ? hooks_.selectedBand() : radioBand_;
+    if (!bandAsked_ && radioBand_ != selected) {
+        radioBand_ = selected;
+        bandAsked_ = true;
+        phase_ = Phase::BandQuestion;
+        message(Action::AskBandQuestion, TextId::BandMismatch,
+                MessageStyle::kInformation | MessageStyle::kYesNo);
+        return;
+    }
+    continueWrite();
+}
+
+void Conversation::continueWrite() {
+    if (blockAddress_ == Wire::kWriteEnd) {
+        setStatusText(TextId::WriteSuccess);
+        hideProgress();
+        finish(Outcome::WriteDone);
+        return;
+    }
+    bool debug = hooks_.debugAccess && hooks_.debugAccess();
+    blockAddress_ = Wire::SkipUnwritten(blockAddress_, debug);
+    std::size_t offset = 2 * (blockAddress_ - Wire::kFirstAddress);
+    std::string blockText =
+        offset < writeImage_.size() ? writeImage_.substr(offset, 2 * Wire::kWriteLength) : "";
+    phase_ = Phase::WriteAwaitAck;
+    sendFrame(Wire::WriteBlock(blockAddress_, ImageTextToBytes(blockText, Wire::kWriteLength)));
+    blockAddress_ += Wire::kWriteLength;
+}
+
+void Conversation::readReady() {
+    advanceProgress(kReadStep);
+    stopReplyTimer();
+    rxText_.clear();
+    if (blockAddress_ == Wire::kReadEnd) {
+        Action read = Action::Of(Action::ReadComplete);
+        read.image = std::move(readImage_);
+        read.value = radioBand_;
+        readImage_.clear();
+        out_.push_back(std::move(read));
+        setStatusText(TextId::ReadSuccess);
+        hideProgress();
+        finish(Outcome::ReadDone);
+        return;
+    }
+    phase_ = Phase::ReadAwaitBlock;
+    sendFrame(Wire::ReadRequest(blockAddress_));
+    blockAddress_ += Wire::kReadLength;
+}
+
+void Conversation::acceptReadAnswer() {
+    stopReplyTimer();
+    readImage_ += rxText_.substr(8);
+    rxText_.clear();
+    phase_ = Phase::ReadAwaitReady;
+    sendFrame({Wire::kAck});
+}
+
+void Conversation::fail(Outcome outcome) {
+    rxText_.clear();
+    stopReplyTimer();
+    setStatusVisible(false);
+    stopBlinkTimer();
+    message(Action::ShowMessage, TextId::CommunicationError, MessageStyle::kCritical);
+    release();
+    hideProgress();
+    phase_ = Phase::Idle;
+    sendFrame({Wire::kEnd});
+    ended(outcome);
+}
+
+void Conversation::finish(Outcome outcome) {
+    phase_ = Phase::Finishing;
+    finishTicks_ = 0;
+    sendFrame({Wire::kEnd});
+    ended(outcome);
+}
+
+void Conversation::sendFrame(std::vector<std::uint8_t> frame) {
+    bool isEnd = frame.size() == 1 && frame[0] == Wire::kEnd;
+    Action send = Action::Of(Action::SendFrame);
+    send.frame = std::move(frame);
+    out_.push_back(std::move(send));
+    if (isEnd) {
+        stopReplyTimer();
+    } else {
+        startReplyTimer();
+    }
+}
+
+void Conversation::push(Action::Kind kind) {
+    out_.push_back(Action::Of(kind));
+}
+
+void Conversation::startReplyTimer() {
+    replyRunning_ = true;
+    push(Action::StartReplyTimer);
+}
+
+void Conversation::stopReplyTimer() {
+    if (replyRunning_) {
+        replyRunning_ = false;
+        push(Action::StopReplyTimer);
+    }
+}
+
+void Conversation::stopBlinkTimer() {
+    if (blinkRunning_) {
+        blinkRunning_ = false;
+        push(Action::StopBlinkTimer);
+    }
+}
+
+void Conversation::setStatusText(TextId text) {
+    Action a = Action::Of(Action::SetStatusText);
+    a.text = text;
+    out_.push_back(a);
+}
+
+void Conversation::setStatusVisible(bool visible) {
+    statusVisible_ = visible;
+    Action a = Action::Of(Action::SetStatusVisible);
+    a.flag = visible;
+    out_.push_back(a);
+}
+
+void Conversation::showProgress() {
+    progress_ = 0;
+    progressVisible_ = true;
+    push(Action::ShowProgress);
+}
+
+void Conversation::advanceProgress(int step) {
+    if (progress_ >= kProgressMaximum) {
+        return;
+    }
+    progress_ += step;
+    Action a = Action::Of(Action::SetProgress);
+    a.value = progress_;
+    out_.push_back(a);
+}
+
+void Conversation::hideProgress() {
+    progressVisible_ = false;
+    push(Action::HideProgress);
+}
+
+void Conversation::release() {
+    locked_ = false;
+    push(Action::Release);
+}
+
+void Conversation::message(Action::Kind kind, TextId text, int style) {
+    Action a = Action::Of(kind);
+    a.text = text;
+    a.style = style;
+    out_.push_back(a);
+}
+
+void Conversation::ended(Outcome outcome) {
+    Action a = Action::Of(Action::Ended);
+    a.outcome = outcome;
+    out_.push_back(a);
+}
+
+}  // namespace kvd::link

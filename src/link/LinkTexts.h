@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "settings/Language.h"
+
+namespace kvd::link {
+
+// Every text the serial link puts on the status line or in a message box.
+enum class TextId {
+    Communicating,
+    ReadSuccess,
+    WriteSuccess,
+    BandMismatch,  // the band question; also left on the status line when declined
+    CommunicationError,
+    PortNotOpen,
+};
+
+const LocalText& Text(TextId id);
+
+// The message for a port that cannot be opened, with the port's number in it.
+std::string PortBusyText(int portNumber, LanguageId language);
+
+// Status line after a failed open: the device and the operating system's reason; when the
+// reason is a refused permission, how to get access (the dialout group on Linux).
+std::string PortFailureStatus(const std::string& device, const std::string& reason,
+                              bool permissionDenied, LanguageId language);
+
+// Status line naming the device behind the open port.
+std::string PortOpenedStatus(int portNumber, const std::string& device, LanguageId language);
+
+}  // namespace kvd::link

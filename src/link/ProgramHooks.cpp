@@ -1,0 +1,23 @@
+#include "link/ProgramHooks.h"
+
+#include "image/ImageCodec.h"
+#include "image/RadioState.h"
+
+namespace kvd::link {
+
+ProgramHooks HooksFor(const RadioState& state) {
+    return {
+        [&state] { return state.band.position(); },
+        [&state] { return state.flags.DebugAccess != 0; },
+        [&state] { return EncodeImage(state); },
+    };
+}
+
+void ApplyRead(const std::string& imageText, int radioBand, RadioState& state) {
+    // The user may have opened the band list during the read, which re-arms the question.
+    state.band.SuppressBandPrompt = true;
+    DecodeImage(imageText, state);
+    state.band.TakeBand(radioBand);
+}
+
+}  // namespace kvd::link

@@ -1,0 +1,125 @@
+#include "link/qt/SerialLink.h"
+
+#include "image/RadioState.h"
+#include "link/PortNames.h"
+
+namespace kvd::link {
+
+SerialLink::SerialLink(RadioState& state, LinkPort& port, Timing timing, QObject* parent)
+    : QObject(parent), LinkDriver(HooksFor(state)), state_(state), port_(port), timing_(timing) {
+    // Coarse timers may fire 5 % early; the time-out is measured from the last frame.
+    reply_.setTimerType(Qt::PreciseTimer);
+    blink_.setTimerType(Qt::PreciseTimer);
+    reply_.setSingleShot(true);
+    reply_.setInterval(timing_.replyMs);
+    blink_.setInterval(timing_.blinkMs);
+    connect(&reply_, &QTimer::timeout, this, [this] { ReplyTimerExpired(); });
+    connect(&blink_, &QTimer::timeout, this, [this] { BlinkTick(); });
+    connect(&port_, &LinkPort::received, this, [this](const QByteArray& bytes) {
+        Receive(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                          static_cast<std::size_t>(bytes.size())));
+    });
+    connect(&port_, &LinkPort::breakDetected, this, [this] { Break(); });
+}
+
+QString SerialLink::local(const LocalText& text) const {
+    return QString::fromUtf8(text.pick(state_.flags.Language));
+}
+
+int SerialLink::ask(const QString& text, int style) {
+    if (messages_) {
+        return messages_(text, style);
+    }
+    return (style & MessageStyle::kYesNo) == MessageStyle::kYesNo ? Button::kNo : Button::kOk;
+}
+
+LinkDriver::WriteResult SerialLink::writeFrame(std::span<const std::uint8_t> frame) {
+    if (!port_.isOpen()) {
+        return WriteResult::PortGone;
+    }
+    for (std::uint8_t byte : frame) {
+        if (!port_.writeByte(byte, timing_.writeMs)) {
+            return WriteResult::Failed;
+        }
+    }
+    return WriteResult::Written;
+}
+
+int SerialLink::showMessage(TextId text, int style) {
+    return ask(local(Text(text)), style);
+}
+
+void SerialLink::perform(const Action& a) {
+    switch (a.kind) {
+        case Action::StartReplyTimer:
+            reply_.start();
+            break;
+        case Action::StopReplyTimer:
+            reply_.stop();
+            break;
+        case Action::StartBlinkTimer:
+            blink_.start();
+            break;
+        case Action::StopBlinkTimer:
+            blink_.stop();
+            break;
+        case Action::SetStatusText:
+            emit statusTextChanged(local(Text(a.text)));
+            break;
+        case Action::SetStatusVisible:
+            emit statusVisibleChanged(a.flag);
+            break;
+        case Action::ShowProgress:
+        case Action::SetProgress:
+            emit progressChanged(true, conversation().progress());
+            break;
+        case Action::HideProgress:
+            emit progressChanged(false, conversation().progress());
+            break;
+        case Action::Lock:
+            emit lockEngaged(a.mode);
+            break;
+        case Action::Release:
+            emit lockReleased();
+            break;
+        case Action::SuppressBandPrompt:
+            state_.band.SuppressBandPrompt = true;
+            break;
+        case Action::CommitEdits:
+            emit commitEditsRequested();
+            break;
+        case Action::ReadComplete:
+            ApplyRead(a.image, a.value, state_);
+            emit readApplied();
+            break;
+        case Action::Ended:
+            emit ended(a.outcome);
+            break;
+        default:
+            break;
+    }
+}
+
+OpenResult SerialLink::SelectPort(int n, const std::filesystem::path& configFolder) {
+    port_.close();
+    OpenResult result = port_.open(PortNames::DeviceFor(n, configFolder));
+    const LanguageId language = state_.flags.Language;
+    if (!result.ok) {
+        ask(QString::fromStdString(PortBusyText(n, language)), MessageStyle::kInformation);
+        emit portStatus(QString::fromStdString(
+            PortFailureStatus(result.device.empty() ? "COM" + std::to_string(n) : result.device,
+                              result.reason, result.permissionDenied, language)));
+        return result;
+    }
+    state_.flags.PortNumber = static_cast<std::int16_t>(n);
+    emit portStatus(QString::fromStdString(PortOpenedStatus(n, result.device, language)));
+    return result;
+}
+
+void SerialLink::RestorePort(int n, const std::filesystem::path& configFolder) {
+    if (n >= 1 && n <= 8) {
+        SelectPort(n, configFolder);
+    }
+}
+
+}  // namespace kvd::link

@@ -1,0 +1,114 @@
+#include "link/qt/SerialPort.h"
+
+#include <QDeadlineTimer>
+
+#ifndef _WIN32
+#include <termios.h>
+#endif
+
+namespace kvd::link {
+
+SerialPort::SerialPort(QObject* parent) : LinkPort(parent) {
+    connect(&port_, &QSerialPort::readyRead, this, &SerialPort::onReadyRead);
+    connect(&port_, &QSerialPort::errorOccurred, this, &SerialPort::onError);
+}
+
+OpenResult SerialPort::open(const std::string& device) {
+    close();
+    OpenResult result;
+    result.device = device;
+    if (device.empty()) {
+        result.reason = "no such serial device";
+        return result;
+    }
+    port_.setPortName(QString::fromStdString(device));
+    port_.setBaudRate(QSerialPort::Baud9600);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        result.permissionDenied = port_.error() == QSerialPort::PermissionError;
+        result.reason = port_.errorString().toStdString();
+        port_.clearError();
+        return result;
+    }
+    marked_ = markLineConditions();
+    marks_ = LineMarks();
+    port_.clear();  // nothing left over from before belongs to a conversation
+    port_.clearError();
+    result.ok = true;
+    return result;
+}
+
+bool SerialPort::markLineConditions() {
+#ifdef _WIN32
+    return false;
+#else
+    termios settings{};
+    const int fd = static_cast<int>(port_.handle());
+    if (::tcgetattr(fd, &settings) != 0) {
+        return false;
+    }
+    settings.c_iflag |= PARMRK;
+    settings.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | IGNPAR | ISTRIP | INPCK);
+    if (::tcsetattr(fd, TCSANOW, &settings) != 0 || ::tcgetattr(fd, &settings) != 0) {
+        return false;
+    }
+    return (settings.c_iflag & PARMRK) != 0;
+#endif
+}
+
+void SerialPort::onReadyRead() {
+    const QByteArray raw = port_.readAll();
+    if (!marked_) {
+        emit received(raw);
+        return;
+    }
+    auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(raw.constData()),
+                           static_cast<std::size_t>(raw.size()));
+    for (const LineMarks::Piece& piece : marks_.Feed(bytes)) {
+        if (piece.isBreak) {
+            emit breakDetected();
+        } else {
+            emit received(QByteArray(reinterpret_cast<const char*>(piece.bytes.data()),
+                                     static_cast<qsizetype>(piece.bytes.size())));
+        }
+    }
+}
+
+void SerialPort::close() {
+    if (port_.isOpen()) {
+        port_.close();
+    }
+    port_.clearError();
+}
+
+bool SerialPort::writeByte(std::uint8_t byte, int timeoutMs) {
+    if (!port_.isOpen()) {
+        return false;
+    }
+    const char c = static_cast<char>(byte);
+    if (port_.write(&c, 1) != 1) {
+        return false;
+    }
+    QDeadlineTimer deadline(timeoutMs);
+    while (port_.isOpen() && port_.bytesToWrite() > 0) {
+        if (deadline.hasExpired() ||
+            !port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) {
+            port_.clear(QSerialPort::Output);  // what is left must not go out late
+            return false;
+        }
+    }
+    return port_.isOpen();
+}
+
+void SerialPort::onError(QSerialPort::SerialPortError error) {
+    // A device that was unplugged (or a pseudo-terminal whose other end closed) reports a
+    // read error on every event-loop pass until it is closed.
+    if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError) {
+        close();
+    }
+}
+
+}  // namespace kvd::link

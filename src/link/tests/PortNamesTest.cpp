@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "link/PortNames.h"
+
+namespace kvd::link {
+namespace {
+
+namespace fs = std::filesystem;
+using PortNames::Platform;
+
+class PortNamesTest : public ::testing::Test {
+protected:
+    fs::path root = fs::temp_directory_path() /
+                    ("kvd-portnames-" +
+                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::path dev = root / "dev";
+    fs::path config = root / "config";
+
+    void SetUp() override {
+        fs::create_directories(dev);
+        fs::create_directories(config);
+        for (const char* name :
+             {"ttyS10", "ttyS2", "ttyS0", "ttyUSB1", "ttyUSB0", "ttyACM0", "ttyUSBx", "tty",
+              "cu.usbserial-2", "cu.Bluetooth", "tty.usbserial-2"}) {
+            std::ofstream(dev / name);
+        }
+    }
+    void TearDown() override { fs::remove_all(root); }
+
+    std::string Dev(const char* name) const { return (dev / name).string(); }
+};
+
+TEST_F(PortNamesTest, LinuxTakesUsbAdaptersFirstThenBuiltInPortsByNumber) {
+    std::vector<std::string> expected = {Dev("ttyUSB0"), Dev("ttyUSB1"), Dev("ttyACM0"),
+                                         Dev("ttyS0"),   Dev("ttyS2"),   Dev("ttyS10")};
+    EXPECT_EQ(PortNames::SerialDevices(dev, Platform::Linux), expected);
+    EXPECT_EQ(PortNames::DeviceFor(3, config, Platform::Linux, dev), Dev("ttyACM0"));
+    EXPECT_EQ(PortNames::DeviceFor(7, config, Platform::Linux, dev), "")
+        << "fewer devices than items";
+}
+
+TEST_F(PortNamesTest, MacTakesCallOutDevicesByName) {
+    std::vector<std::string> expected = {Dev("cu.Bluetooth"), Dev("cu.usbserial-2")};
+    EXPECT_EQ(PortNames::SerialDevices(dev, Platform::MacOS), expected);
+}
+
+TEST_F(PortNamesTest, ComEntryInTheConfigurationFolderComesFirst) {
+    fs::create_symlink("/dev/pts/9", config / "COM1");
+    fs::create_symlink("../dev/ttyS2", config / "com2");  // as Wine names them, relative
+    EXPECT_EQ(PortNames::DeviceFor(1, config, Platform::Linux, dev), "/dev/pts/9");
+    EXPECT_EQ(PortNames::DeviceFor(2, config, Platform::Linux, dev), Dev("ttyS2"));
+    EXPECT_EQ(PortNames::DeviceFor(3, config, Platform::Linux, dev), Dev("ttyACM0"));
+}
+
+TEST_F(PortNamesTest, WindowsItemIsItsComPort) {
+    EXPECT_EQ(PortNames::DeviceFor(5, config, Platform::Windows, dev), "COM5");
+    EXPECT_EQ(PortNames::DeviceFor(0, config, Platform::Windows, dev), "");
+}
+
+}  // namespace
+}  // namespace kvd::link

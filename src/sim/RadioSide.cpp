@@ -1,0 +1,151 @@
+#include "sim/RadioSide.h"
+
+#include <algorithm>
+
+#include "image/ByteMap.h"
+#include "link/Wire.h"
+
+namespace kvd::sim {
+
+namespace Wire = link::Wire;
+
+namespace {
+constexpr std::uint8_t kGarbage = 0x15;
+constexpr std::uint8_t kExtra = 0x00;
+constexpr std::array<std::uint8_t, 7> kProgram = {'P', 'R', 'O', 'G', 'R', 'A', 'M'};
+constexpr std::uint16_t kIdentificationAddress = ByteMap::kRadioBase + ByteMap::kIdentification;
+}  // namespace
+
+RadioSide::RadioSide(const MemoryImage& image, std::optional<std::uint8_t> bandCode, Faults faults)
+    : faults_(faults) {
+    memory_.fill(0xFF);
+    std::copy(image.begin(), image.end(), memory_.begin() + ByteMap::kRadioBase);
+    if (bandCode) {
+        memory_[ByteMap::kRadioBase + ByteMap::kBandCode] = *bandCode;
+        memory_[ByteMap::kRadioBase + ByteMap::kModelBandCode] = *bandCode;
+    }
+}
+
+MemoryImage RadioSide::image() const {
+    MemoryImage image;
+    std::copy_n(memory_.begin() + ByteMap::kRadioBase, image.size(), image.begin());
+    return image;
+}
+
+std::vector<std::uint8_t> RadioSide::Receive(std::span<const std::uint8_t> bytes) {
+    pending_.clear();
+    for (std::uint8_t b : bytes) {
+        take(b);
+    }
+    return std::move(pending_);
+}
+
+bool RadioSide::silent() const {
+    return faults_.silent || (faults_.stopAfterBlocks > 0 && blocks_ >= faults_.stopAfterBlocks);
+}
+
+void RadioSide::take(std::uint8_t byte) {
+    if (frameLength_ > 0) {
+        frame_.push_back(byte);
+        if (frame_.size() == frameLength_) {
+            completeFrame();
+        }
+        return;
+    }
+    switch (state_) {
+        case State::Idle:
+            recent_.push_back(byte);
+            if (recent_.size() > kProgram.size()) {
+                recent_.erase(recent_.begin());
+            }
+            if (std::equal(recent_.begin(), recent_.end(), kProgram.begin(), kProgram.end())) {
+                recent_.clear();
+                session_ = Session{};
+                session_.write = true;  // until the zero byte of a read's start frame comes
+                state_ = State::AwaitIdentify;
+                ack();
+            }
+            break;
+        case State::AwaitIdentify:
+            if (byte == Wire::kIdentify) {
+                state_ = State::AwaitIdentificationAck;
+                auto id = memory_.begin() + kIdentificationAddress;
+                reply({id, id + Wire::kIdentificationSize});
+            } else if (byte == 0x00) {
+                session_.write = false;
+            } else if (byte == Wire::kEnd) {
+                endConversation();
+            }
+            break;
+        case State::AwaitIdentificationAck:
+        case State::AwaitBlockAck:
+            if (byte == Wire::kAck) {
+                state_ = State::AwaitFrame;
+                ack();
+            } else if (byte == Wire::kEnd) {
+                endConversation();
+            }
+            break;
+        case State::AwaitFrame:
+            frameStart(byte);
+            break;
+    }
+}
+
+void RadioSide::frameStart(std::uint8_t byte) {
+    if (byte == Wire::kReadRequest || byte == Wire::kBlock) {
+        frame_.assign(1, byte);
+        frameLength_ = byte == Wire::kReadRequest ? Wire::kReadRequestSize : Wire::kWriteBlockSize;
+    } else if (byte == Wire::kEnd) {
+        endConversation();
+    }
+}
+
+void RadioSide::completeFrame() {
+    frameLength_ = 0;
+    const auto address = static_cast<std::uint16_t>(frame_[1] << 8 | frame_[2]);
+    if (frame_[0] == Wire::kReadRequest) {
+        const std::size_t count = frame_[3];
+        std::uint16_t shown = address;
+        if (++readAnswers_ == faults_.wrongAddressBlock) {
+            shown = static_cast<std::uint16_t>(address + Wire::kReadLength);
+        }
+        std::vector<std::uint8_t> answer = {Wire::kBlock, static_cast<std::uint8_t>(shown >> 8),
+                                            static_cast<std::uint8_t>(shown & 0xFF), frame_[3]};
+        for (std::size_t i = 0; i < count; ++i) {
+            answer.push_back(memory_[(address + i) & 0xFFFF]);
+        }
+        ++session_.blocksRead;
+        state_ = State::AwaitBlockAck;
+        reply(std::move(answer));
+    } else {
+        session_.writtenAddresses.push_back(address);
+        for (std::size_t i = 4; i < frame_.size(); ++i) {
+            memory_[(address + i - 4) & 0xFFFF] = frame_[i];
+        }
+        ack();
+    }
+    ++blocks_;
+}
+
+void RadioSide::ack() {
+    reply({++acks_ == faults_.garbageAck ? kGarbage : Wire::kAck});
+}
+
+void RadioSide::reply(std::vector<std::uint8_t> bytes) {
+    if (silent()) {
+        return;
+    }
+    if (++replies_ == faults_.extraByteReply) {
+        bytes.push_back(kExtra);
+    }
+    pending_.insert(pending_.end(), bytes.begin(), bytes.end());
+}
+
+void RadioSide::endConversation() {
+    state_ = State::Idle;
+    session_.ended = true;
+    ++ended_;
+}
+
+}  // namespace kvd::sim
