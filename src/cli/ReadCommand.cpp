@@ -3,21 +3,26 @@
 
 #include "cli/Command.h"
 #include "cli/LinkSession.h"
+#include "image/Backups.h"
 #include "image/ChannelFile.h"
+#include "link/qt/BackupLocation.h"
 #include "image/RadioState.h"
 
 namespace kvd::cli {
 
-// read --port DEVICE --out FILE.DAT [--lang en|zh]
+// read --port DEVICE --out FILE.DAT [--lang en|zh] [--no-backup]
 int RunRead(const Arguments& args) {
     LinkArguments link;
     std::string out;
+    bool backup = true;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string error;
         if (TakeLinkOption(args, i, link, error)) {
             if (!error.empty()) {
                 return Fail(error);
             }
+        } else if (args[i] == "--no-backup") {
+            backup = false;
         } else if (args[i] == "--out" && i + 1 < args.size()) {
             out = args[++i];
         } else {
@@ -25,7 +30,7 @@ int RunRead(const Arguments& args) {
         }
     }
     if (link.port.empty() || out.empty()) {
-        return Fail("usage: kvd270-cli read --port DEVICE --out FILE.DAT");
+        return Fail("usage: kvd270-cli read --port DEVICE --out FILE.DAT [--no-backup]");
     }
     std::filesystem::path folder = std::filesystem::absolute(out).parent_path();
     if (!std::filesystem::is_directory(folder)) {
@@ -42,6 +47,13 @@ int RunRead(const Arguments& args) {
     ChannelFile::Result saved = ChannelFile::Save(out, state);
     if (!saved) {
         return Fail(out + ": cannot be written: " + saved.detail);
+    }
+    if (backup) {
+        // The read succeeded and is saved; a backup that cannot be written is only reported.
+        Backups::Saved kept = Backups::Save(link::BackupFolder(), state);
+        std::cerr << (kept.result ? "backup: " + kept.path.string()
+                                  : "kvd270-cli: no backup written: " + kept.result.detail)
+                  << "\n";
     }
     return kExitOk;
 }

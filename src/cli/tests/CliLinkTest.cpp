@@ -3,9 +3,11 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <filesystem>
 #include <fstream>
 
+#include "image/Backups.h"
 #include "image/ChannelFile.h"
 #include "image/RadioState.h"
 #include "link/PortNames.h"
@@ -53,8 +55,12 @@ protected:
         }
         return false;
     }
-    static Finished Cli(QStringList args) {
+    Finished Cli(QStringList args) const {
         QProcess cli;
+        // Backups of reads go to the test's folder, not the user's.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", Path("data"));
+        cli.setProcessEnvironment(env);
         cli.start(KVD_CLI, args);
         cli.waitForFinished(20000);
         return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
@@ -86,6 +92,16 @@ TEST_F(CliLinkTest, ReadSavesWhatTheRadioHolds) {
     EXPECT_TRUE(SimSays("ended read, 16 blocks"));
     MemoryImage radio = sim::DemoImage(5);
     EXPECT_EQ(ReadAll(dir / "READ.DAT"), "KVD27" + std::string(radio.begin(), radio.end()));
+
+    std::vector<fs::path> backups = Backups::List(dir / "data" / "kvd270" / "backups");
+    ASSERT_EQ(backups.size(), 1u) << read.errors;
+    EXPECT_EQ(ReadAll(backups[0]), ReadAll(dir / "READ.DAT"));
+    EXPECT_NE(read.errors.find(backups[0].string()), std::string::npos) << "the backup is named";
+
+    ASSERT_EQ(Cli({"read", "--no-backup", "--port", QString::fromStdString(device), "--out", Path("AGAIN.DAT")})
+                  .status,
+              0);
+    EXPECT_EQ(Backups::List(dir / "data" / "kvd270" / "backups").size(), 1u);
 }
 
 TEST_F(CliLinkTest, WriteStoresTheFileWithTheCalibrationOnlyWithDebugAccess) {
