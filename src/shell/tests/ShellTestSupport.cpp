@@ -11,7 +11,11 @@
 
 namespace kvd::gui::test {
 
-ShellRun::ShellRun() {
+ShellRun::ShellRun()
+    : fallback_([](const MessageBoxRecord& box) {
+          qWarning("message box no test answered: %s", qPrintable(box.prompt));
+          return box.defaultButton;
+      }) {
     QVERIFY(dir_.isValid());
 }
 

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "image/RadioState.h"
+#include "shell/LocalizedMessageBox.h"
 #include "shell/MainWindow.h"
 
 namespace kvd::gui::test {
@@ -29,11 +30,15 @@ public:
     MainWindow& build();
 
     MainWindow& window() { return *window_; }
+    // Boxes that no test responder answered: each was answered with its default button
+    // (a box left to a person would hang the test run).
+    const QList<MessageBoxRecord>& unansweredBoxes() const { return fallback_.shown(); }
     RadioState state;
     QString folder() const { return dir_.path(); }
 
 private:
     QTemporaryDir dir_;
+    MessageBoxResponder fallback_;
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -10,6 +10,8 @@
 #include <QToolButton>
 
 #include "ShellTestSupport.h"
+#include "shell/LocalizedMessageBox.h"
+#include "shell/MessageBoxStyle.h"
 
 using namespace kvd;
 using namespace kvd::gui;
@@ -58,6 +60,8 @@ private slots:
                                                              {"save", "mnuAssave"},
                                                              {"read", "mnureadFre"},
                                                              {"write", "mnuwriteFre"}};
+        // New/Open/Save and Read/Write answer with their own boxes (no port is open here).
+        MessageBoxResponder cancel(MessageBoxStyle::kIdCancel);
         for (const auto& [key, item] : pairs) {
             QSignalSpy triggered(window.menuItem(item), &QAction::triggered);
             auto* button = window.findChild<QToolButton*>(QStringLiteral("Toolbar1_") + key);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include <QObject>
+#include <QString>
+
+#include "link/Action.h"
+#include "link/qt/LinkPort.h"
+
+namespace kvd::link {
+class SerialLink;
+}  // namespace kvd::link
+
+namespace kvd::gui {
+
+class MainWindow;
+
+// The serial link on the main window: the port menu with its check marks, Read and Write,
+// the status line, the progress bar, the communication lock, and a backup of every read.
+class LinkCommands : public QObject {
+    Q_OBJECT
+public:
+    // With no port given, the window talks to a real serial device.
+    explicit LinkCommands(MainWindow& window, std::unique_ptr<link::LinkPort> port = {});
+    ~LinkCommands() override;
+
+    link::SerialLink& serialLink() { return *link_; }
+    // Where backups of reads go; the per-user data folder unless a test says otherwise.
+    void setBackupFolder(std::filesystem::path folder) { backupFolder_ = std::move(folder); }
+
+    void SelectPort(int n);
+
+signals:
+    void conversationEnded(kvd::link::Outcome outcome);
+
+private:
+    void connectLink();
+    void connectMenus();
+    void setLocked(bool locked, link::Mode mode = link::Mode::Read);
+    void commitEdits();
+    void readApplied();
+    void ended(link::Outcome outcome);
+    void showStatus(const QString& text);
+
+    MainWindow& window_;
+    std::unique_ptr<link::LinkPort> port_;
+    std::unique_ptr<link::SerialLink> link_;
+    std::filesystem::path backupFolder_;
+    QString backupStatus_;  // what the status line says once a read's lock is released
+};
+
+}  // namespace kvd::gui
