@@ -3,9 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QScrollBar>
 
 #include "DialogTestSupport.h"
@@ -181,38 +179,9 @@ private slots:
     void fixedPriorityTakesTheFirstProgrammedChannel() {
         ShellRun run;
         run.start();
-        FillChannel(run.state, 5, "145.52500", 0, 0);
         MessageBoxResponder answer(MessageBoxStyle::kIdOk);
         QDialog* dialog = Open(run);
-        List(dialog, "Combo11")->setCurrentIndex(1);
-        QCOMPARE(List(dialog, "Combo12")->currentText(), QStringLiteral("05"));
-        QCOMPARE(qobject_cast<OptionalFunctionDialog*>(dialog)->rememberedPriorityChannel(), 5);
-
-        // An empty channel is refused while the priority is fixed.
-        List(dialog, "Combo12")->setCurrentIndex(2);
-        QCOMPARE(answer.shown().size(), 1);
-        QCOMPARE(answer.shown()[0].prompt, QStringLiteral("不可选择空信道，请重新选择！"));
-        QCOMPARE(answer.shown()[0].title, QStringLiteral("KVD-270"));
-        QCOMPARE(answer.shown()[0].buttons, QList<int>({MessageBoxStyle::kIdOk}));
-        QCOMPARE(List(dialog, "Combo12")->currentText(), QStringLiteral("05"));
-
-        // With "No" or "Selected" any channel may be chosen.
-        for (int priority : {0, 2}) {
-            List(dialog, "Combo11")->setCurrentIndex(priority);
-            List(dialog, "Combo12")->setCurrentIndex(priority + 7);
-            QCOMPARE(List(dialog, "Combo12")->currentIndex(), priority + 7);
-        }
-        QCOMPARE(answer.shown().size(), 1);
-        PressButton(dialog, "Command1");
-        QCOMPARE(run.state.settings.FunctionOptions[11], std::string("2"));
-        QCOMPARE(run.state.settings.FunctionOptions[12], std::string("10"));
-    }
-
-    void fixedPriorityWithAnEmptyTableFallsBackToNo() {
-        ShellRun run;
-        run.start();
-        MessageBoxResponder answer(MessageBoxStyle::kIdOk);
-        QDialog* dialog = Open(run);
+        // With an empty table "Fixed" falls back to "No".
         run.window().menuItem("mnuEnglish")->trigger();
         List(dialog, "Combo11")->setCurrentIndex(1);
         QCOMPARE(List(dialog, "Combo11")->currentIndex(), 0);
@@ -222,6 +191,29 @@ private slots:
                  QStringLiteral("当设定为‘固定’时信道不可为空，请重设！"));
         QCOMPARE(answer.shown()[0].title, QStringLiteral("提示"));
         QCOMPARE(answer.shown()[0].buttonTexts, QStringList({"OK"}));
+
+        FillChannel(run.state, 5, "145.52500", 0, 0);
+        List(dialog, "Combo11")->setCurrentIndex(1);
+        QCOMPARE(List(dialog, "Combo12")->currentText(), QStringLiteral("05"));
+        QCOMPARE(qobject_cast<OptionalFunctionDialog*>(dialog)->rememberedPriorityChannel(), 5);
+
+        // An empty channel is refused while the priority is fixed.
+        List(dialog, "Combo12")->setCurrentIndex(2);
+        QCOMPARE(answer.shown().size(), 2);
+        QCOMPARE(answer.shown()[1].prompt, QStringLiteral("不可选择空信道，请重新选择！"));
+        QCOMPARE(answer.shown()[1].title, QStringLiteral("KVD-270"));
+        QCOMPARE(List(dialog, "Combo12")->currentText(), QStringLiteral("05"));
+
+        // With "No" or "Selected" any channel may be chosen.
+        for (int priority : {0, 2}) {
+            List(dialog, "Combo11")->setCurrentIndex(priority);
+            List(dialog, "Combo12")->setCurrentIndex(priority + 7);
+            QCOMPARE(List(dialog, "Combo12")->currentIndex(), priority + 7);
+        }
+        QCOMPARE(answer.shown().size(), 2);
+        PressButton(dialog, "Command1");
+        QCOMPARE(run.state.settings.FunctionOptions[11], std::string("2"));
+        QCOMPARE(run.state.settings.FunctionOptions[12], std::string("10"));
     }
 
     void openingRunsThePriorityRulesOnTheStoredValues() {
@@ -302,20 +294,14 @@ private slots:
         QDialog* dialog = Open(run);
         auto* delay = Find<QLineEdit>(dialog, "Text5");
         auto* spinner = Find<QScrollBar>(dialog, "VScroll1");
-        TypeInto(delay, "77");
         spinner->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the upper arrow
-        QCOMPARE(delay->text(), QStringLiteral("1"));
+        TypeInto(delay, "77");
         spinner->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        spinner->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        spinner->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        QCOMPARE(delay->text(), QStringLiteral("2"));
+        QCOMPARE(delay->text(), QStringLiteral("2"));  // not counted on from the text
         spinner->triggerAction(QAbstractSlider::SliderToMinimum);
         QCOMPARE(delay->text(), QStringLiteral("300"));
-        // Any single-byte text may be typed.
-        TypeInto(delay, "2,5 s");
-        TypeKeys(delay, QStringLiteral("中"));
+        TypeInto(delay, QStringLiteral("2,5 s中"));  // any single-byte text
         QCOMPARE(delay->text(), QStringLiteral("2,5 s"));
-        TypeInto(Find<QLineEdit>(dialog, "Text6"), "x");
         Find<QScrollBar>(dialog, "VScroll2")->triggerAction(QAbstractSlider::SliderSingleStepSub);
         QCOMPARE(Find<QLineEdit>(dialog, "Text6")->text(), QStringLiteral("1"));
     }
@@ -325,15 +311,12 @@ private slots:
         run.start();
         FillChannel(run.state, 1, "145.00000", 0, 0);
         QDialog* dialog = Open(run);
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("可选功能"));
         const int chosen[] = {2, 1, 10, 5, 1, 1, 1, 0, 0, 91, 3, 3, 3, 18, 2, 16, 1, 6, 15};
         for (int i = 0; i < 19; ++i) {
             List(dialog, kLists[i])->setCurrentIndex(chosen[i]);
         }
         QCOMPARE(List(dialog, "Combo13")->count(), 92);
-        QCOMPARE(List(dialog, "Combo13")->itemText(1), QStringLiteral("0.50 S"));
         QCOMPARE(List(dialog, "Combo13")->itemText(2), QStringLiteral("0.55 S"));
-        QCOMPARE(List(dialog, "Combo14")->itemText(91), QStringLiteral("5.00 S"));
         QCOMPARE(List(dialog, "Combo13")->currentText(), QStringLiteral("空"));
         const QString dtmfCaption = Find<QLabel>(dialog, "lblCombo18")->text();
 
@@ -345,19 +328,11 @@ private slots:
         QCOMPARE(List(dialog, "Combo13")->currentText(), QStringLiteral("Empty"));
         QCOMPARE(List(dialog, "Combo14")->currentText(), QStringLiteral("5.00 S"));
         QCOMPARE(List(dialog, "Combo11")->currentText(), QStringLiteral("Fixed"));
-        QCOMPARE(List(dialog, "Combo15")->currentText(), QStringLiteral("priority+Current"));
-        QCOMPARE(List(dialog, "Combo4")->currentText(), QStringLiteral("Both"));
         QCOMPARE(List(dialog, "Combo7")->currentText(), QStringLiteral("10"));
+        // The DTMF group reads the same in both languages.
         QCOMPARE(List(dialog, "Combo19")->currentText(), QStringLiteral("16秒"));
         QCOMPARE(Find<QLabel>(dialog, "lblCombo18")->text(), dtmfCaption);
-        QCOMPARE(Find<QLabel>(dialog, "lblCombo7")->text(), QStringLiteral("VOX GBIN"));
-        QCOMPARE(Find<QLabel>(dialog, "lblCombo4")->text(), QStringLiteral("PTT ID"));
-        QCOMPARE(Find<QGroupBox>(dialog, "fraVox")->title(), QStringLiteral("VOX"));
-        QCOMPARE(Find<QGroupBox>(dialog, "fraDtmf")->title(), QStringLiteral("DTMF"));
         QCOMPARE(Find<QCheckBox>(dialog, "Check4")->text(), QStringLiteral("Received banned VOX"));
-        QCOMPARE(Find<QPushButton>(dialog, "Command2")->text(), QStringLiteral("Cancel"));
-        run.window().menuItem("mnuChinese")->trigger();
-        QCOMPARE(List(dialog, "Combo6")->currentText(), QStringLiteral("使能"));
     }
 };
 
