@@ -12,6 +12,7 @@
 #include "channels/ToneList.h"
 #include "image/RadioState.h"
 #include "shell/MainWindow.h"
+#include "shell/ProgramParts.h"
 
 using namespace kvd;
 
@@ -45,6 +46,8 @@ int main(int argc, char** argv) {
     QTemporaryDir folder;
     RadioState state;
     gui::MainWindow window(state, {folder.path()});
+    // With every part attached, so the dialogs' texts are switched too.
+    gui::AttachProgramParts(window);
     window.Startup();
     window.show();
     QApplication::processEvents();

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "ShellTestSupport.h"
@@ -164,8 +165,10 @@ private slots:
     }
 
     void registeredWindowsAreVisitedByRankMadeOnceAndStayHidden() {
-        ShellRun run;
-        MainWindow& window = run.build();
+        // A window without the program's parts, so only the test's windows are registered.
+        QTemporaryDir folder;
+        RadioState state;
+        MainWindow window(state, {folder.path()});
         QStringList visits;
         int made = 0;
         auto entry = [&](int rank, const char* name) {
@@ -187,7 +190,8 @@ private slots:
                                 {},
                                 [&](QWidget*, LanguageId) { visits.append("cell lists"); }});
 
-        run.start();
+        window.Startup();
+        window.show();
         QCOMPARE(visits, QStringList({"cell lists", "Form2", "Form6", "frmAbout"}));
         QCOMPARE(made, 3);
         QWidget* about = window.languages().window(LanguageRegistry::kAbout);

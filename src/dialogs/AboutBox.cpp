@@ -1,0 +1,75 @@
+#include "dialogs/AboutBox.h"
+
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+
+#include "dialogs/ClickableLabel.h"
+#include "dialogs/DialogCaptions.h"
+#include "dialogs/DialogFit.h"
+#include "dialogs/Pictures.h"
+#include "shell/ShellTexts.h"
+
+namespace kvd::gui {
+
+namespace {
+
+constexpr int kIconHeight = 64;
+constexpr int kRadioHeight = 150;
+
+QLabel* Picture(QWidget* parent, const char* objectName, const char* resource, int height) {
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(QString::fromLatin1(objectName));
+    picture->setPixmap(Pictures::Render(resource, height, parent));
+    picture->setAlignment(Qt::AlignCenter);
+    return picture;
+}
+
+QLabel* Text(QWidget* parent, const char* objectName) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    return label;
+}
+
+}  // namespace
+
+AboutBox::AboutBox(MainWindow& owner) : ModelessDialog(owner, "frmAbout") {
+    QLabel* title = Text(this, "lblTitle");
+    QFont large = title->font();
+    large.setPointSizeF(large.pointSizeF() * 1.4);
+    large.setBold(true);
+    title->setFont(large);
+
+    auto* maker = new ClickableLabel(this, "lblDescription");
+    maker->setCursor(Qt::PointingHandCursor);
+    connect(maker, &ClickableLabel::clicked, this, [] {
+        // A page that cannot be opened is not reported.
+        QDesktopServices::openUrl(QUrl(QString::fromLatin1(ShellTexts::kMakerUrl)));
+    });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* ok = new QPushButton(this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &AboutBox::reject);
+    buttons->addWidget(ok);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(Picture(this, "picIcon", Pictures::kProgram, kIconHeight), 0, 0,
+                      Qt::AlignTop);
+    layout->addWidget(title, 0, 1);
+    layout->addWidget(Text(this, "lblVersion"), 1, 1);
+    layout->addWidget(Text(this, "Label2"), 2, 1);
+    layout->addWidget(Picture(this, "picRadio", Pictures::kRadio, kRadioHeight), 0, 2, 4, 1);
+    layout->addWidget(maker, 4, 0, 1, 3);
+    layout->addLayout(buttons, 5, 0, 1, 3);
+    layout->setRowStretch(3, 1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    FitDialogCaptions(this, DialogCaptions::About());
+}
+
+}  // namespace kvd::gui

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "dialogs/ModelessDialog.h"
+
+namespace kvd::gui {
+
+// The about box `frmAbout`: the program's name, version, issue date and the maker line,
+// which opens the maker's page.
+class AboutBox : public ModelessDialog {
+    Q_OBJECT
+public:
+    explicit AboutBox(MainWindow& owner);
+
+protected:
+    void fill() override {}
+    void store() override {}
+};
+
+}  // namespace kvd::gui

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+
+#include <QObject>
+
+#include "settings/DebugAccessGesture.h"
+
+class QAction;
+
+namespace kvd::gui {
+
+class MainWindow;
+class PowerDebugDialog;
+
+// Debug access on the window side: the hidden gesture's clicks and the hidden "TAnMa"
+// toolbar button come in here with the time of a clock; the grant shows the button,
+// enables the power sliders and sets the flag, the withdrawal undoes all three.
+class DebugAccess : public QObject {
+    Q_OBJECT
+public:
+    // Seconds on a clock that only moves forward; tests put in their own.
+    using Clock = std::function<double()>;
+    // The power-debug window, made if it does not exist yet.
+    using PowerWindow = std::function<PowerDebugDialog*()>;
+
+    DebugAccess(MainWindow& window, PowerWindow powerWindow);
+
+    void setClock(Clock clock) { clock_ = std::move(clock); }
+
+    // A designated caption of the optional-function dialog was clicked (0..2).
+    void captionClicked(int caption);
+
+    void Grant();
+    void Withdraw();
+
+private:
+    void hiddenButtonClicked();
+
+    MainWindow& window_;
+    PowerWindow powerWindow_;
+    Clock clock_;
+    DebugAccessGesture gesture_;
+    QAction* hiddenButton_;
+};
+
+}  // namespace kvd::gui

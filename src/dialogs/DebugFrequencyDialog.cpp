@@ -1,0 +1,98 @@
+#include "dialogs/DebugFrequencyDialog.h"
+
+#include <array>
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "channels/DebugFrequencyRules.h"
+#include "dialogs/CellEditorDelegate.h"
+#include "dialogs/DialogCaptions.h"
+#include "dialogs/DialogFit.h"
+#include "dialogs/DialogGrid.h"
+#include "image/RadioState.h"
+
+namespace kvd::gui {
+
+namespace {
+
+namespace Rules = DebugFrequencyRules;
+
+constexpr int kReceive = 1;
+constexpr int kTransmit = 2;
+constexpr std::array<int, 3> kColumnTwips = {900, 1530, 1530};
+constexpr int kRowTwips = 300;
+
+std::string Text(const QString& text) {
+    return text.toStdString();
+}
+
+}  // namespace
+
+DebugFrequencyDialog::DebugFrequencyDialog(MainWindow& owner) : ModelessDialog(owner, "Form4") {
+    grid_ = new DialogGrid(this, "mfgrid1", ProgramSettings::kDebugRows + 1, kColumnTwips,
+                           kRowTwips, Qt::AlignCenter);
+    for (int row = 0; row <= ProgramSettings::kDebugRows; ++row) {
+        grid_->setText(row, 0, QStringLiteral("%1").arg(row, 2, 10, QChar(u'0')));
+    }
+    // Typing is free apart from characters the image cannot hold; the rules make a
+    // frequency of whatever was typed.
+    grid_->setItemDelegate(new CellEditorDelegate(
+        grid_, {FieldRule::Characters::OneByte, 0},
+        [this](int row, int column, const QString& typed) { edited(row, column, typed); },
+        [this](int row, int column) { return canEdit(row, column); }));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(okButton());
+    buttons->addWidget(cancelButton());
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    FitDialogCaptions(this, DialogCaptions::DebugFrequency());
+}
+
+void DebugFrequencyDialog::languageChanged(LanguageId language) {
+    const auto headers = DialogCaptions::DebugFrequencyHeaders();
+    for (int column = 0; column < static_cast<int>(headers.size()); ++column) {
+        grid_->setText(0, column, QString::fromUtf8(headers[column].pick(language)));
+    }
+}
+
+bool DebugFrequencyDialog::canEdit(int row, int column) const {
+    return column != kTransmit || Rules::CanEditTransmit(Text(grid_->text(row, kReceive)));
+}
+
+void DebugFrequencyDialog::edited(int row, int column, const QString& typed) {
+    if (column == kReceive) {
+        if (const auto receive = Rules::SnapReceive(Text(typed))) {
+            grid_->setText(row, kReceive, QString::fromStdString(*receive));
+            grid_->setText(row, kTransmit, QString::fromStdString(*receive));
+        }
+    } else if (column == kTransmit) {
+        const auto transmit = Rules::SnapTransmit(Text(typed), Text(grid_->text(row, kReceive)));
+        if (transmit) {
+            grid_->setText(row, kTransmit, QString::fromStdString(*transmit));
+        }
+    }
+}
+
+void DebugFrequencyDialog::fill() {
+    const auto& rows = state().settings.DebugFrequencies;
+    for (int row = 1; row <= ProgramSettings::kDebugRows; ++row) {
+        grid_->setText(row, kReceive, QString::fromStdString(rows[row - 1][0]));
+        grid_->setText(row, kTransmit, QString::fromStdString(rows[row - 1][1]));
+    }
+}
+
+void DebugFrequencyDialog::store() {
+    auto& rows = state().settings.DebugFrequencies;
+    for (int row = 1; row <= ProgramSettings::kDebugRows; ++row) {
+        rows[row - 1][0] = Text(grid_->text(row, kReceive));
+        rows[row - 1][1] = Text(grid_->text(row, kTransmit));
+    }
+}
+
+}  // namespace kvd::gui

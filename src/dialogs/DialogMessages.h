@@ -1,0 +1,18 @@
+#pragma once
+
+namespace kvd::gui {
+
+// Messages of the settings dialogs. They exist in Chinese only and are shown as they are in
+// both interface languages; the message box's buttons follow the language.
+namespace DialogMessages {
+
+inline constexpr const char* kFixedNeedsChannel = "当设定为‘固定’时信道不可为空，请重设！";
+inline constexpr const char* kFixedNeedsChannelTitle = "提示";
+inline constexpr const char* kEmptyChannelRefused = "不可选择空信道，请重新选择！";
+inline constexpr const char* kMemoryTooLong = "存储器只能存储16位！";
+
+// The longest auto-dial memory the radio keeps.
+inline constexpr int kMemoryLength = 16;
+
+}  // namespace DialogMessages
+}  // namespace kvd::gui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "dialogs/ModelessDialog.h"
+
+class QComboBox;
+class QLabel;
+
+namespace kvd::gui {
+
+// The keys-set dialog `Form6`: a function for each programmable side key, PF1 and PF2,
+// beside a picture of the radio with the key being edited marked. Edits KeyFunction1 and
+// KeyFunction2.
+class KeysSetDialog : public ModelessDialog {
+    Q_OBJECT
+public:
+    explicit KeysSetDialog(MainWindow& owner);
+
+protected:
+    void fill() override;
+    void store() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* makePicture(const char* objectName, const char* resource);
+
+    QComboBox* pf1_ = nullptr;
+    QComboBox* pf2_ = nullptr;
+    QLabel* image_ = nullptr;
+    QLabel* picturePf1_ = nullptr;
+    QLabel* picturePf2_ = nullptr;
+};
+
+}  // namespace kvd::gui
