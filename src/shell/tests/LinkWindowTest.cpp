@@ -15,6 +15,7 @@
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
 #include "image/ImageCodec.h"
+#include "dialogs/DebugAccess.h"
 #include "shell/BandCombo.h"
 #include "shell/LinkCommands.h"
 #include "shell/LocalizedMessageBox.h"
@@ -51,6 +52,16 @@ class LinkWindowTest : public QObject {
             return link::Outcome::PortNotOpen;
         }
         return ended.first().first().value<link::Outcome>();
+    }
+
+    // Reads the radio's report lines until one starts with `prefix`.
+    static bool RadioSays(Radio& radio, const QByteArray& prefix) {
+        while (radio.process.canReadLine() || radio.process.waitForReadyRead(5000)) {
+            if (radio.process.readLine().startsWith(prefix)) {
+                return true;
+            }
+        }
+        return false;
     }
 
     static bool Locked(MainWindow& window) { return !window.findChild<QToolBar*>("Toolbar1")->isEnabled(); }
@@ -130,6 +141,30 @@ private slots:
         QVERIFY(ChannelFile::Open(saved.toStdString(), radioState));
         QCOMPARE(QString::fromStdString(radioState.table.cell(3, 1)), QStringLiteral("145.52500"));
         QCOMPARE(QString::fromStdString(radioState.table.cell(3, 2)), QStringLiteral("88.5"));
+    }
+
+    // Debug access puts the calibration block into a write; a read withdraws the flag (the
+    // hidden button stays), so the next write leaves the block out again.
+    void calibrationBlockOnlyWhileDebugAccessIsGranted() {
+        test::ShellRun run;
+        MainWindow& window = run.start();
+        Radio radio;
+        StartRadio(radio, run, {"--band-code", "33"});
+        window.menuItem("mnucom1")->trigger();
+        window.findChild<DebugAccess*>("DebugAccess")->Grant();
+
+        QCOMPARE(Converse(window, "mnuwriteFre"), link::Outcome::WriteDone);
+        QVERIFY(RadioSays(radio, "ended write, 47 blocks"));
+        QTRY_VERIFY_WITH_TIMEOUT(!Locked(window), 3000);
+
+        QCOMPARE(Converse(window, "mnureadFre"), link::Outcome::ReadDone);
+        QCOMPARE(run.state.flags.DebugAccess, std::int16_t(0));
+        QVERIFY(window.toolButton("TAnMa")->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!Locked(window), 3000);
+
+        QCOMPARE(Converse(window, "mnuwriteFre"), link::Outcome::WriteDone);
+        QVERIFY(RadioSays(radio, "ended write, 46 blocks"));
+        QVERIFY(run.unansweredBoxes().isEmpty());
     }
 
     void silentRadioTimesOutAndReleasesTheLock() {
