@@ -128,6 +128,14 @@ void ParseByteField(const ByteField& f, std::uint8_t n, RadioState& s) {
         case Codec::Bit0:
             WriteSlot(s, f.slot, n & 1);
             return;
+        case Codec::ZeroAsFF:
+            // 0xFF is how 0 ("Empty") is written; taking it back keeps a read-then-write
+            // from changing the radio's setting.
+            if (n == 0xFF) {
+                WriteSlot(s, f.slot, 0);
+                return;
+            }
+            break;
         default:
             break;
     }

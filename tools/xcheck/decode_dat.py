@@ -178,8 +178,10 @@ BYTE_FIELDS = (
     (0x12C, "fo", 9, lambda n: n < 2, str),
     (0x150, "fo", 11, lambda n: n < 3, str),
     (0x151, "fo", 12, lambda n: 1 <= n < 17, str),
-    (0x152, "fo", 13, lambda n: n < 92, str),
-    (0x153, "fo", 14, lambda n: n < 92, str),
+    # The program reads 0xFF here as 0 ("Empty"), the value that is written as 0xFF, so a
+    # read followed by a write leaves the radio's retrace times as they were.
+    (0x152, "fo", 13, lambda n: n < 92 or n == 0xFF, lambda n: "0" if n == 0xFF else str(n)),
+    (0x153, "fo", 14, lambda n: n < 92 or n == 0xFF, lambda n: "0" if n == 0xFF else str(n)),
     (0x154, "fo", 15, lambda n: n < 4, str),
 )
 

@@ -43,7 +43,7 @@ TEST(DecodeImage, ErasedRadioKeepsOutOfRangeSettings) {
     basic[6] = 0;  // 0xFF reads as 0
     EXPECT_EQ(s.settings.BasicOptions, basic);
     EXPECT_EQ(s.settings.KeyFunction1, 7);
-    EXPECT_EQ(s.settings.FunctionOptions[13], "50");
+    EXPECT_EQ(s.settings.FunctionOptions[13], "0") << "0xFF is how an empty retrace time is written";
     EXPECT_EQ(s.settings.FunctionOptions[10], "1");
     EXPECT_EQ(s.settings.FunctionOptions[16], "");
     EXPECT_EQ(s.settings.FunctionOptions[19], "-1") << "FF FF is -1";

@@ -87,7 +87,7 @@ void RandomSettings(std::mt19937& r, RadioState& s) {
         int slot, lo, hi;
     };
     for (Range f : {Range{4, 0, 2}, Range{6, 0, 1}, Range{7, 0, 10}, Range{8, 0, 5}, Range{9, 0, 1}, Range{10, 0, 1},
-                    Range{11, 0, 2}, Range{12, 1, 16}, Range{13, 1, 91}, Range{14, 1, 91}, Range{15, 0, 3},
+                    Range{11, 0, 2}, Range{12, 1, 16}, Range{13, 0, 91}, Range{14, 0, 91}, Range{15, 0, 3},
                     Range{19, -32768, 300}, Range{20, -32768, 300}, Range{23, 0, 1}, Range{24, 0, 1}}) {
         set.FunctionOptions[f.slot] = std::to_string(Uniform(r, f.lo, f.hi));
     }
