@@ -20,6 +20,8 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
+    // Tab moves on to the next control, as in the grid's original.
+    setTabKeyNavigation(false);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
@@ -44,6 +46,14 @@ void ChannelGrid::layOut() {
         setRowHeight(row, rowPixels);
     }
     updateGeometry();
+}
+
+QModelIndex ChannelGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex next = QTableView::moveCursor(action, modifiers);
+    if (!next.isValid()) {
+        return next;
+    }
+    return next.sibling(std::max(next.row(), 1), std::max(next.column(), 1));
 }
 
 QSize ChannelGrid::sizeHint() const {

@@ -18,6 +18,11 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
+protected:
+    // The keyboard moves the cursor over channel cells only, never onto a caption or a
+    // channel number.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
 private:
     int columnPixels(int column) const;
 };

@@ -1,12 +1,13 @@
 #include "shell/ProgramParts.h"
 
+#include "shell/CellEditors.h"
 #include "shell/MainWindow.h"
 
 namespace kvd::gui {
 
 void AttachProgramParts(MainWindow& window) {
     // One line per part, in the order their captions and handlers must run.
-    (void)window;
+    AttachCellEditors(window);
 }
 
 }  // namespace kvd::gui

@@ -1,0 +1,96 @@
+#include "shell/CellEditorWidgets.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "channels/CellEditRules.h"
+#include "channels/ChoiceLists.h"
+#include "channels/ToneList.h"
+
+namespace kvd::gui {
+
+namespace {
+
+constexpr int kFirstChoice = ChoiceLists::kFirstChoiceColumn;
+
+// Every editor stays hidden until a cell opens it.
+template <typename Widget>
+Widget* MakeEditor(QWidget* parent, const QString& name) {
+    auto* editor = new Widget(parent);
+    editor->setObjectName(name);
+    editor->hide();
+    return editor;
+}
+
+QComboBox* MakeToneEditor(QWidget* parent, LanguageId language) {
+    auto* tone = MakeEditor<QComboBox>(parent, QStringLiteral("Combo8"));
+    tone->setEditable(true);
+    // Typing never adds items or completes to a listed tone: 15 must stay 15.
+    tone->setInsertPolicy(QComboBox::NoInsert);
+    tone->setCompleter(nullptr);
+    tone->setValidator(new EditorKeyValidator(tone));
+    for (int position = 0; position < ToneList::kCount; ++position) {
+        tone->addItem(QString::fromStdString(ToneList::Text(position, language)));
+    }
+    return tone;
+}
+
+QComboBox* MakeChoiceEditor(QWidget* parent, int column, LanguageId language) {
+    auto* choice = MakeEditor<QComboBox>(parent, QStringLiteral("Combo5_%1").arg(column));
+    for (int position = 0; position < ChoiceLists::kItems; ++position) {
+        choice->addItem(QString::fromStdString(ChoiceLists::Text(column, position, language)));
+    }
+    return choice;
+}
+
+}  // namespace
+
+QValidator::State EditorKeyValidator::validate(QString& input, int& position) const {
+    QString kept;
+    kept.reserve(input.size());
+    int keptBeforeCursor = 0;
+    for (int i = 0; i < input.size(); ++i) {
+        const QChar c = input.at(i);
+        // Backspace is a key, never a character of the text.
+        if (c != QLatin1Char('\b') && CellEditRules::IsEditorKey(c.unicode())) {
+            kept.append(c);
+            keptBeforeCursor += i < position ? 1 : 0;
+        }
+    }
+    input = kept;
+    position = keptBeforeCursor;
+    return Acceptable;
+}
+
+QComboBox* CellEditorSet::choice(int column) const {
+    const int slot = column - kFirstChoice;
+    return slot >= 0 && slot < static_cast<int>(choices.size()) ? choices[slot] : nullptr;
+}
+
+std::array<QWidget*, 6> CellEditorSet::all() const {
+    return {frequency, tone, choices[0], choices[1], choices[2], choices[3]};
+}
+
+CellEditorSet MakeCellEditors(QWidget* parent, LanguageId language) {
+    CellEditorSet set;
+    set.frequency = MakeEditor<QLineEdit>(parent, QStringLiteral("Text1"));
+    set.frequency->setValidator(new EditorKeyValidator(set.frequency));
+    set.tone = MakeToneEditor(parent, language);
+    for (std::size_t i = 0; i < set.choices.size(); ++i) {
+        set.choices[i] = MakeChoiceEditor(parent, kFirstChoice + static_cast<int>(i), language);
+    }
+    return set;
+}
+
+void ApplyEditorLanguage(const CellEditorSet& editors, LanguageId language) {
+    editors.tone->setItemText(0, QString::fromStdString(ToneList::Text(0, language)));
+    for (int column = kFirstChoice; column <= ChoiceLists::kLastChoiceColumn; ++column) {
+        QComboBox* list = editors.choice(column);
+        for (int position = 0; position < list->count(); ++position) {
+            list->setItemText(
+                position, QString::fromStdString(ChoiceLists::Text(column, position, language)));
+        }
+    }
+}
+
+}  // namespace kvd::gui
