@@ -1,6 +1,8 @@
 #include "shell/ProgramParts.h"
 
 #include "shell/CellEditors.h"
+#include "shell/CsvCommands.h"
+#include "shell/FileCommands.h"
 #include "shell/MainWindow.h"
 
 namespace kvd::gui {
@@ -8,6 +10,8 @@ namespace kvd::gui {
 void AttachProgramParts(MainWindow& window) {
     // One line per part, in the order their captions and handlers must run.
     AttachCellEditors(window);
+    AttachFileCommands(window);
+    AttachCsvCommands(window);
 }
 
 }  // namespace kvd::gui

@@ -10,6 +10,9 @@
 #include <QToolButton>
 
 #include "ShellTestSupport.h"
+#include "shell/FileDialogs.h"
+#include "shell/LocalizedMessageBox.h"
+#include "shell/MessageBoxStyle.h"
 
 using namespace kvd;
 using namespace kvd::gui;
@@ -53,6 +56,9 @@ private slots:
         }
         QCOMPARE(keys, QStringList({"new", "open", "save", "|", "read", "write", "TAnMa"}));
 
+        // The commands behind the buttons ask; every question is cancelled here.
+        MessageBoxResponder noMessages(MessageBoxStyle::kIdCancel);
+        FileDialogResponder noFiles(QStringList{});
         const std::pair<const char*, const char*> pairs[] = {{"new", "mnuNew"},
                                                              {"open", "mnuOpen"},
                                                              {"save", "mnuAssave"},
