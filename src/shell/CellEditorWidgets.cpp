@@ -28,7 +28,7 @@ QComboBox* MakeToneEditor(QWidget* parent, LanguageId language) {
     // Typing never adds items or completes to a listed tone: 15 must stay 15.
     tone->setInsertPolicy(QComboBox::NoInsert);
     tone->setCompleter(nullptr);
-    tone->setValidator(new EditorKeyValidator(tone));
+    tone->setValidator(new EditorKeyValidator(tone, tone));
     for (int position = 0; position < ToneList::kCount; ++position) {
         tone->addItem(QString::fromStdString(ToneList::Text(position, language)));
     }
@@ -45,7 +45,13 @@ QComboBox* MakeChoiceEditor(QWidget* parent, int column, LanguageId language) {
 
 }  // namespace
 
+EditorKeyValidator::EditorKeyValidator(QObject* parent, const QComboBox* list)
+    : QValidator(parent), list_(list) {}
+
 QValidator::State EditorKeyValidator::validate(QString& input, int& position) const {
+    if (input == opening_ || (list_ && list_->findText(input) >= 0)) {
+        return Acceptable;
+    }
     QString kept;
     kept.reserve(input.size());
     int keptBeforeCursor = 0;
@@ -75,11 +81,23 @@ CellEditorSet MakeCellEditors(QWidget* parent, LanguageId language) {
     CellEditorSet set;
     set.frequency = MakeEditor<QLineEdit>(parent, QStringLiteral("Text1"));
     set.frequency->setValidator(new EditorKeyValidator(set.frequency));
+    set.frequency->setAlignment(Qt::AlignCenter);  // where the cell shows its text
     set.tone = MakeToneEditor(parent, language);
     for (std::size_t i = 0; i < set.choices.size(); ++i) {
         set.choices[i] = MakeChoiceEditor(parent, kFirstChoice + static_cast<int>(i), language);
     }
     return set;
+}
+
+void LoadEditorText(QLineEdit* editor, const QString& text) {
+    editor->findChild<EditorKeyValidator*>()->setOpeningText(text);
+    editor->setText(text);
+}
+
+void LoadEditorText(QComboBox* editor, const QString& text) {
+    editor->findChild<EditorKeyValidator*>()->setOpeningText(text);
+    editor->setCurrentIndex(editor->findText(text));
+    editor->setEditText(text);
 }
 
 void ApplyEditorLanguage(const CellEditorSet& editors, LanguageId language) {

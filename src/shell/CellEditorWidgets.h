@@ -13,12 +13,20 @@ class QWidget;
 namespace kvd::gui {
 
 // Keeps only what a frequency or a tone can hold, digits and the point. Typed, pasted and
-// dropped text alike lose every other character.
+// dropped text alike lose every other character. Texts the program puts in stand as they
+// are: the text the editor opened with (a decoded frequency may hold hexadecimal letters)
+// and the entries of the editor's list ("D023N", "Off").
 class EditorKeyValidator : public QValidator {
     Q_OBJECT
 public:
-    using QValidator::QValidator;
+    explicit EditorKeyValidator(QObject* parent, const QComboBox* list = nullptr);
+
+    void setOpeningText(const QString& text) { opening_ = text; }
     State validate(QString& input, int& position) const override;
+
+private:
+    const QComboBox* list_;
+    QString opening_;
 };
 
 // The editors laid over the channel table, hidden until a cell opens one: `Text1` for
@@ -36,6 +44,10 @@ struct CellEditorSet {
 };
 
 CellEditorSet MakeCellEditors(QWidget* parent, LanguageId language);
+
+// Shows a cell's text in the frequency or the tone editor as it is.
+void LoadEditorText(QLineEdit* editor, const QString& text);
+void LoadEditorText(QComboBox* editor, const QString& text);
 
 // The list texts that follow the interface language (tone item 0 and the choice items),
 // rewritten in place so selections stay.

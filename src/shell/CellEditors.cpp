@@ -38,11 +38,13 @@ bool IsPassingFocusLoss(Qt::FocusReason reason) {
 CellEditors::CellEditors(MainWindow& window)
     : QObject(window.grid()->viewport()),
       window_(window),
+      state_(window.state()),
+      grid_(window.grid()),
+      viewport_(window.grid()->viewport()),
       editors_(MakeCellEditors(window.grid()->viewport(), window.state().flags.Language)) {
     setObjectName(QStringLiteral("CellEditors"));
-    ChannelGrid* grid = window.grid();
-    grid->installEventFilter(this);
-    grid->viewport()->installEventFilter(this);
+    grid_->installEventFilter(this);
+    viewport_->installEventFilter(this);
     for (QWidget* editor : editors_.all()) {
         editor->installEventFilter(this);
     }
@@ -56,16 +58,17 @@ CellEditors::CellEditors(MainWindow& window)
 }
 
 bool CellEditors::eventFilter(QObject* watched, QEvent* event) {
-    QWidget* viewport = window_.grid()->viewport();
+    // Only pointers are compared here: the filter also sees events while the window is
+    // being destroyed.
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseMove:
-            return watched == viewport && gridMouseEvent(static_cast<QMouseEvent*>(event));
+            return watched == viewport_ && gridMouseEvent(static_cast<QMouseEvent*>(event));
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
-            if (watched == window_.grid()) {
+            if (watched == grid_) {
                 if (!IsEnter(key)) {
                     return false;
                 }
@@ -73,7 +76,7 @@ bool CellEditors::eventFilter(QObject* watched, QEvent* event) {
                 OpenEditor();
                 return true;
             }
-            if (watched == viewport) {
+            if (watched == viewport_) {
                 return true;  // keys an editor leaves never reach the table under it
             }
             if (watched == editors_.tone->view()) {
@@ -112,11 +115,10 @@ bool CellEditors::gridMouseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         return true;  // other buttons only give the table the focus
     }
-    ChannelGrid* grid = window_.grid();
-    const QModelIndex cell = grid->indexAt(event->position().toPoint());
+    const QModelIndex cell = grid_->indexAt(event->position().toPoint());
     if (cell.flags() & Qt::ItemIsSelectable) {
         GridClickArmed = true;
-        grid->setCurrentIndex(cell);
+        grid_->setCurrentIndex(cell);
         buttonHeld_ = true;
         OpenEditor();
         buttonHeld_ = false;
@@ -126,7 +128,7 @@ bool CellEditors::gridMouseEvent(QMouseEvent* event) {
 
 bool CellEditors::editorKeyPressed(QKeyEvent* event) {
     if (IsEnter(event)) {
-        window_.grid()->setFocus(Qt::OtherFocusReason);  // the focus loss commits
+        grid_->setFocus(Qt::OtherFocusReason);  // the focus loss commits
         return true;
     }
     // Escape cancels nothing: the text is committed when the editor loses the focus.
@@ -156,15 +158,13 @@ void CellEditors::OpenEditor() {
     if (open_ != Editor::None) {
         editorLostFocus();
     }
-    ChannelGrid* grid = window_.grid();
-    const QModelIndex selected = grid->currentIndex();
+    const QModelIndex selected = grid_->currentIndex();
     const int row = selected.row();
     if (ChannelTable::IsValidRow(row) && selected.column() >= 1) {
-        const int column =
-            CellEditRules::ColumnToOpen(window_.state().table, row, selected.column());
+        const int column = CellEditRules::ColumnToOpen(state_.table, row, selected.column());
         const QModelIndex cell = selected.siblingAtColumn(column);
         if (column != selected.column()) {
-            grid->setCurrentIndex(cell);
+            grid_->setCurrentIndex(cell);
         }
         EditRow = static_cast<std::int16_t>(row);
         EditCol = static_cast<std::int16_t>(column);
@@ -187,7 +187,7 @@ void CellEditors::OpenEditor() {
 
 void CellEditors::showEditor(QWidget* editor, const QModelIndex& cell) {
     // The cell's own rectangle inside the grid lines, in the viewport the editor lives in.
-    editor->setGeometry(window_.grid()->visualRect(cell));
+    editor->setGeometry(grid_->visualRect(cell));
     editor->raise();
     editor->show();
     editor->setFocus(Qt::OtherFocusReason);
@@ -195,7 +195,7 @@ void CellEditors::showEditor(QWidget* editor, const QModelIndex& cell) {
 
 void CellEditors::openFrequencyEditor(const QModelIndex& cell) {
     QLineEdit* editor = editors_.frequency;
-    editor->setText(cellText(cell.row(), cell.column()));
+    LoadEditorText(editor, cellText(cell.row(), cell.column()));
     open_ = Editor::Frequency;
     showEditor(editor, cell);
     editor->selectAll();  // typing replaces the frequency shown
@@ -203,9 +203,7 @@ void CellEditors::openFrequencyEditor(const QModelIndex& cell) {
 
 void CellEditors::openToneEditor(const QModelIndex& cell) {
     QComboBox* editor = editors_.tone;
-    const QString text = cellText(cell.row(), cell.column());
-    editor->setCurrentIndex(editor->findText(text));
-    editor->setEditText(text);
+    LoadEditorText(editor, cellText(cell.row(), cell.column()));
     open_ = Editor::Tone;
     showEditor(editor, cell);
     editor->lineEdit()->selectAll();
@@ -215,7 +213,7 @@ void CellEditors::openToneEditor(const QModelIndex& cell) {
 void CellEditors::openChoiceEditor(const QModelIndex& cell) {
     QComboBox* editor = editors_.choice(cell.column());
     // Preselected while hidden and without a user's pick, so it writes nothing.
-    editor->setCurrentIndex(window_.state().table.choiceIndex(cell.row(), cell.column()));
+    editor->setCurrentIndex(state_.table.choiceIndex(cell.row(), cell.column()));
     open_ = Editor::Choice;
     showEditor(editor, cell);
     openList(editor);
@@ -255,15 +253,14 @@ void CellEditors::commitOnClose() {
 
 void CellEditors::Text1_LostFocus(bool quiet) {
     open_ = Editor::None;
-    RadioState& state = window_.state();
-    const LanguageId language = state.flags.Language;
+    const LanguageId language = state_.flags.Language;
     const auto result =
-        CellEditRules::CommitFrequency(state.table, state.band, EditRow, EditCol,
+        CellEditRules::CommitFrequency(state_.table, state_.band, EditRow, EditCol,
                                        editors_.frequency->text().toStdString(), language);
     if (result == CellEditRules::FrequencyCommit::OutOfBand && !quiet) {
         window_.LocalizedMessageBox(QString::fromUtf8(EditTexts::kOutOfBand.pick(language)),
                                     MessageBoxStyle::kOk);
-        window_.grid()->setFocus(Qt::OtherFocusReason);
+        grid_->setFocus(Qt::OtherFocusReason);
     }
     editors_.frequency->hide();
 }
@@ -273,9 +270,8 @@ void CellEditors::commitTone() {
     QComboBox* editor = editors_.tone;
     // A typed text stands for no list item, whatever item was selected before.
     const int selected = editor->lineEdit()->isModified() ? -1 : editor->currentIndex();
-    RadioState& state = window_.state();
-    CellEditRules::CommitTone(state.table, EditRow, EditCol, editor->currentText().toStdString(),
-                              selected, state.flags.Language);
+    CellEditRules::CommitTone(state_.table, EditRow, EditCol, editor->currentText().toStdString(),
+                              selected, state_.flags.Language);
     editor->hide();
 }
 
@@ -283,8 +279,7 @@ void CellEditors::tonePicked(int position) {
     if (open_ != Editor::Tone) {
         return;
     }
-    RadioState& state = window_.state();
-    CellEditRules::PickTone(state.table, EditRow, EditCol, position, state.flags.Language);
+    CellEditRules::PickTone(state_.table, EditRow, EditCol, position, state_.flags.Language);
     closeEditor();
 }
 
@@ -292,15 +287,14 @@ void CellEditors::choicePicked(int position) {
     if (open_ != Editor::Choice) {
         return;
     }
-    RadioState& state = window_.state();
-    CellEditRules::PickChoice(state.table, EditRow, EditCol, position, state.flags.Language);
+    CellEditRules::PickChoice(state_.table, EditRow, EditCol, position, state_.flags.Language);
     closeEditor();
 }
 
 void CellEditors::closeEditor() {
     QWidget* editor = editorWidget(open_);
     open_ = Editor::None;
-    window_.grid()->setFocus(Qt::OtherFocusReason);
+    grid_->setFocus(Qt::OtherFocusReason);
     if (editor) {
         editor->hide();
     }
@@ -321,7 +315,7 @@ QWidget* CellEditors::editorWidget(Editor kind) const {
 }
 
 QString CellEditors::cellText(int row, int column) const {
-    return QString::fromStdString(window_.state().table.cell(row, column));
+    return QString::fromStdString(state_.table.cell(row, column));
 }
 
 void AttachCellEditors(MainWindow& window) {

@@ -12,8 +12,13 @@ class QKeyEvent;
 class QMouseEvent;
 class QWidget;
 
+namespace kvd {
+struct RadioState;
+}
+
 namespace kvd::gui {
 
+class ChannelGrid;
 class MainWindow;
 
 // In-place editing of the channel table. A left click or Enter on a channel cell lays the
@@ -67,6 +72,9 @@ private:
     QString cellText(int row, int column) const;
 
     MainWindow& window_;
+    RadioState& state_;
+    ChannelGrid* grid_;
+    QWidget* viewport_;
     CellEditorSet editors_;
     CellEditRules::Editor open_ = CellEditRules::Editor::None;
     // A list opened by a click drops down once the button is up, so that the release does

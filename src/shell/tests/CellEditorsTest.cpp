@@ -151,6 +151,20 @@ private slots:
         QCOMPARE(ToneEditor(window)->currentText(), QStringLiteral("88.5"));
         Press(Qt::Key_Return);
         QCOMPARE(Cell(run, 2, Col::kRxTone), QStringLiteral("88.5"));
+
+        // What the program shows is not filtered: list entries and a decoded frequency
+        // holding a letter (no number, so it stays).
+        run.state.table.setCell(2, Col::kTxFrequency, "14A.00000");
+        ClickCell(window, 2, Col::kTxFrequency);
+        QCOMPARE(FrequencyEditor(window)->text(), QStringLiteral("14A.00000"));
+        ClickCell(window, 2, Col::kTxTone);
+        QCOMPARE(ToneEditor(window)->currentText(), QStringLiteral("关闭"));
+        QCOMPARE(Cell(run, 2, Col::kTxFrequency), QStringLiteral("14A.00000"));
+        QAbstractItemView* list = ToneEditor(window)->view();
+        list->setCurrentIndex(list->model()->index(60, 0));
+        QTest::keyClick(list, Qt::Key_Return);
+        ClickCell(window, 2, Col::kTxTone);
+        QCOMPARE(ToneEditor(window)->currentText(), QStringLiteral("D053N"));
     }
 
     void typedTones_data() {
