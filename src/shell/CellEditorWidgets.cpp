@@ -4,14 +4,23 @@
 #include <QLineEdit>
 
 #include "channels/CellEditRules.h"
+#include "channels/ChannelTable.h"
 #include "channels/ChoiceLists.h"
 #include "channels/ToneList.h"
+#include "shell/LanguageFit.h"
 
 namespace kvd::gui {
 
 namespace {
 
 constexpr int kFirstChoice = ChoiceLists::kFirstChoiceColumn;
+
+// An item of the list of a tone or choice column.
+QString ItemText(int column, int position, LanguageId language) {
+    const bool tone = CellEditRules::EditorFor(column) == CellEditRules::Editor::Tone;
+    return QString::fromStdString(tone ? ToneList::Text(position, language)
+                                       : ChoiceLists::Text(column, position, language));
+}
 
 // Every editor stays hidden until a cell opens it.
 template <typename Widget>
@@ -30,7 +39,7 @@ QComboBox* MakeToneEditor(QWidget* parent, LanguageId language) {
     tone->setCompleter(nullptr);
     tone->setValidator(new EditorKeyValidator(tone, tone));
     for (int position = 0; position < ToneList::kCount; ++position) {
-        tone->addItem(QString::fromStdString(ToneList::Text(position, language)));
+        tone->addItem(ItemText(ChannelTable::kRxTone, position, language));
     }
     return tone;
 }
@@ -38,7 +47,7 @@ QComboBox* MakeToneEditor(QWidget* parent, LanguageId language) {
 QComboBox* MakeChoiceEditor(QWidget* parent, int column, LanguageId language) {
     auto* choice = MakeEditor<QComboBox>(parent, QStringLiteral("Combo5_%1").arg(column));
     for (int position = 0; position < ChoiceLists::kItems; ++position) {
-        choice->addItem(QString::fromStdString(ChoiceLists::Text(column, position, language)));
+        choice->addItem(ItemText(column, position, language));
     }
     return choice;
 }
@@ -89,6 +98,21 @@ CellEditorSet MakeCellEditors(QWidget* parent, LanguageId language) {
     return set;
 }
 
+int EditorWidthFor(const CellEditorSet& editors, int column) {
+    const bool tone = CellEditRules::EditorFor(column) == CellEditRules::Editor::Tone;
+    const QComboBox* list = tone ? editors.tone : editors.choice(column);
+    if (!list) {
+        return 0;
+    }
+    QStringList texts;
+    for (LanguageId language : {kChinese, kEnglish}) {
+        for (int position = 0; position < list->count(); ++position) {
+            texts << ItemText(column, position, language);
+        }
+    }
+    return ComboWidthFor(list, texts);
+}
+
 void LoadEditorText(QLineEdit* editor, const QString& text) {
     editor->findChild<EditorKeyValidator*>()->setOpeningText(text);
     editor->setText(text);
@@ -101,7 +125,7 @@ void LoadEditorText(QComboBox* editor, const QString& text) {
 }
 
 void ApplyEditorLanguage(const CellEditorSet& editors, LanguageId language) {
-    editors.tone->setItemText(0, QString::fromStdString(ToneList::Text(0, language)));
+    editors.tone->setItemText(0, ItemText(ChannelTable::kRxTone, 0, language));
     for (int column = kFirstChoice; column <= ChoiceLists::kLastChoiceColumn; ++column) {
         QComboBox* list = editors.choice(column);
         for (int position = 0; position < list->count(); ++position) {

@@ -45,6 +45,10 @@ struct CellEditorSet {
 
 CellEditorSet MakeCellEditors(QWidget* parent, LanguageId language);
 
+// The width the editor of a tone or choice column needs to show each of its items, in
+// either language; 0 for other columns.
+int EditorWidthFor(const CellEditorSet& editors, int column);
+
 // Shows a cell's text in the frequency or the tone editor as it is.
 void LoadEditorText(QLineEdit* editor, const QString& text);
 void LoadEditorText(QComboBox* editor, const QString& text);

@@ -43,6 +43,7 @@ CellEditors::CellEditors(MainWindow& window)
       viewport_(window.grid()->viewport()),
       editors_(MakeCellEditors(window.grid()->viewport(), window.state().flags.Language)) {
     setObjectName(QStringLiteral("CellEditors"));
+    fitColumnsToEditors();
     grid_->installEventFilter(this);
     viewport_->installEventFilter(this);
     for (QWidget* editor : editors_.all()) {
@@ -55,6 +56,17 @@ CellEditors::CellEditors(MainWindow& window)
         connect(list, &QComboBox::activated, this, &CellEditors::choicePicked);
     }
     window.addCloseHandler([this] { commitOnClose(); });
+}
+
+// A list laid over a narrow column still shows its longest item, in either language.
+void CellEditors::fitColumnsToEditors() {
+    const int gridLine = grid_->showGrid() ? 1 : 0;
+    for (int column = ChannelTable::kRxFrequency; column <= ChannelTable::kScanAdd; ++column) {
+        if (const int width = EditorWidthFor(editors_, column)) {
+            grid_->setMinimumColumnWidth(column, width + gridLine);
+        }
+    }
+    grid_->layOut();
 }
 
 bool CellEditors::eventFilter(QObject* watched, QEvent* event) {

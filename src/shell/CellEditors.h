@@ -45,6 +45,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fitColumnsToEditors();
     // The cell-click handling: opens the editor of the selected cell while armed.
     void OpenEditor();
     // The frequency editor lost the focus: checks and writes its text. quiet leaves out the

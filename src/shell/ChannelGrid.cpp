@@ -32,7 +32,13 @@ int ChannelGrid::columnPixels(int column) const {
     const QFontMetrics metrics = fontMetrics();
     const int widest = std::max(metrics.horizontalAdvance(QString::fromUtf8(caption.zh)),
                                 metrics.horizontalAdvance(QString::fromUtf8(caption.en)));
-    return std::max(fromTwips, widest + kCaptionPadding);
+    return std::max({fromTwips, widest + kCaptionPadding, minimumWidths_[column]});
+}
+
+void ChannelGrid::setMinimumColumnWidth(int column, int pixels) {
+    if (column >= 0 && column < GridGeometry::kColumns) {
+        minimumWidths_[column] = pixels;
+    }
 }
 
 void ChannelGrid::layOut() {

@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 #include "EditorTestSupport.h"
@@ -28,6 +30,21 @@ MainWindow& StartInBand136(ShellRun& run) {
 
 QString Cell(ShellRun& run, int row, int column) {
     return QString::fromStdString(run.state.table.cell(row, column));
+}
+
+// Every item of a list shows whole in the list's own field, closed.
+void ExpectItemsFit(QComboBox* list) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    const int field =
+        list->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+            .width();
+    for (int i = 0; i < list->count(); ++i) {
+        QVERIFY2(list->fontMetrics().horizontalAdvance(list->itemText(i)) <= field,
+                 qPrintable(list->itemText(i)));
+    }
 }
 
 }  // namespace
@@ -354,6 +371,9 @@ private slots:
                 QCOMPARE(editor->geometry(),
                          window.grid()->visualRect(window.gridModel()->index(9, column)));
                 QCOMPARE(editor->parentWidget(), window.grid()->viewport());
+                if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+                    ExpectItemsFit(combo);
+                }
                 window.grid()->setFocus();
             }
         }
