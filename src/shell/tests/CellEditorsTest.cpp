@@ -319,20 +319,11 @@ private slots:
         QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, center(3, 1));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, center(0, 1));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, center(3, 0));
-        for (QWidget* editor : EditorsOf(window).editors().all()) {
-            QVERIFY(!editor->isVisible());
-        }
         QCOMPARE(QApplication::focusWidget(), grid);
-        QVERIFY(!EditorsOf(window).GridClickArmed);
-    }
+        QCOMPARE(EditorsOf(window).openEditor(), CellEditRules::Editor::None);
 
-    void keyboardOnlyEditing() {
-        ShellRun run;
-        MainWindow& window = StartInBand136(run);
-        ChannelGrid* grid = window.grid();
-        grid->setFocus();
+        // Keyboard only: the cursor never leaves the channel cells; Enter opens and commits.
         grid->setCurrentIndex(window.gridModel()->index(1, 1));
-        // The cursor never leaves the channel cells.
         Press(Qt::Key_Up);
         Press(Qt::Key_Home);
         QCOMPARE(grid->currentIndex(), window.gridModel()->index(1, 1));
@@ -360,20 +351,18 @@ private slots:
             QCOMPARE(ChoiceEditor(window, Col::kScanAdd)->itemText(0), language ? "No" : "无");
             for (int column = 1; column <= 8; ++column) {
                 ClickCell(window, 9, column);
-                QWidget* editor = QApplication::focusWidget();
-                if (auto* list = qobject_cast<QAbstractItemView*>(editor)) {
-                    editor = list->parentWidget();
-                    while (!qobject_cast<QComboBox*>(editor)) {
-                        editor = editor->parentWidget();
-                    }
-                    QVERIFY(list->isVisible());
+                QWidget* editor = column == 1 || column == 3 ? FrequencyEditor(window)
+                                  : column == 2 || column == 4
+                                      ? static_cast<QWidget*>(ToneEditor(window))
+                                      : ChoiceEditor(window, column);
+                QVERIFY(editor->isVisible());
+                if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+                    QVERIFY(combo->view()->isVisible());
+                    ExpectItemsFit(combo);
                 }
                 QCOMPARE(editor->geometry(),
                          window.grid()->visualRect(window.gridModel()->index(9, column)));
                 QCOMPARE(editor->parentWidget(), window.grid()->viewport());
-                if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-                    ExpectItemsFit(combo);
-                }
                 window.grid()->setFocus();
             }
         }
