@@ -2,14 +2,12 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 
 #include "image/RadioState.h"
 #include "shell/ChannelGrid.h"
-#include "shell/ChannelTableModel.h"
 #include "shell/EditTexts.h"
 #include "shell/MainWindow.h"
 #include "shell/MessageBoxStyle.h"
@@ -159,7 +157,7 @@ bool CellEditors::toneListKeyPressed(QKeyEvent* event) {
         line->selectAll();  // the first key replaces the tone shown, as with the list closed
     }
     QKeyEvent typed(QEvent::KeyPress, event->key(), event->modifiers(), text);
-    QCoreApplication::sendEvent(line, &typed);
+    QApplication::sendEvent(line, &typed);
     return true;
 }
 
@@ -248,7 +246,9 @@ void CellEditors::editorLostFocus() {
             commitTone();
             break;
         case Editor::Choice:
-            closeEditor();
+            // Nothing to write: a pick has written already. The focus stays where it went.
+            open_ = Editor::None;
+            editors_.choice(EditCol)->hide();
             break;
         case Editor::None:
             break;

@@ -66,7 +66,7 @@ private:
     void commitTone();
     void tonePicked(int position);
     void choicePicked(int position);
-    // Hides the open editor without writing and gives the table the focus.
+    // After a pick: the table takes the focus and the editor hides.
     void closeEditor();
 
     QWidget* editorWidget(CellEditRules::Editor kind) const;

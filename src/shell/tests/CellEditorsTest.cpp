@@ -288,6 +288,13 @@ private slots:
         Type("141");
         window.bandList()->setFocus(Qt::OtherFocusReason);
         QCOMPARE(Cell(run, 2, Col::kRxFrequency), QStringLiteral("141.00000"));
+        // A choice list hides, writes nothing and leaves the focus where it went.
+        ClickCell(window, 2, Col::kPower);
+        ChoiceEditor(window, Col::kPower)->hidePopup();
+        window.bandList()->setFocus(Qt::OtherFocusReason);
+        QVERIFY(!ChoiceEditor(window, Col::kPower)->isVisible());
+        QCOMPARE(QApplication::focusWidget(), window.bandList());
+        QCOMPARE(Cell(run, 2, Col::kPower), QStringLiteral("低"));
 
         // The edit lock.
         ClickCell(window, 3, Col::kRxFrequency);
