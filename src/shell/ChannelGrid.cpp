@@ -20,6 +20,8 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
+    // Tab moves on to the next control, as in the grid's original.
+    setTabKeyNavigation(false);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
@@ -30,7 +32,13 @@ int ChannelGrid::columnPixels(int column) const {
     const QFontMetrics metrics = fontMetrics();
     const int widest = std::max(metrics.horizontalAdvance(QString::fromUtf8(caption.zh)),
                                 metrics.horizontalAdvance(QString::fromUtf8(caption.en)));
-    return std::max(fromTwips, widest + kCaptionPadding);
+    return std::max({fromTwips, widest + kCaptionPadding, minimumWidths_[column]});
+}
+
+void ChannelGrid::setMinimumColumnWidth(int column, int pixels) {
+    if (column >= 0 && column < GridGeometry::kColumns) {
+        minimumWidths_[column] = pixels;
+    }
 }
 
 void ChannelGrid::layOut() {
@@ -44,6 +52,14 @@ void ChannelGrid::layOut() {
         setRowHeight(row, rowPixels);
     }
     updateGeometry();
+}
+
+QModelIndex ChannelGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex next = QTableView::moveCursor(action, modifiers);
+    if (!next.isValid()) {
+        return next;
+    }
+    return next.sibling(std::max(next.row(), 1), std::max(next.column(), 1));
 }
 
 QSize ChannelGrid::sizeHint() const {

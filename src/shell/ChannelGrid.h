@@ -1,6 +1,10 @@
 #pragma once
 
+#include <array>
+
 #include <QTableView>
+
+#include "shell/GridGeometry.h"
 
 namespace kvd::gui {
 
@@ -14,12 +18,22 @@ public:
     // Column widths and row heights from their twips at the screen's logical dpi. A column
     // is never narrower than its caption in either language, so no caption is cut.
     void layOut();
+    // A column that must be at least this wide, for instance to show what an editor laid
+    // over its cells holds; takes effect at the next layOut().
+    void setMinimumColumnWidth(int column, int pixels);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
+protected:
+    // The keyboard moves the cursor over channel cells only, never onto a caption or a
+    // channel number.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
 private:
     int columnPixels(int column) const;
+
+    std::array<int, GridGeometry::kColumns> minimumWidths_{};
 };
 
 }  // namespace kvd::gui

@@ -35,13 +35,16 @@ void FitLabel(QLabel* label, const QStringList& texts) {
     label->setMinimumWidth(widest);
 }
 
-void FitComboItems(QComboBox* list, const QStringList& texts) {
+int ComboWidthFor(const QComboBox* list, const QStringList& texts) {
     QStyleOptionComboBox option;
     option.initFrom(list);
     option.editable = list->isEditable();
     const QSize content(WidestText(list->fontMetrics(), texts), list->fontMetrics().height());
-    list->setMinimumWidth(
-        list->style()->sizeFromContents(QStyle::CT_ComboBox, &option, content, list).width());
+    return list->style()->sizeFromContents(QStyle::CT_ComboBox, &option, content, list).width();
+}
+
+void FitComboItems(QComboBox* list, const QStringList& texts) {
+    list->setMinimumWidth(ComboWidthFor(list, texts));
 }
 
 void FitCaptions(QWidget* window, const CaptionTable& table) {

@@ -12,12 +12,14 @@ constexpr Caption::Kind T = Caption::Text;
 constexpr Caption::Kind Tip = Caption::ToolTip;
 
 // Texts are the radio maker's own, spelling included.
-constexpr std::array<Caption, 40> kCaptions = {{
+constexpr std::array<Caption, 42> kCaptions = {{
     {"Form1", T, {"KVD-270对讲机编程软件 V1.00", "KVD-270 Radio Software V1.00"}},
     {"mnuFile", T, {"文件(&F)", "File(&F)"}},
     {"mnuNew", T, {"新建(&N)", "New(&N)"}},
     {"mnuOpen", T, {"打开(&O)", "Open(&O)"}},
     {"mnuAssave", T, {"保存(&S)", "Save(&S)"}},
+    {"mnuImportCsv", T, {"导入 CSV...", "Import CSV..."}},
+    {"mnuExportCsv", T, {"导出 CSV...", "Export CSV..."}},
     {"mnuQuit", T, {"退出(&Q)", "Quit(&Q)"}},
     {"mnupro", T, {"编程(&P)", "Programming(&P)"}},
     {"mnureadFre", T, {"读频(&R)", "Read Frequency(&R)"}},

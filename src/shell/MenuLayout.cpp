@@ -8,10 +8,13 @@ namespace {
 
 constexpr MenuItemLayout kSeparator{nullptr};
 
-constexpr std::array<MenuItemLayout, 5> kFile = {{
+constexpr std::array<MenuItemLayout, 8> kFile = {{
     {"mnuNew"},
     {"mnuOpen"},
     {"mnuAssave"},
+    kSeparator,
+    {"mnuImportCsv"},
+    {"mnuExportCsv"},
     kSeparator,
     {"mnuQuit"},
 }};

@@ -1,6 +1,9 @@
 #include "shell/ProgramParts.h"
 
 #include "dialogs/DialogParts.h"
+#include "shell/CellEditors.h"
+#include "shell/CsvCommands.h"
+#include "shell/FileCommands.h"
 #include "shell/LinkCommands.h"
 #include "shell/MainWindow.h"
 
@@ -8,6 +11,9 @@ namespace kvd::gui {
 
 void AttachProgramParts(MainWindow& window) {
     // One line per part, in the order their captions and handlers must run.
+    AttachCellEditors(window);
+    AttachFileCommands(window);
+    AttachCsvCommands(window);
     new LinkCommands(window);
     AttachDialogs(window);
 }

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "ShellTestSupport.h"
+#include "shell/FileDialogs.h"
 #include "shell/LocalizedMessageBox.h"
 #include "shell/MessageBoxStyle.h"
 
@@ -55,13 +56,14 @@ private slots:
         }
         QCOMPARE(keys, QStringList({"new", "open", "save", "|", "read", "write", "TAnMa"}));
 
+        // The commands behind the buttons ask; every question is cancelled here.
+        MessageBoxResponder noMessages(MessageBoxStyle::kIdCancel);
+        FileDialogResponder noFiles(QStringList{});
         const std::pair<const char*, const char*> pairs[] = {{"new", "mnuNew"},
                                                              {"open", "mnuOpen"},
                                                              {"save", "mnuAssave"},
                                                              {"read", "mnureadFre"},
                                                              {"write", "mnuwriteFre"}};
-        // New/Open/Save and Read/Write answer with their own boxes (no port is open here).
-        MessageBoxResponder cancel(MessageBoxStyle::kIdCancel);
         for (const auto& [key, item] : pairs) {
             QSignalSpy triggered(window.menuItem(item), &QAction::triggered);
             auto* button = window.findChild<QToolButton*>(QStringLiteral("Toolbar1_") + key);

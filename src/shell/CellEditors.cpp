@@ -1,0 +1,343 @@
+#include "shell/CellEditors.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include "image/RadioState.h"
+#include "shell/ChannelGrid.h"
+#include "shell/EditTexts.h"
+#include "shell/MainWindow.h"
+#include "shell/MessageBoxStyle.h"
+
+namespace kvd::gui {
+
+namespace {
+
+using CellEditRules::Editor;
+
+bool IsEnter(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// Focus that only moves for a moment (into the editor's own list or a menu, or to another
+// window) comes back to the editor, so it commits nothing.
+bool IsPassingFocusLoss(Qt::FocusReason reason) {
+    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason ||
+           reason == Qt::MenuBarFocusReason || QApplication::activePopupWidget();
+}
+
+}  // namespace
+
+// The controller lives under the table's viewport and is made before the editors, so it is
+// gone before they are destroyed and a dying editor's focus loss commits nothing.
+CellEditors::CellEditors(MainWindow& window)
+    : QObject(window.grid()->viewport()),
+      window_(window),
+      state_(window.state()),
+      grid_(window.grid()),
+      viewport_(window.grid()->viewport()),
+      editors_(MakeCellEditors(window.grid()->viewport(), window.state().flags.Language)) {
+    setObjectName(QStringLiteral("CellEditors"));
+    fitColumnsToEditors();
+    grid_->installEventFilter(this);
+    viewport_->installEventFilter(this);
+    for (QWidget* editor : editors_.all()) {
+        editor->installEventFilter(this);
+    }
+    editors_.tone->lineEdit()->installEventFilter(this);
+    editors_.tone->view()->installEventFilter(this);
+    connect(editors_.tone, &QComboBox::activated, this, &CellEditors::tonePicked);
+    for (QComboBox* list : editors_.choices) {
+        connect(list, &QComboBox::activated, this, &CellEditors::choicePicked);
+    }
+    window.addCloseHandler([this] { commitOnClose(); });
+}
+
+// A list laid over a narrow column still shows its longest item, in either language.
+void CellEditors::fitColumnsToEditors() {
+    const int gridLine = grid_->showGrid() ? 1 : 0;
+    for (int column = ChannelTable::kRxFrequency; column <= ChannelTable::kScanAdd; ++column) {
+        if (const int width = EditorWidthFor(editors_, column)) {
+            grid_->setMinimumColumnWidth(column, width + gridLine);
+        }
+    }
+    grid_->layOut();
+}
+
+bool CellEditors::eventFilter(QObject* watched, QEvent* event) {
+    // Only pointers are compared here: the filter also sees events while the window is
+    // being destroyed.
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseMove:
+            return watched == viewport_ && gridMouseEvent(static_cast<QMouseEvent*>(event));
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (watched == grid_) {
+                if (!IsEnter(key)) {
+                    return false;
+                }
+                GridClickArmed = true;
+                OpenEditor();
+                return true;
+            }
+            if (watched == viewport_) {
+                return true;  // keys an editor leaves never reach the table under it
+            }
+            if (watched == editors_.tone->view()) {
+                return toneListKeyPressed(key);
+            }
+            return editorKeyPressed(key);
+        }
+        case QEvent::FocusOut: {
+            QWidget* open = editorWidget(open_);
+            const bool fromOpen =
+                open && (watched == open ||
+                         (open == editors_.tone && watched == editors_.tone->lineEdit()));
+            if (fromOpen && !IsPassingFocusLoss(static_cast<QFocusEvent*>(event)->reason())) {
+                editorLostFocus();
+            }
+            return false;
+        }
+        default:
+            return false;
+    }
+}
+
+// A left press opens at once, as if the button had been released on the spot; the table
+// took the focus (and so committed any open editor) before this runs.
+bool CellEditors::gridMouseEvent(QMouseEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        return event->buttons() & Qt::LeftButton;  // the press has ended: no drag selection
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (listOnRelease_ && listOnRelease_ == editorWidget(open_)) {
+            listOnRelease_->showPopup();
+        }
+        listOnRelease_ = nullptr;
+        return true;
+    }
+    if (event->button() != Qt::LeftButton) {
+        return true;  // other buttons only give the table the focus
+    }
+    const QModelIndex cell = grid_->indexAt(event->position().toPoint());
+    if (cell.flags() & Qt::ItemIsSelectable) {
+        GridClickArmed = true;
+        grid_->setCurrentIndex(cell);
+        buttonHeld_ = true;
+        OpenEditor();
+        buttonHeld_ = false;
+    }
+    return true;
+}
+
+bool CellEditors::editorKeyPressed(QKeyEvent* event) {
+    if (IsEnter(event)) {
+        grid_->setFocus(Qt::OtherFocusReason);  // the focus loss commits
+        return true;
+    }
+    // Escape cancels nothing: the text is committed when the editor loses the focus.
+    return event->key() == Qt::Key_Escape;
+}
+
+// Typing while the tone list is open goes into the tone's text, as with the list closed.
+bool CellEditors::toneListKeyPressed(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.size() != 1 || !CellEditRules::IsEditorKey(text.front().unicode())) {
+        return false;
+    }
+    QLineEdit* line = editors_.tone->lineEdit();
+    editors_.tone->hidePopup();
+    if (!line->isModified()) {
+        line->selectAll();  // the first key replaces the tone shown, as with the list closed
+    }
+    QKeyEvent typed(QEvent::KeyPress, event->key(), event->modifiers(), text);
+    QApplication::sendEvent(line, &typed);
+    return true;
+}
+
+void CellEditors::OpenEditor() {
+    if (!GridClickArmed) {
+        return;
+    }
+    if (open_ != Editor::None) {
+        editorLostFocus();
+    }
+    const QModelIndex selected = grid_->currentIndex();
+    const int row = selected.row();
+    if (ChannelTable::IsValidRow(row) && selected.column() >= 1) {
+        const int column = CellEditRules::ColumnToOpen(state_.table, row, selected.column());
+        const QModelIndex cell = selected.siblingAtColumn(column);
+        if (column != selected.column()) {
+            grid_->setCurrentIndex(cell);
+        }
+        EditRow = static_cast<std::int16_t>(row);
+        EditCol = static_cast<std::int16_t>(column);
+        switch (CellEditRules::EditorFor(column)) {
+            case Editor::Frequency:
+                openFrequencyEditor(cell);
+                break;
+            case Editor::Tone:
+                openToneEditor(cell);
+                break;
+            case Editor::Choice:
+                openChoiceEditor(cell);
+                break;
+            case Editor::None:
+                break;
+        }
+    }
+    GridClickArmed = false;
+}
+
+void CellEditors::showEditor(QWidget* editor, const QModelIndex& cell) {
+    // The cell's own rectangle inside the grid lines, in the viewport the editor lives in.
+    editor->setGeometry(grid_->visualRect(cell));
+    editor->raise();
+    editor->show();
+    editor->setFocus(Qt::OtherFocusReason);
+}
+
+void CellEditors::openFrequencyEditor(const QModelIndex& cell) {
+    QLineEdit* editor = editors_.frequency;
+    LoadEditorText(editor, cellText(cell.row(), cell.column()));
+    open_ = Editor::Frequency;
+    showEditor(editor, cell);
+    editor->selectAll();  // typing replaces the frequency shown
+}
+
+void CellEditors::openToneEditor(const QModelIndex& cell) {
+    QComboBox* editor = editors_.tone;
+    LoadEditorText(editor, cellText(cell.row(), cell.column()));
+    open_ = Editor::Tone;
+    showEditor(editor, cell);
+    editor->lineEdit()->selectAll();
+    openList(editor);
+}
+
+void CellEditors::openChoiceEditor(const QModelIndex& cell) {
+    QComboBox* editor = editors_.choice(cell.column());
+    // Preselected while hidden and without a user's pick, so it writes nothing.
+    editor->setCurrentIndex(state_.table.choiceIndex(cell.row(), cell.column()));
+    open_ = Editor::Choice;
+    showEditor(editor, cell);
+    openList(editor);
+}
+
+void CellEditors::openList(QComboBox* editor) {
+    if (buttonHeld_) {
+        listOnRelease_ = editor;
+    } else {
+        editor->showPopup();
+    }
+}
+
+void CellEditors::editorLostFocus() {
+    switch (open_) {
+        case Editor::Frequency:
+            Text1_LostFocus();
+            break;
+        case Editor::Tone:
+            commitTone();
+            break;
+        case Editor::Choice:
+            // Nothing to write: a pick has written already. The focus stays where it went.
+            open_ = Editor::None;
+            editors_.choice(EditCol)->hide();
+            break;
+        case Editor::None:
+            break;
+    }
+}
+
+void CellEditors::commitOnClose() {
+    if (open_ == Editor::Frequency) {
+        Text1_LostFocus(true);
+    } else {
+        editorLostFocus();
+    }
+}
+
+void CellEditors::Text1_LostFocus(bool quiet) {
+    open_ = Editor::None;
+    const LanguageId language = state_.flags.Language;
+    const auto result =
+        CellEditRules::CommitFrequency(state_.table, state_.band, EditRow, EditCol,
+                                       editors_.frequency->text().toStdString(), language);
+    if (result == CellEditRules::FrequencyCommit::OutOfBand && !quiet) {
+        window_.LocalizedMessageBox(QString::fromUtf8(EditTexts::kOutOfBand.pick(language)),
+                                    MessageBoxStyle::kOk);
+        grid_->setFocus(Qt::OtherFocusReason);
+    }
+    editors_.frequency->hide();
+}
+
+void CellEditors::commitTone() {
+    open_ = Editor::None;
+    QComboBox* editor = editors_.tone;
+    // A typed text stands for no list item, whatever item was selected before.
+    const int selected = editor->lineEdit()->isModified() ? -1 : editor->currentIndex();
+    CellEditRules::CommitTone(state_.table, EditRow, EditCol, editor->currentText().toStdString(),
+                              selected, state_.flags.Language);
+    editor->hide();
+}
+
+void CellEditors::tonePicked(int position) {
+    if (open_ != Editor::Tone) {
+        return;
+    }
+    CellEditRules::PickTone(state_.table, EditRow, EditCol, position, state_.flags.Language);
+    closeEditor();
+}
+
+void CellEditors::choicePicked(int position) {
+    if (open_ != Editor::Choice) {
+        return;
+    }
+    CellEditRules::PickChoice(state_.table, EditRow, EditCol, position, state_.flags.Language);
+    closeEditor();
+}
+
+void CellEditors::closeEditor() {
+    QWidget* editor = editorWidget(open_);
+    open_ = Editor::None;
+    grid_->setFocus(Qt::OtherFocusReason);
+    if (editor) {
+        editor->hide();
+    }
+}
+
+QWidget* CellEditors::editorWidget(Editor kind) const {
+    switch (kind) {
+        case Editor::Frequency:
+            return editors_.frequency;
+        case Editor::Tone:
+            return editors_.tone;
+        case Editor::Choice:
+            return editors_.choice(EditCol);
+        case Editor::None:
+            return nullptr;
+    }
+    return nullptr;
+}
+
+QString CellEditors::cellText(int row, int column) const {
+    return QString::fromStdString(state_.table.cell(row, column));
+}
+
+void AttachCellEditors(MainWindow& window) {
+    auto* cellEditors = new CellEditors(window);
+    window.languages().add({LanguageRegistry::kMainWindow,
+                            [&window] { return &window; },
+                            {},
+                            [editors = cellEditors->editors()](QWidget*, LanguageId language) {
+                                ApplyEditorLanguage(editors, language);
+                            }});
+}
+
+}  // namespace kvd::gui

@@ -1,0 +1,105 @@
+#include "shell/CsvCommands.h"
+
+#include <QAction>
+#include <QFile>
+
+#include "channels/CsvExchange.h"
+#include "image/ChannelFile.h"
+#include "image/RadioState.h"
+#include "shell/FileSteps.h"
+#include "shell/FileTexts.h"
+#include "shell/MainWindow.h"
+#include "shell/MessageBoxStyle.h"
+
+namespace kvd::gui {
+
+namespace {
+
+namespace Style = MessageBoxStyle;
+
+// Sixteen channels take a few kilobytes; anything far larger is the wrong file, and is not
+// read into memory whole.
+constexpr qint64 kLargestCsv = 1 << 20;
+
+enum class Read { Ok, Failed, TooLarge };
+
+Read ReadCsv(const QString& path, QByteArray& bytes, QString& reason) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+        return Read::Failed;
+    }
+    bytes = file.read(kLargestCsv + 1);
+    if (file.error() != QFileDevice::NoError) {
+        reason = file.errorString();
+        return Read::Failed;
+    }
+    return bytes.size() > kLargestCsv ? Read::TooLarge : Read::Ok;
+}
+
+QString FromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+CsvCommands::CsvCommands(MainWindow& window) : QObject(&window), window_(window) {
+    setObjectName(QStringLiteral("CsvCommands"));
+    connect(window.menuItem("mnuImportCsv"), &QAction::triggered, this, &CsvCommands::Import);
+    connect(window.menuItem("mnuExportCsv"), &QAction::triggered, this, &CsvCommands::Export);
+}
+
+void CsvCommands::Import() {
+    FileSteps::CommitOpenEdit(window_);
+    const QString path =
+        FileSteps::AskOpenPath(window_, FileTexts::kCsvFilter, FileTexts::kCsvSuffix);
+    if (path.isEmpty()) {
+        return;
+    }
+    RadioState& state = window_.state();
+    const LanguageId language = state.flags.Language;
+    QByteArray bytes;
+    QString reason;
+    switch (ReadCsv(path, bytes, reason)) {
+        case Read::Failed:
+            FileSteps::ReportFailure(window_, FileTexts::kCannotRead, path, reason.toStdString());
+            return;
+        case Read::TooLarge:
+            window_.LocalizedMessageBox(FileSteps::Pick(FileTexts::kTooLarge, language),
+                                        Style::kOk | Style::kExclamation);
+            return;
+        case Read::Ok:
+            break;
+    }
+    const CsvExchange::ImportResult result =
+        CsvExchange::Import(bytes.toStdString(), state.band, language);
+    if (result.error) {
+        window_.LocalizedMessageBox(
+            FromStd(CsvExchange::Describe(*result.error, state.band, language)),
+            Style::kOk | Style::kExclamation);
+        return;
+    }
+    state.table = result.table;
+    window_.LocalizedMessageBox(FromStd(CsvExchange::DescribeSuccess(result, language)),
+                                Style::kOk | Style::kInformation);
+}
+
+void CsvCommands::Export() {
+    FileSteps::CommitOpenEdit(window_);
+    const QString path =
+        FileSteps::AskSavePath(window_, FileTexts::kCsvFilter, FileTexts::kCsvSuffix);
+    if (path.isEmpty()) {
+        return;
+    }
+    const ChannelFile::Result written = ChannelFile::WriteAtomically(
+        FileSteps::NativePath(path), CsvExchange::Export(window_.state().table));
+    if (!written) {
+        FileSteps::ReportFailure(window_, FileTexts::kCannotWrite, path, written.detail);
+    }
+}
+
+void AttachCsvCommands(MainWindow& window) {
+    new CsvCommands(window);
+}
+
+}  // namespace kvd::gui

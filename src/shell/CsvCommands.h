@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+
+namespace kvd::gui {
+
+class MainWindow;
+
+// "Import CSV..." and "Export CSV..." of the File menu: the channel list in the column
+// format other radio programming tools read and write.
+class CsvCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit CsvCommands(MainWindow& window);
+
+    // Replaces the channel table only when the whole chosen file is usable in the selected
+    // band; otherwise tells the line and the reason and changes nothing.
+    void Import();
+    // Writes every programmed channel to a chosen file, replacing an existing one whole.
+    void Export();
+
+private:
+    MainWindow& window_;
+};
+
+void AttachCsvCommands(MainWindow& window);
+
+}  // namespace kvd::gui

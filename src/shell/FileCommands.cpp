@@ -1,0 +1,86 @@
+#include "shell/FileCommands.h"
+
+#include <QAction>
+#include <QDir>
+
+#include "image/ChannelFile.h"
+#include "image/RadioState.h"
+#include "shell/FileSteps.h"
+#include "shell/FileTexts.h"
+#include "shell/MainWindow.h"
+#include "shell/MessageBoxStyle.h"
+#include "shell/ShellTexts.h"
+
+namespace kvd::gui {
+
+namespace Style = MessageBoxStyle;
+using FileSteps::Pick;
+
+FileCommands::FileCommands(MainWindow& window) : QObject(&window), window_(window) {
+    setObjectName(QStringLiteral("FileCommands"));
+    connect(window.menuItem("mnuNew"), &QAction::triggered, this, &FileCommands::New);
+    connect(window.menuItem("mnuOpen"), &QAction::triggered, this, &FileCommands::Open);
+    connect(window.menuItem("mnuAssave"), &QAction::triggered, this, &FileCommands::Save);
+}
+
+void FileCommands::New() {
+    FileSteps::CommitOpenEdit(window_);
+    RadioState& state = window_.state();
+    const LanguageId language = state.flags.Language;
+    const int answer =
+        window_.LocalizedMessageBox(Pick(FileTexts::kNewPrompt, language),
+                                    Style::kOkCancel | Style::kExclamation | Style::kDefaultSecond,
+                                    Pick(FileTexts::kNewTitle, language));
+    if (answer != Style::kIdCancel) {
+        state.table.ClearGrid1();
+    }
+}
+
+void FileCommands::Open() {
+    FileSteps::CommitOpenEdit(window_);
+    RadioState& state = window_.state();
+    // The band the file carries is taken without the band-change question.
+    state.band.SuppressBandPrompt = true;
+    const QString path = FileSteps::AskOpenPath(window_, FileTexts::kChannelFileFilter,
+                                                FileTexts::kChannelFileSuffix);
+    if (path.isEmpty()) {
+        return;
+    }
+    const ChannelFile::Result opened = ChannelFile::Open(FileSteps::NativePath(path), state);
+    switch (opened.kind) {
+        case ChannelFile::Result::Ok:
+            window_.RefreshFromState();
+            break;
+        case ChannelFile::Result::WrongSignature:
+            window_.LocalizedMessageBox(Pick(FileTexts::kWrongType, state.flags.Language),
+                                        Style::kOk);
+            break;
+        default:
+            FileSteps::ReportFailure(window_, FileTexts::kCannotRead, path, opened.detail);
+            break;
+    }
+}
+
+void FileCommands::Save() {
+    FileSteps::CommitOpenEdit(window_);
+    const QString path = FileSteps::AskSavePath(window_, FileTexts::kChannelFileFilter,
+                                                FileTexts::kChannelFileSuffix);
+    if (path.isEmpty()) {
+        return;
+    }
+    const ChannelFile::Result saved =
+        ChannelFile::Save(FileSteps::NativePath(path), window_.state());
+    if (!saved) {
+        FileSteps::ReportFailure(window_, FileTexts::kCannotWrite, path, saved.detail);
+        return;
+    }
+    // The caption names the file only once it holds what the window shows.
+    window_.setWindowTitle(QString::fromUtf8(ShellTexts::kApplicationTitle) + QLatin1Char('-') +
+                           QDir::toNativeSeparators(path));
+}
+
+void AttachFileCommands(MainWindow& window) {
+    new FileCommands(window);
+}
+
+}  // namespace kvd::gui

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <functional>
+
+#include <QFileDialog>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace kvd::gui {
+
+// What a file command asks the user for.
+struct FileRequest {
+    QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+    QString filter;         // the one file type offered, "KVD-270 (*.DAT)"
+    QString defaultSuffix;  // added to a typed name without one
+};
+
+// Shows the open or save dialog; returns the chosen file's absolute path, empty when the
+// dialog was cancelled. A save dialog never asks about overwriting: the commands ask
+// themselves. Each dialog starts in the folder of the last file chosen in this run.
+QString AskFileName(QWidget* parent, const FileRequest& request);
+
+// What a dialog offered, read back from the dialog itself.
+struct FileDialogRecord {
+    QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
+    QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
+    QStringList nameFilters;
+    QString defaultSuffix;
+    bool confirmsOverwrite = true;
+    QString directory;
+};
+
+// Test seam: while one exists, every dialog is built as usual, handed to it instead of being
+// shown, and answered with the path it returns (empty: Cancel). Responders nest; the newest
+// answers.
+class FileDialogResponder {
+public:
+    using Answer = std::function<QString(const FileDialogRecord&)>;
+
+    explicit FileDialogResponder(Answer answer);
+    // Answers the dialogs in turn with these paths; Cancel once they run out.
+    explicit FileDialogResponder(const QStringList& answers);
+    ~FileDialogResponder();
+    FileDialogResponder(const FileDialogResponder&) = delete;
+    FileDialogResponder& operator=(const FileDialogResponder&) = delete;
+
+    // Every dialog answered so far, oldest first.
+    const QList<FileDialogRecord>& shown() const { return shown_; }
+
+    static FileDialogResponder* Current();
+    QString respond(const FileDialogRecord& record);
+
+private:
+    Answer answer_;
+    QList<FileDialogRecord> shown_;
+    FileDialogResponder* previous_;
+};
+
+}  // namespace kvd::gui
