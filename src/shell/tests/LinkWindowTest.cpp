@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include "EditorTestSupport.h"
 #include "ShellTestSupport.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
@@ -165,6 +166,28 @@ private slots:
         QCOMPARE(Converse(window, "mnuwriteFre"), link::Outcome::WriteDone);
         QVERIFY(RadioSays(radio, "ended write, 46 blocks"));
         QVERIFY(run.unansweredBoxes().isEmpty());
+    }
+
+    // A frequency still in its editor when Write is chosen goes to the radio.
+    void writeCommitsAnOpenEditorFirst() {
+        test::ShellRun run;
+        MainWindow& window = test::StartActive(run);
+        QTemporaryDir dir;
+        const QString saved = dir.filePath("RADIO.DAT");
+        Radio radio;
+        StartRadio(radio, run, {"--band-code", "33", "--save", saved});
+        window.menuItem("mnucom1")->trigger();
+        test::ClickCell(window, 4, 1);
+        test::Type("446.00625");
+        QVERIFY(test::FrequencyEditor(window)->isVisible());
+
+        QCOMPARE(Converse(window, "mnuwriteFre"), link::Outcome::WriteDone);
+        QVERIFY(!test::FrequencyEditor(window)->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(saved), 3000);
+        RadioState written;
+        ApplyStartupDefaults(written);
+        QVERIFY(ChannelFile::Open(saved.toStdString(), written));
+        QCOMPARE(QString::fromStdString(written.table.cell(4, 1)), QStringLiteral("446.00625"));
     }
 
     void silentRadioTimesOutAndReleasesTheLock() {
