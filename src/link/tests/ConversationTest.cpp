@@ -1,13 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
+#include <deque>
 #include <random>
 
 #include "../../image/tests/TestStates.h"
-#include "VirtualLink.h"
 #include "channels/BandTable.h"
 #include "image/ImageCodec.h"
-#include "link/Wire.h"
+#include "link/LinkDriver.h"
+#include "link/ProgramHooks.h"
+#include "sim/RadioSide.h"
 
 namespace kvd {
 namespace {
@@ -17,420 +19,366 @@ using link::Mode;
 using link::Outcome;
 using link::TextId;
 using Bytes = std::vector<std::uint8_t>;
+constexpr std::int64_t kNever = INT64_MAX;
 
-const Bytes kAck = {0x06};
-const Bytes kEnd = {0x45};
-const Bytes kIdentify = {0x02};
+// The conversation against an in-process radio on a virtual clock (ms). Replies arrive 2 ms
+// after their frame, in pieces of `chunk` bytes 1 ms apart; timers fire at their deadlines,
+// after bytes due at the same moment.
+struct VirtualLink : link::LinkDriver {
+    using Entry = std::pair<std::int64_t, Action>;
 
-sim::RadioSide RadioWith(const RadioState& content, sim::Faults faults = {},
-                         std::optional<std::uint8_t> bandCode = std::nullopt) {
-    return sim::RadioSide(EncodeImageBytes(content), bandCode, faults);
+    explicit VirtualLink(RadioState& s) : LinkDriver(link::HooksFor(s)), state(s) {}
+
+    RadioState& state;
+    std::optional<sim::RadioSide> radio;
+    bool portIsOpen = true;
+    bool bandAnswer = true;
+    int failingFrame = -1;  // counted from 0 over every frame
+    std::size_t chunk = 0;  // 0: whole replies
+    std::int64_t now = 0;
+    std::vector<Entry> log;  // frames, messages and every other action, as carried out
+    bool locked = false, statusShown = false, progressShown = false;
+
+    // Runs the clock until the lock is released and nothing is on its way, or for ms at most.
+    void Run(std::int64_t ms = 120000) {
+        for (const std::int64_t until = now + ms; locked || !arrivals_.empty();) {
+            now = std::min({arrivals_.empty() ? kNever : arrivals_.front().first, reply_, blink_});
+            if (now > until) {
+                now = until;
+                return;
+            }
+            if (!arrivals_.empty() && arrivals_.front().first == now) {
+                const Bytes bytes = std::move(arrivals_.front().second);
+                arrivals_.pop_front();
+                Receive(bytes);
+            } else if (now == reply_) {
+                reply_ = kNever;
+                ReplyTimerExpired();
+            } else {
+                blink_ += 200;
+                BlinkTick();
+            }
+        }
+    }
+
+    std::vector<Entry> All(Action::Kind kind) const {
+        std::vector<Entry> found;
+        std::copy_if(log.begin(), log.end(), std::back_inserter(found),
+                     [kind](const Entry& e) { return e.second.kind == kind; });
+        return found;
+    }
+    Entry LastEntry(Action::Kind kind) const {
+        const std::vector<Entry> all = All(kind);
+        if (all.empty()) {
+            ADD_FAILURE() << "no " << link::Describe(Action::Of(kind));
+            return {-1, Action::Of(kind)};
+        }
+        return all.back();
+    }
+    Action Last(Action::Kind kind) const { return LastEntry(kind).second; }
+    std::vector<Bytes> Frames() const {
+        std::vector<Bytes> frames;
+        for (const Entry& e : All(Action::SendFrame)) {
+            frames.push_back(e.second.frame);
+        }
+        return frames;
+    }
+    // Nothing of a conversation is left running or shown.
+    bool quiet() const {
+        return !locked && !statusShown && !progressShown && reply_ == kNever && blink_ == kNever;
+    }
+
+    bool portOpen() const override { return portIsOpen; }
+
+    WriteResult writeFrame(std::span<const std::uint8_t> frame) override {
+        if (!portIsOpen) {
+            return WriteResult::PortGone;
+        }
+        if (written_++ == failingFrame) {
+            return WriteResult::Failed;
+        }
+        Action a = Action::Of(Action::SendFrame);
+        a.frame.assign(frame.begin(), frame.end());
+        log.emplace_back(now, a);
+        const Bytes reply = radio ? radio->Receive(frame) : Bytes();
+        const auto piece = static_cast<std::ptrdiff_t>(chunk ? chunk : reply.size());
+        std::int64_t at = now + 2;
+        for (auto from = reply.begin(); from != reply.end(); ++at) {
+            auto to = reply.end() - from > piece ? from + piece : reply.end();
+            arrivals_.emplace_back(at, Bytes(from, to));
+            from = to;
+        }
+        return WriteResult::Written;
+    }
+
+    int showMessage(TextId text, int style) override {
+        const bool question = style & link::MessageStyle::kYesNo;
+        Action a = Action::Of(question ? Action::AskBandQuestion : Action::ShowMessage);
+        a.text = text;
+        a.style = style;
+        log.emplace_back(now, a);
+        if (question) {  // a stray byte and a stale time-out tick while it is open
+            Receive(Bytes{0x06});
+            ReplyTimerExpired();
+        }
+        return !question ? link::Button::kOk : bandAnswer ? link::Button::kYes : link::Button::kNo;
+    }
+
+    void perform(const Action& a) override {
+        log.emplace_back(now, a);
+        const Action::Kind k = a.kind;
+        if (k == Action::StartReplyTimer || k == Action::StopReplyTimer) {
+            reply_ = k == Action::StartReplyTimer ? now + 3000 : kNever;
+        } else if (k == Action::StartBlinkTimer || k == Action::StopBlinkTimer) {
+            blink_ = k == Action::StartBlinkTimer ? now + 200 : kNever;
+        } else if (k == Action::Lock || k == Action::Release) {
+            locked = k == Action::Lock;
+        } else if (k == Action::ShowProgress || k == Action::HideProgress) {
+            progressShown = k == Action::ShowProgress;
+        } else if (k == Action::SetStatusVisible) {
+            statusShown = a.flag;
+        } else if (k == Action::SuppressBandPrompt) {
+            state.band.SuppressBandPrompt = true;
+        } else if (k == Action::ReadComplete) {
+            link::ApplyRead(a.image, a.value, state);
+        }
+    }
+
+    std::deque<std::pair<std::int64_t, Bytes>> arrivals_;
+    std::int64_t reply_ = kNever;
+    std::int64_t blink_ = kNever;
+    int written_ = 0;
+};
+
+Bytes ReadRequest(unsigned address) {
+    return {0x52, static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address),
+            0x40};
 }
 
-Bytes Identification(std::uint8_t bandCode) {
-    return {0x4B, 0x56, 0x44, 0x32, 0x37, bandCode, 0xF8, 0xFF};
+// The result text stays on the status line, and six blink ticks after the final "E" (1.0 to
+// 1.2 s) the lock goes with everything else the conversation showed.
+void ExpectEndedNormally(const VirtualLink& l, Outcome outcome, TextId result) {
+    EXPECT_EQ(l.Last(Action::Ended).outcome, outcome);
+    EXPECT_EQ(l.Frames().back(), Bytes{0x45});
+    EXPECT_EQ(l.Last(Action::SetStatusText).text, result);
+    const std::int64_t blinking =
+        l.LastEntry(Action::Release).first - l.LastEntry(Action::SendFrame).first;
+    EXPECT_TRUE(blinking >= 1000 && blinking <= 1200) << blinking;
+    EXPECT_TRUE(l.quiet());
 }
 
 class ConversationTest : public ::testing::Test {
 protected:
     RadioState program = test::StartupState(kEnglish);
-    test::VirtualLink link{program};
-
-    // Brings a read without a radio to its first block request, answering by hand.
-    void ReadUpToTheFirstRequest() {
-        link.Start(Mode::Read);
-        link.inject(kAck);
-        link.inject(Identification(0x33));
-        link.inject(kAck);
-        ASSERT_EQ(link.frames.back().bytes, link::Wire::ReadRequest(0x10));
-    }
-
-    TextId LastStatusText() const {
-        TextId last = TextId::Communicating;
-        for (const auto& [at, a] : link.performed) {
-            last = a.kind == Action::SetStatusText ? a.text : last;
-        }
-        return last;
-    }
-
-    // The lock goes six blink ticks after the final "E": between 1.0 and 1.2 s.
-    void ExpectReleasedAfterBlinking() {
-        EXPECT_FALSE(link.locked);
-        EXPECT_GE(link.releasedAt - link.frames.back().at, 1000);
-        EXPECT_LE(link.releasedAt - link.frames.back().at, 1200);
-        EXPECT_FALSE(link.conversation().blinkTimerRunning());
-        EXPECT_FALSE(link.conversation().statusVisible());
-        EXPECT_FALSE(link.conversation().progressVisible());
-    }
-
-    void ExpectFailedByTimeout() {
-        ASSERT_EQ(link.outcome, Outcome::TimedOut);
-        ASSERT_FALSE(link.messages.empty());
-        const auto& error = link.messages.back();
-        EXPECT_EQ(error.text, TextId::CommunicationError);
-        EXPECT_EQ(error.style, link::MessageStyle::kCritical);
-        ASSERT_GE(link.frames.size(), 2u);
-        EXPECT_EQ(error.at, link.frames[link.frames.size() - 2].at + 3000)
-            << "3000 ms after the last frame";
-        EXPECT_EQ(link.frames.back().bytes, kEnd);
-        EXPECT_FALSE(link.locked);
-        EXPECT_EQ(link.releasedAt, error.at);
-        EXPECT_FALSE(link.conversation().progressVisible());
-        EXPECT_FALSE(link.conversation().statusVisible());
-        EXPECT_FALSE(link.conversation().blinkTimerRunning());
-        EXPECT_FALSE(link.conversation().replyTimerRunning());
-        EXPECT_EQ(link.readsApplied, 0);
-    }
+    VirtualLink link{program};
 };
 
+// Replies whole or in pieces of any size. The band comes from the identification's code; a
+// code not in the table leaves the band of the read before.
 TEST_F(ConversationTest, ReadTakesTheRadiosMemoryAndBand) {
-    std::mt19937 random(7);
-    RadioState radio = test::RandomValidState(random);
-    radio.band.TakeBand(5);
-    program = test::StartupState(radio.flags.Language);
-    program.flags.DebugAccess = 1;
-    link.connect(RadioWith(radio));
-    link.Start(Mode::Read);
-    EXPECT_EQ(link.performed.front().second.kind, Action::SuppressBandPrompt);
-    link.runToEnd();
-
-    ASSERT_EQ(link.outcome, Outcome::ReadDone);
-    EXPECT_EQ(link.readsApplied, 1);
-    test::ExpectSameImageContent(radio, program);
-    EXPECT_EQ(program.band.CurrentBand, 5);
-    EXPECT_EQ(program.flags.DebugAccess, 0);
-    EXPECT_TRUE(link.messages.empty());
-    // "PROGRAM"+00, 02, 06, then sixteen requests each followed by 06, then "E".
-    ASSERT_EQ(link.frames.size(), 3u + 16 * 2 + 1);
-    EXPECT_EQ(link.frames[0].bytes, Bytes({'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x00}));
-    EXPECT_EQ(link.frames[1].bytes, kIdentify);
-    for (int block = 0; block < 16; ++block) {
-        EXPECT_EQ(link.frames[3 + 2 * block].bytes,
-                  link::Wire::ReadRequest(static_cast<std::uint16_t>(0x10 + 64 * block)));
-        EXPECT_EQ(link.frames[4 + 2 * block].bytes, kAck);
+    std::vector<Bytes> frames = {{'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x00}, {0x02}, {0x06}};
+    for (unsigned address = 0x10; address < 0x410; address += 64) {
+        frames.push_back(ReadRequest(address));
+        frames.push_back({0x06});
     }
-    EXPECT_EQ(link.frames.back().bytes, kEnd);
-    EXPECT_EQ(link.maxProgress, 425);
-    EXPECT_EQ(LastStatusText(), TextId::ReadSuccess);
-    ExpectReleasedAfterBlinking();
+    frames.push_back({0x45});
+    std::mt19937 random(7);
+    for (auto [code, band, piece] :
+         {std::tuple{0x01, 5, 0u}, {0x33, 0, 1u}, {0x21, 1, 3u}, {0x73, 6, 64u}, {0x22, 6, 7u}}) {
+        SCOPED_TRACE(code);
+        RadioState radio = test::RandomValidState(random);
+        radio.band.TakeBand(band);
+        program.flags.Language = radio.flags.Language;
+        program.flags.DebugAccess = 1;
+        link.log.clear();
+        link.radio.emplace(EncodeImageBytes(radio), static_cast<std::uint8_t>(code));
+        link.chunk = piece;
+        link.Start(Mode::Read);
+        link.Run();
+        test::ExpectSameImageContent(radio, program);
+        EXPECT_EQ(program.band.CurrentBand, band);
+        EXPECT_EQ(program.flags.DebugAccess, 0);
+        EXPECT_EQ(link.log.front().second.kind, Action::SuppressBandPrompt);
+        EXPECT_EQ(link.Frames(), frames);
+        EXPECT_EQ(link.Last(Action::SetProgress).value, 425);
+        EXPECT_TRUE(link.All(Action::ShowMessage).empty());
+        ExpectEndedNormally(link, Outcome::ReadDone, TextId::ReadSuccess);
+    }
 }
 
-class WriteTest : public ConversationTest {
-protected:
-    RadioState content;
-
-    void SetUp() override {
-        std::mt19937 random(11);
-        content = test::RandomValidState(random);
+TEST_F(ConversationTest, WriteSendsFortySixBlocksOrFortySevenWithDebugAccess) {
+    std::mt19937 random(11);
+    for (bool debug : {false, true}) {
+        SCOPED_TRACE(debug);
+        RadioState content = test::RandomValidState(random);
         content.band.TakeBand(2);
-        program = content;
+        content.flags.DebugAccess = debug;
         RadioState old = test::StartupState();
         old.band.TakeBand(2);
-        old.settings.HighPowerLevel = 17;  // the calibration the radio already holds
-        link.connect(RadioWith(old));
-    }
-
-    // 23 blocks from 0x0010, the calibration block with debug access, the block with the
-    // identification at 0x01B8, then 22 blocks from 0x0200.
-    static std::vector<std::uint16_t> ExpectedAddresses(bool debug) {
-        std::vector<std::uint16_t> addresses;
-        auto blocks = [&](unsigned first, int count) {
-            for (int i = 0; i < count; ++i) {
-                addresses.push_back(static_cast<std::uint16_t>(first + 16 * i));
-            }
-        };
-        blocks(0x0010, 23);
-        blocks(0x0180, debug ? 1 : 0);
-        blocks(0x01B8, 1);
-        blocks(0x0200, 22);
-        return addresses;
-    }
-};
-
-TEST_F(WriteTest, SendsTheEncodedImageInFortySixBlocks) {
-    link.Start(Mode::Write);
-    link.runToEnd();
-    ASSERT_EQ(link.outcome, Outcome::WriteDone);
-    EXPECT_EQ(link.frames[0].bytes, Bytes({'P', 'R', 'O', 'G', 'R', 'A', 'M'}));
-    EXPECT_EQ(link.writtenAddresses(), ExpectedAddresses(false));
-    MemoryImage image = EncodeImageBytes(content);
-    for (const auto& f : link.frames) {
-        if (f.bytes.size() == 20) {
-            const int address = f.bytes[1] << 8 | f.bytes[2];
-            EXPECT_EQ(f.bytes[3], 0x10);
-            EXPECT_TRUE(
-                std::equal(f.bytes.begin() + 4, f.bytes.end(), image.begin() + (address - 0x10)));
-        }
-    }
-    EXPECT_EQ(link.radio().image()[0x173], 17) << "the calibration block stays as the radio had it";
-    EXPECT_EQ(link.maxProgress, 460);
-    EXPECT_EQ(LastStatusText(), TextId::WriteSuccess);
-    EXPECT_TRUE(link.messages.empty());
-    ExpectReleasedAfterBlinking();
-}
-
-TEST_F(WriteTest, DebugAccessAddsTheCalibrationBlock) {
-    program.flags.DebugAccess = 1;
-    link.Start(Mode::Write);
-    link.runToEnd();
-    ASSERT_EQ(link.outcome, Outcome::WriteDone);
-    EXPECT_EQ(link.writtenAddresses(), ExpectedAddresses(true));
-    EXPECT_EQ(link.radio().image()[0x173], program.settings.HighPowerLevel);
-    EXPECT_EQ(link.maxProgress, 460) << "the acknowledgements after the 46th add nothing";
-}
-
-TEST_F(WriteTest, BandMismatchIsAskedOnce) {
-    program.band.TakeBand(5);  // the radio says band 2
-    link.Start(Mode::Write);
-    link.runToEnd();
-    ASSERT_EQ(link.messages.size(), 1u);
-    EXPECT_EQ(link.messages[0].text, TextId::BandMismatch);
-    EXPECT_EQ(link.messages[0].style,
-              link::MessageStyle::kInformation | link::MessageStyle::kYesNo);
-    EXPECT_EQ(link.outcome, Outcome::WriteDone);
-    EXPECT_EQ(link.writtenAddresses().size(), 46u);
-    EXPECT_EQ(link.radio().image()[0x1AD], BandTable::At(5).code)
-        << "the program's band is written";
-}
-
-TEST_F(WriteTest, BandMismatchAnsweredNoEndsBeforeAnyBlock) {
-    program.band.TakeBand(5);
-    link.bandAnswer = false;
-    link.Start(Mode::Write);
-    link.runToEnd();
-    ASSERT_EQ(link.outcome, Outcome::BandDeclined);
-    EXPECT_EQ(link.frames.size(), 4u) << "PROGRAM, 02, 06, E";
-    EXPECT_EQ(link.frames.back().bytes, kEnd);
-    EXPECT_EQ(LastStatusText(), TextId::BandMismatch);
-    ExpectReleasedAfterBlinking();
-}
-
-TEST_F(WriteTest, NothingTimesOutWhileTheBandQuestionIsOpen) {
-    program.band.TakeBand(5);
-    link::Conversation c(link::HooksFor(program));
-    sim::RadioSide radio = RadioWith(test::StartupState());
-    std::function<void(const link::Actions&)> feed = [&](const link::Actions& actions) {
-        for (const Action& a : actions) {
-            if (Bytes reply = a.kind == Action::SendFrame ? radio.Receive(a.frame) : Bytes();
-                !reply.empty()) {
-                feed(c.Receive(reply));
-            }
-        }
-    };
-    feed(c.Start(Mode::Write, true));
-    ASSERT_TRUE(c.awaitingBandAnswer());
-    EXPECT_FALSE(c.replyTimerRunning());
-    EXPECT_TRUE(c.ReplyTimerExpired().empty());
-    EXPECT_TRUE(c.Receive(kAck).empty());
-    link::Actions yes = c.AnswerBandQuestion(true);
-    ASSERT_FALSE(yes.empty());
-    EXPECT_EQ(yes[0].frame, link::Wire::WriteBlock(0x10, EncodeImageBytes(program)));
-    EXPECT_TRUE(c.AnswerBandQuestion(true).empty()) << "a second answer is no answer";
-}
-
-TEST_F(ConversationTest, BandCodesOfTheIdentification) {
-    for (auto [code, expected] : {std::pair{0x33, 0}, {0x21, 1}, {0x01, 5}, {0x73, 6}, {0x22, 3}}) {
-        RadioState p = test::StartupState(kEnglish);
-        test::VirtualLink l(p);
-        l.connect(RadioWith(test::StartupState(), {}, std::uint8_t{0x63}));  // leaves band 3
-        l.Start(Mode::Read);
-        l.runToEnd();
-        l.connect(RadioWith(test::StartupState(), {}, static_cast<std::uint8_t>(code)));
-        l.Start(Mode::Read);
-        l.runToEnd();
-        ASSERT_EQ(l.outcome, Outcome::ReadDone);
-        EXPECT_EQ(l.conversation().radioBand(), expected) << std::hex << code;
-        EXPECT_EQ(p.band.position(), expected);
-    }
-}
-
-TEST_F(ConversationTest, FragmentedRepliesAreAssembled) {
-    for (std::size_t piece : {1u, 3u, 7u, 64u}) {
-        std::mt19937 random(static_cast<unsigned>(piece));
-        RadioState radio = test::RandomValidState(random);
-        RadioState p = test::StartupState(radio.flags.Language);
-        test::VirtualLink l(p);
-        l.connect(RadioWith(radio));
-        l.chunkSize = piece;
-        l.Start(Mode::Read);
-        l.runToEnd();
-        ASSERT_EQ(l.outcome, Outcome::ReadDone) << piece;
-        test::ExpectSameImageContent(radio, p);
+        old.settings.HighPowerLevel = 17;  // the calibration the radio holds
+        VirtualLink l(content);
+        l.radio.emplace(EncodeImageBytes(old));
         l.Start(Mode::Write);
-        l.runToEnd();
-        EXPECT_EQ(l.outcome, Outcome::WriteDone) << piece;
-    }
-}
-
-TEST_F(ConversationTest, IdentificationIsExactlyEightBytesWithTheTagAnywhere) {
-    link.Start(Mode::Read);
-    link.inject(kAck);
-    Bytes id = Identification(0x21);
-    link.inject(Bytes(id.begin(), id.begin() + 5));
-    EXPECT_EQ(link.frames.size(), 2u) << "accepted only with its sixteenth digit";
-    link.inject(Bytes(id.begin() + 5, id.end()));
-    EXPECT_EQ(link.frames.back().bytes, kAck);
-    EXPECT_EQ(link.conversation().radioBand(), 1);
-
-    test::VirtualLink shifted(program);
-    shifted.Start(Mode::Read);
-    shifted.inject(kAck);
-    shifted.inject({0x01, 0x02, 0x03, 0x4B, 0x56, 0x44, 0x32, 0x37});
-    EXPECT_EQ(shifted.frames.back().bytes, kAck);
-
-    test::VirtualLink nine(program);
-    nine.Start(Mode::Read);
-    nine.inject(kAck);
-    id.push_back(0x00);
-    nine.inject(id);
-    nine.runToEnd();
-    EXPECT_EQ(nine.outcome, Outcome::TimedOut);
-}
-
-TEST_F(ConversationTest, TimeOutStepsRunInOrder) {
-    link.Start(Mode::Read);  // nothing at the other end
-    link.runToEnd();
-    ExpectFailedByTimeout();
-    EXPECT_EQ(link.messages.back().at, 3000);
-    std::vector<Action::Kind> kinds;  // the message and the frame are not in `performed`
-    for (const auto& [at, a] : link.performed) {
-        if (at == 3000) {
-            kinds.push_back(a.kind);
+        l.Run();
+        ExpectEndedNormally(l, Outcome::WriteDone, TextId::WriteSuccess);
+        EXPECT_EQ(l.Frames()[0], Bytes({'P', 'R', 'O', 'G', 'R', 'A', 'M'}));
+        std::vector<std::uint16_t> blocks;
+        for (std::uint16_t a = 0x10; a < 0x360; a += 16) {
+            if (a < 0x180 || (debug && a == 0x180) || a >= 0x200) {
+                blocks.push_back(a);
+            }
+            if (a == 0x1B0) {
+                blocks.push_back(0x1B8);  // the block with the identification
+            }
         }
+        EXPECT_EQ(l.radio->session().writtenAddresses, blocks);
+        MemoryImage expected = EncodeImageBytes(old);
+        const MemoryImage sent = EncodeImageBytes(content);
+        for (std::uint16_t a : blocks) {
+            std::copy_n(sent.begin() + (a - 0x10), 16, expected.begin() + (a - 0x10));
+        }
+        EXPECT_EQ(l.radio->image(), expected);
+        EXPECT_EQ(l.radio->image()[0x173], debug ? content.settings.HighPowerLevel : 17);
+        EXPECT_EQ(l.All(Action::SetProgress).size(), 46u) << "acks after the 46th add nothing";
+        EXPECT_EQ(l.Last(Action::SetProgress).value, 460);
+        EXPECT_TRUE(l.All(Action::ShowMessage).empty());
     }
-    EXPECT_EQ(kinds, std::vector<Action::Kind>({Action::StopReplyTimer, Action::SetStatusVisible,
-                                                Action::StopBlinkTimer, Action::Release,
-                                                Action::HideProgress, Action::Ended}));
 }
 
-struct FaultCase {
-    const char* name;
-    Mode mode;
-    sim::Faults faults;
-};
-
-class FaultTest : public ConversationTest, public ::testing::WithParamInterface<FaultCase> {};
-
-TEST_P(FaultTest, EndsInTheTimeOutWithTheLockReleased) {
-    RadioState before = program;
-    link.connect(RadioWith(test::StartupState(), GetParam().faults));
-    link.Start(GetParam().mode);
-    link.runToEnd();
-    ExpectFailedByTimeout();
-    EXPECT_TRUE(program.table == before.table) << "nothing read is decoded";
+// Asked on the first 06 after the identification with the reply timer stopped: the stray
+// byte and the stale time-out tick that come while it is open count for nothing.
+TEST_F(ConversationTest, BandMismatchIsAskedOnceBeforeAnyBlock) {
+    program.band.TakeBand(5);  // the radio says band 0
+    for (bool yes : {true, false}) {
+        link.log.clear();
+        link.radio.emplace(EncodeImageBytes(test::StartupState()));
+        link.bandAnswer = yes;
+        link.Start(Mode::Write);
+        link.Run();
+        ASSERT_EQ(link.All(Action::AskBandQuestion).size(), 1u);
+        EXPECT_EQ(link.Last(Action::AskBandQuestion).text, TextId::BandMismatch);
+        EXPECT_EQ(link.Last(Action::AskBandQuestion).style,
+                  link::MessageStyle::kInformation | link::MessageStyle::kYesNo);
+        EXPECT_EQ(link.radio->session().writtenAddresses.size(), yes ? 46u : 0u);
+    }
+    EXPECT_EQ(link.Frames().size(), 4u) << "PROGRAM, 02, 06, E";
+    ExpectEndedNormally(link, Outcome::BandDeclined, TextId::BandMismatch);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    RadioFaults, FaultTest,
-    ::testing::Values(FaultCase{"SilentRead", Mode::Read, {.silent = true}},
-                      FaultCase{"SilentWrite", Mode::Write, {.silent = true}},
-                      FaultCase{"ReadStopsAfterThreeBlocks", Mode::Read, {.stopAfterBlocks = 3}},
-                      FaultCase{"WriteStopsAfterThreeBlocks", Mode::Write, {.stopAfterBlocks = 3}},
-                      FaultCase{"WrongBlockAddress", Mode::Read, {.wrongAddressBlock = 2}},
-                      FaultCase{"GarbageForTheFirstAck", Mode::Read, {.garbageAck = 1}},
-                      FaultCase{"GarbageForAReadyByte", Mode::Read, {.garbageAck = 6}},
-                      FaultCase{"GarbageForAWriteAck", Mode::Write, {.garbageAck = 9}},
-                      FaultCase{"ExtraByteBehindTheAck", Mode::Write, {.extraByteReply = 1}},
-                      FaultCase{
-                          "ExtraByteBehindTheIdentification", Mode::Read, {.extraByteReply = 2}},
-                      FaultCase{"ExtraByteBehindAReadBlock", Mode::Read, {.extraByteReply = 6}},
-                      FaultCase{"ExtraByteBehindAWriteAck", Mode::Write, {.extraByteReply = 20}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(ConversationTest, IdentificationWithoutTheTagTimesOut) {
-    MemoryImage image = EncodeImageBytes(test::StartupState());
-    image[0x1A8] = 'X';
-    link.connect(sim::RadioSide(image));
+TEST_F(ConversationTest, RepliesCountOnlyWhenExactlyRight) {
     link.Start(Mode::Read);
-    link.runToEnd();
-    ExpectFailedByTimeout();
-}
-
-TEST_F(ConversationTest, ReadAnswerNeedsLengthMarkerAndAddressNotTheFourthByte) {
-    ReadUpToTheFirstRequest();
-    Bytes answer = {0x57, 0x00, 0x10, 0x99};
+    link.Receive(Bytes{0x06});
+    EXPECT_EQ(link.Frames().back(), Bytes{0x02});
+    // The tag may stand anywhere in the eight bytes, which count only once all are there. A
+    // break drops the byte after it, not the older ones still waiting.
+    link.Receive(Bytes{0x01, 0x02, 0x03, 0x4B, 0x56});
+    EXPECT_EQ(link.Frames().size(), 2u);
+    link.Break();
+    link.Receive(Bytes{0x00, 0x44, 0x32, 0x37});
+    ASSERT_EQ(link.Frames().size(), 3u);
+    link.Receive(Bytes{0x06});
+    EXPECT_EQ(link.Frames().back(), ReadRequest(0x10));
+    Bytes answer = {0x57, 0x00, 0x10, 0x99};  // the fourth byte is not examined
     answer.resize(68, 0xAB);
-    Bytes marker = answer;
-    marker[0] = 0x52;
-    link.inject(marker);
-    link.inject(kAck);  // nor is a ready byte taken in place of the block
-    EXPECT_EQ(link.frames.back().bytes, link::Wire::ReadRequest(0x10));
-    link.runToEnd();
-    ExpectFailedByTimeout();
-
-    test::VirtualLink again(program);
-    again.Start(Mode::Read);
-    again.inject(kAck);
-    again.inject(Identification(0x33));
-    again.inject(kAck);
-    again.inject(Bytes(answer.begin(), answer.begin() + 30));
-    again.inject(Bytes(answer.begin() + 30, answer.end()));
-    EXPECT_EQ(again.frames.back().bytes, kAck);
+    link.Receive(Bytes(answer.begin(), answer.begin() + 30));
+    link.Receive(Bytes(answer.begin() + 30, answer.end()));
+    EXPECT_EQ(link.Frames().back(), Bytes{0x06});
+    link.Receive(Bytes{0x06});
+    EXPECT_EQ(link.Frames().back(), ReadRequest(0x50));
+    answer[0] = 0x52;  // the wrong marker, at the right length and address
+    answer[2] = 0x50;
+    link.Receive(answer);
+    link.Run();
+    EXPECT_EQ(link.Last(Action::Ended).outcome, Outcome::TimedOut);
+    EXPECT_EQ(link.Frames().size(), 6u + 1) << "nothing but the final E";
+    EXPECT_TRUE(link.All(Action::ReadComplete).empty());
 }
 
-TEST_F(ConversationTest, BreakDropsOnlyTheFirstByteAfterIt) {
-    link.Start(Mode::Read);
-    link.inject({0x00, 0x06});
-    EXPECT_EQ(link.frames.size(), 1u) << "without a break the 00 spoils the reply";
-    link.advance(3000);
-    link.Start(Mode::Read);
-    link.Break();
-    link.inject({0x00, 0x06});
-    EXPECT_EQ(link.frames.back().bytes, kIdentify);
-    link.Break();
-    link.inject({0x4B});
-    link.inject(Identification(0x01));
-    EXPECT_EQ(link.frames.back().bytes, kAck);
-    EXPECT_EQ(link.conversation().radioBand(), 5);
+// Every way a radio can go wrong ends alike: 3000 ms after the last frame the error shows,
+// then the lock goes and "E" is sent. Nothing read is taken.
+TEST_F(ConversationTest, EveryRadioFaultEndsInTheTimeOut) {
+    struct Case {
+        Mode mode;
+        sim::Faults faults;
+        bool noTag = false;
+    };
+    const Case cases[] = {
+        {Mode::Read, {.silent = true}},
+        {Mode::Write, {.silent = true}},
+        {Mode::Read, {.stopAfterBlocks = 3}},
+        {Mode::Write, {.stopAfterBlocks = 3}},
+        {Mode::Read, {.wrongAddressBlock = 2}},
+        {Mode::Read, {.garbageAck = 1}},  // for "PROGRAM"
+        {Mode::Read, {.garbageAck = 6}},  // a ready byte
+        {Mode::Write, {.garbageAck = 9}},
+        {Mode::Write, {.extraByteReply = 1}},
+        {Mode::Read, {.extraByteReply = 2}},  // a nine-byte identification
+        {Mode::Read, {.extraByteReply = 6}},  // behind a read block
+        {Mode::Write, {.extraByteReply = 20}},
+        {Mode::Read, {}, true},  // an identification without the tag
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        RadioState p = test::StartupState(kEnglish);
+        VirtualLink l(p);
+        MemoryImage image = EncodeImageBytes(test::StartupState());
+        image[0x1A8] = c.noTag ? 'X' : image[0x1A8];
+        l.radio.emplace(image, std::nullopt, c.faults);
+        l.Start(c.mode);
+        l.Run();
+        const auto sent = l.All(Action::SendFrame);
+        ASSERT_GE(sent.size(), 2u);
+        const std::string at = " @" + std::to_string(sent[sent.size() - 2].first + 3000);
+        std::vector<std::string> tail;
+        for (auto it = l.log.end() - 8; it != l.log.end(); ++it) {
+            tail.push_back(link::Describe(it->second) + " @" + std::to_string(it->first));
+        }
+        EXPECT_EQ(
+            tail,
+            (std::vector<std::string>{
+                "StopReplyTimer" + at, "SetStatusVisible hidden" + at, "StopBlinkTimer" + at,
+                "ShowMessage \"Communication error, please check the intercom model, "
+                "fault, attachment and computer serial choice!\"" +
+                    at,
+                "Release" + at, "HideProgress" + at, "SendFrame 45" + at, "Ended TimedOut" + at}));
+        EXPECT_EQ(l.Last(Action::ShowMessage).style, link::MessageStyle::kCritical);
+        EXPECT_TRUE(l.All(Action::ReadComplete).empty());
+        EXPECT_TRUE(l.quiet());
+    }
 }
 
-TEST_F(ConversationTest, BytesOutsideAConversationAreThrownAway) {
-    link.inject({0x06});
-    link.Start(Mode::Write);
-    EXPECT_EQ(link.frames.size(), 1u);
-    link.runToEnd();  // time-out
-    link.inject({0x06});
-    link.Start(Mode::Write);
-    link.inject({0x06});
-    EXPECT_EQ(link.frames.back().bytes, kIdentify) << "only the new 06 counts";
-}
-
-TEST_F(ConversationTest, PortNotOpenShowsTheMessageAndLocksNothing) {
+TEST_F(ConversationTest, PortProblemsEndCleanly) {
     link.portIsOpen = false;
     link.Start(Mode::Write);
-    ASSERT_EQ(link.messages.size(), 1u);
-    EXPECT_EQ(link.messages[0].text, TextId::PortNotOpen);
-    EXPECT_EQ(link.messages[0].style, link::MessageStyle::kInformation);
-    EXPECT_TRUE(link.timesOf(Action::Lock).empty());
-    EXPECT_TRUE(link.frames.empty());
-    EXPECT_EQ(link.outcome, Outcome::PortNotOpen);
-}
+    ASSERT_EQ(link.log.size(), 2u) << "nothing locked, nothing sent";
+    EXPECT_EQ(link.log[0].second.text, TextId::PortNotOpen);
+    EXPECT_EQ(link.log[0].second.style, link::MessageStyle::kInformation);
+    EXPECT_EQ(link.log[1].second.outcome, Outcome::PortNotOpen);
 
-TEST_F(ConversationTest, PortGoneMidConversationEndsCleanly) {
-    link.connect(RadioWith(test::StartupState()));
+    // Gone in the middle of a read: nothing more is written, not even the final E.
+    link.portIsOpen = true;
+    link.radio.emplace(EncodeImageBytes(program));
     link.Start(Mode::Read);
-    link.advance(30);
-    const std::size_t written = link.frames.size();
+    link.Run(30);
+    const std::size_t written = link.Frames().size();
     ASSERT_GT(written, 4u);
     link.portIsOpen = false;
-    link.runToEnd();
-    EXPECT_EQ(link.outcome, Outcome::TimedOut);
-    EXPECT_EQ(link.frames.size(), written) << "not even the final E is written";
-    EXPECT_FALSE(link.locked);
-    EXPECT_EQ(link.readsApplied, 0);
-}
+    link.Run();
+    EXPECT_EQ(link.Last(Action::Ended).outcome, Outcome::TimedOut);
+    EXPECT_EQ(link.Frames().size(), written);
+    EXPECT_TRUE(link.All(Action::ReadComplete).empty());
+    EXPECT_TRUE(link.quiet());
 
-TEST_F(ConversationTest, FailedWriteEndsTheConversationAtOnce) {
-    link.connect(RadioWith(test::StartupState()));
-    link.failingFrame = 4;
+    // A frame that cannot be written ends the conversation at once.
+    link.portIsOpen = true;
+    link.failingFrame = static_cast<int>(written) + 4;
+    link.radio.emplace(EncodeImageBytes(program));
     link.Start(Mode::Write);
-    link.runToEnd();
-    ASSERT_EQ(link.outcome, Outcome::WriteFailed);
-    ASSERT_EQ(link.messages.size(), 1u);
-    EXPECT_EQ(link.messages[0].text, TextId::CommunicationError);
-    EXPECT_LT(link.messages[0].at, 100) << "no waiting for the reply time-out";
-    EXPECT_FALSE(link.locked);
-    EXPECT_EQ(link.frames.back().bytes, kEnd);
+    link.Run();
+    EXPECT_EQ(link.Last(Action::Ended).outcome, Outcome::WriteFailed);
+    EXPECT_LT(link.LastEntry(Action::ShowMessage).first - link.LastEntry(Action::Lock).first, 100);
+    EXPECT_EQ(link.Frames().back(), Bytes{0x45});
+    EXPECT_TRUE(link.quiet());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@ namespace kvd::link {
 namespace {
 
 namespace fs = std::filesystem;
+using PortNames::DeviceFor;
 using PortNames::Platform;
 
 class PortNamesTest : public ::testing::Test {
@@ -29,35 +30,27 @@ protected:
         }
     }
     void TearDown() override { fs::remove_all(root); }
-
     std::string Dev(const char* name) const { return (dev / name).string(); }
 };
 
-TEST_F(PortNamesTest, LinuxTakesUsbAdaptersFirstThenBuiltInPortsByNumber) {
-    std::vector<std::string> expected = {Dev("ttyUSB0"), Dev("ttyUSB1"), Dev("ttyACM0"),
-                                         Dev("ttyS0"),   Dev("ttyS2"),   Dev("ttyS10")};
-    EXPECT_EQ(PortNames::SerialDevices(dev, Platform::Linux), expected);
-    EXPECT_EQ(PortNames::DeviceFor(3, config, Platform::Linux, dev), Dev("ttyACM0"));
-    EXPECT_EQ(PortNames::DeviceFor(7, config, Platform::Linux, dev), "")
-        << "fewer devices than items";
+TEST_F(PortNamesTest, UsbAdaptersFirstThenBuiltInPortsByNumber) {
+    const std::vector<std::string> ordered = {Dev("ttyUSB0"), Dev("ttyUSB1"), Dev("ttyACM0"),
+                                              Dev("ttyS0"),   Dev("ttyS2"),   Dev("ttyS10")};
+    EXPECT_EQ(PortNames::SerialDevices(dev, Platform::Linux), ordered);
+    EXPECT_EQ(PortNames::SerialDevices(dev, Platform::MacOS),
+              (std::vector<std::string>{Dev("cu.Bluetooth"), Dev("cu.usbserial-2")}));
+    EXPECT_EQ(DeviceFor(3, config, Platform::Linux, dev), Dev("ttyACM0"));
+    EXPECT_EQ(DeviceFor(7, config, Platform::Linux, dev), "") << "fewer devices than items";
 }
 
-TEST_F(PortNamesTest, MacTakesCallOutDevicesByName) {
-    std::vector<std::string> expected = {Dev("cu.Bluetooth"), Dev("cu.usbserial-2")};
-    EXPECT_EQ(PortNames::SerialDevices(dev, Platform::MacOS), expected);
-}
-
-TEST_F(PortNamesTest, ComEntryInTheConfigurationFolderComesFirst) {
+TEST_F(PortNamesTest, ComEntriesComeFirstAndWindowsItemsAreComPorts) {
     fs::create_symlink("/dev/pts/9", config / "COM1");
     fs::create_symlink("../dev/ttyS2", config / "com2");  // as Wine names them, relative
-    EXPECT_EQ(PortNames::DeviceFor(1, config, Platform::Linux, dev), "/dev/pts/9");
-    EXPECT_EQ(PortNames::DeviceFor(2, config, Platform::Linux, dev), Dev("ttyS2"));
-    EXPECT_EQ(PortNames::DeviceFor(3, config, Platform::Linux, dev), Dev("ttyACM0"));
-}
-
-TEST_F(PortNamesTest, WindowsItemIsItsComPort) {
-    EXPECT_EQ(PortNames::DeviceFor(5, config, Platform::Windows, dev), "COM5");
-    EXPECT_EQ(PortNames::DeviceFor(0, config, Platform::Windows, dev), "");
+    EXPECT_EQ(DeviceFor(1, config, Platform::Linux, dev), "/dev/pts/9");
+    EXPECT_EQ(DeviceFor(2, config, Platform::Linux, dev), Dev("ttyS2"));
+    EXPECT_EQ(DeviceFor(3, config, Platform::Linux, dev), Dev("ttyACM0"));
+    EXPECT_EQ(DeviceFor(5, config, Platform::Windows, dev), "COM5");
+    EXPECT_EQ(DeviceFor(0, config, Platform::Windows, dev), "");
 }
 
 }  // namespace
