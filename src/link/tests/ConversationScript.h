@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "channels/BandTable.h"
-#include "image/HexText.h"
 #include "image/ImageCodec.h"
 #include "image/RadioState.h"
 #include "link/Conversation.h"
@@ -55,10 +54,8 @@ public:
                 break;
             }
         }
-        if (locked || conversation.locked() || active) {
-            violation(
-                "a conversation that never ended, or a lock kept when nothing is left to happen");
-        }
+        expect(!locked && !conversation.locked() && !active,
+               "a conversation that never ended, or a lock kept at the end");
         return violations;
     }
 
@@ -164,90 +161,57 @@ private:
                 pending.insert(pending.end(), reply.begin(), reply.end());
             }
         }
-        if (!conversation.locked() &&
-            (conversation.replyTimerRunning() || conversation.blinkTimerRunning())) {
-            violation("a timer runs while the lock is released");
-        }
+        expect(conversation.locked() ||
+                   !(conversation.replyTimerRunning() || conversation.blinkTimerRunning()),
+               "a timer runs while the lock is released");
     }
 
     void check(const Action& a) {
-        const bool failed = a.outcome == Outcome::TimedOut || a.outcome == Outcome::WriteFailed;
-        switch (a.kind) {
-            case Action::Lock:
-                if (locked) {
-                    violation("a second conversation started under the lock");
-                }
-                locked = active = true;
-                mode = a.mode;
-                requests = 0;
-                break;
-            case Action::Release:
-                locked = false;
-                break;
-            case Action::SendFrame:
-                checkFrame(a.frame);
-                break;
-            case Action::SetProgress:
-                if (a.value > link::Conversation::kProgressMaximum) {
-                    violation("progress " + std::to_string(a.value));
-                }
-                break;
-            case Action::ReadComplete:
-                if (mode != Mode::Read || requests != 16 ||
-                    a.image.size() != 2 * ByteMap::kReadSize) {
-                    violation("a read handed over before it was complete");
-                }
-                ++reads;
-                break;
-            case Action::Ended:
-                if (a.outcome == Outcome::PortNotOpen) {
-                    if (conversation.locked()) {
-                        violation("port not open, yet locked");
-                    }
-                    break;
-                }
-                if (!active) {
-                    violation("an end without a conversation");
-                }
-                active = false;
-                ++ended;
-                writes += a.outcome == Outcome::WriteDone;
-                if (conversation.progressVisible() || conversation.replyTimerRunning()) {
-                    violation("progress shown or reply timer running after the end");
-                }
-                if (failed == conversation.locked()) {
-                    violation(failed ? "lock kept after a failure"
-                                     : "lock released before the blinking");
-                }
-                break;
-            default:
-                break;
-        }
-    }
-
-    void checkFrame(const std::vector<std::uint8_t>& frame) {
-        if (!active || frame.empty()) {
-            violation("frame " + BytesToImageText(frame) + " outside a conversation");
-            return;
-        }
         const auto address =
-            frame.size() >= 3 ? static_cast<std::uint16_t>(frame[1] << 8 | frame[2]) : 0;
-        if (frame[0] == link::Wire::kBlock) {
+            a.frame.size() >= 3 ? static_cast<std::uint16_t>(a.frame[1] << 8 | a.frame[2]) : 0;
+        if (a.kind == Action::Lock) {
+            expect(!locked, "a second conversation started under the lock");
+            locked = active = true;
+            mode = a.mode;
+            requests = 0;
+        } else if (a.kind == Action::Release) {
+            locked = false;
+        } else if (a.kind == Action::SendFrame && !a.frame.empty() &&
+                   a.frame[0] == link::Wire::kBlock) {
             const bool aligned = (address & 0x0F) == (address == 0x01B8 ? 0x08 : 0x00);
-            if (mode != Mode::Write || frame.size() != link::Wire::kWriteBlockSize ||
-                !link::Wire::IsWritable(address, debug) || !aligned) {
-                violation("write block at " + HexWord(static_cast<std::int16_t>(address)));
-            }
-        } else if (frame[0] == link::Wire::kReadRequest &&
-                   frame.size() == link::Wire::kReadRequestSize) {
-            if (mode != Mode::Read || address != 0x0010 + 64 * requests++) {
-                violation("read request at " + HexWord(static_cast<std::int16_t>(address)));
-            }
+            expect(active && mode == Mode::Write && a.frame.size() == link::Wire::kWriteBlockSize &&
+                       link::Wire::IsWritable(address, debug) && aligned,
+                   "a write block outside the ranges written");
+        } else if (a.kind == Action::SendFrame && a.frame.size() == link::Wire::kReadRequestSize) {
+            expect(active && mode == Mode::Read && address == 0x0010 + 64 * requests++,
+                   "a read request out of order");
+        } else if (a.kind == Action::SendFrame) {
+            expect(active, "a frame outside a conversation");
+        } else if (a.kind == Action::SetProgress) {
+            expect(a.value <= link::Conversation::kProgressMaximum, "progress beyond 460");
+        } else if (a.kind == Action::ReadComplete) {
+            expect(mode == Mode::Read && requests == 16 && a.image.size() == 2 * ByteMap::kReadSize,
+                   "a read handed over before it was complete");
+            ++reads;
+        } else if (a.kind == Action::Ended && a.outcome == Outcome::PortNotOpen) {
+            expect(!conversation.locked(), "port not open, yet locked");
+        } else if (a.kind == Action::Ended) {
+            expect(active, "an end without a conversation");
+            active = false;
+            ++ended;
+            writes += a.outcome == Outcome::WriteDone;
+            expect(!conversation.progressVisible() && !conversation.replyTimerRunning(),
+                   "progress shown or reply timer running after the end");
+            const bool failed = a.outcome == Outcome::TimedOut || a.outcome == Outcome::WriteFailed;
+            expect(failed != conversation.locked(),
+                   failed ? "lock kept after a failure" : "lock released before the blinking");
         }
     }
 
-    void violation(const std::string& what) {
-        violations.push_back(what + " (decision " + std::to_string(position) + ")");
+    void expect(bool holds, const std::string& rule) {
+        if (!holds) {
+            violations.push_back(rule + " (decision " + std::to_string(position) + ")");
+        }
     }
 };
 

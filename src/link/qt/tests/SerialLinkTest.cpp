@@ -2,18 +2,14 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
+#include <QTimer>
 #include <filesystem>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
-#include "FakePort.h"
 #include "image/ImageCodec.h"
 #include "image/RadioState.h"
 #include "link/qt/SerialLink.h"
 #include "sim/DemoImage.h"
+#include "sim/RadioSide.h"
 
 namespace kvd {
 namespace {
@@ -21,240 +17,209 @@ namespace {
 using link::Mode;
 using link::Outcome;
 
-// What the link told the window, in order.
-struct Record {
-    std::vector<std::string> events;
-    std::vector<QString> statusTexts;
-    std::vector<QString> messages;
-    std::vector<int> styles;
-    std::optional<Outcome> outcome;
-    bool locked = false;
-    int readsApplied = 0;
-    int lastProgress = -1;
-    bool progressVisible = false;
+// A port with an in-process radio behind it, whose replies come back through the event loop
+// as from a real line. It can refuse to open, fail a write, or vanish.
+struct FakePort : link::LinkPort {
+    std::optional<sim::RadioSide> radio;
+    int failAfterBytes = -1;    // this many bytes go out, the next write fails
+    int vanishAfterBytes = -1;  // this many bytes go out, then the port is gone
+    link::OpenResult openResult{true, {}, {}, false};
+    std::vector<std::uint8_t> written;
+    std::vector<std::string> openedDevices;
+    bool opened = true;
+
+    link::OpenResult open(const std::string& device) override {
+        openedDevices.push_back(device);
+        link::OpenResult result = openResult;
+        result.device = device;
+        opened = result.ok;
+        return result;
+    }
+    void close() override { opened = false; }
+    bool isOpen() const override { return opened; }
+    bool writeByte(std::uint8_t byte, int) override {
+        if (!opened || static_cast<int>(written.size()) == failAfterBytes) {
+            return false;
+        }
+        written.push_back(byte);
+        opened = static_cast<int>(written.size()) != vanishAfterBytes;
+        const std::vector<std::uint8_t> reply =
+            radio ? radio->Receive(std::span(&byte, 1)) : std::vector<std::uint8_t>();
+        if (!reply.empty()) {
+            QByteArray bytes(reinterpret_cast<const char*>(reply.data()),
+                             static_cast<qsizetype>(reply.size()));
+            QTimer::singleShot(1, this, [this, bytes] { emit received(bytes); });
+        }
+        return true;
+    }
 };
 
+// What the link tells the window, in order; messages as "message STYLE TEXT".
 class SerialLinkTest : public ::testing::Test {
 protected:
-    RadioState state;
-    test::FakePort port;
+    RadioState state = Startup();
+    FakePort port;
     link::SerialLink::Timing timing{400, 10, 1000};
-    std::unique_ptr<link::SerialLink> link;
-    Record record;
+    link::SerialLink link{state, port, timing};
+    QStringList log;
     int answer = link::Button::kYes;
+    std::size_t writtenAtMessage = 0;
+    bool progressShown = false;
+    int progress = -1;
+
+    static RadioState Startup() {
+        RadioState s;
+        s.flags.Language = kEnglish;
+        ApplyStartupDefaults(s);
+        return s;
+    }
 
     void SetUp() override {
-        state.flags.Language = kEnglish;
-        ApplyStartupDefaults(state);
-        port.opened = true;
-        link = std::make_unique<link::SerialLink>(state, port, timing);
-        link->setMessageHandler([this](const QString& text, int style) {
-            record.events.push_back("message");
-            record.messages.push_back(text);
-            record.styles.push_back(style);
+        link.setMessageHandler([this](const QString& text, int style) {
+            log << QString("message %1 %2").arg(style).arg(text);
+            writtenAtMessage = port.written.size();
             return (style & link::MessageStyle::kYesNo) ? answer : link::Button::kOk;
         });
-        QObject::connect(link.get(), &link::SerialLink::statusTextChanged,
-                         [this](const QString& t) { record.statusTexts.push_back(t); });
-        QObject::connect(link.get(), &link::SerialLink::lockEngaged, [this](Mode) {
-            record.events.push_back("lock");
-            record.locked = true;
+        QObject::connect(&link, &link::SerialLink::statusTextChanged,
+                         [this](const QString& t) { log << "status " + t; });
+        QObject::connect(&link, &link::SerialLink::lockEngaged, [this](Mode) { log << "lock"; });
+        QObject::connect(&link, &link::SerialLink::lockReleased, [this] { log << "release"; });
+        QObject::connect(&link, &link::SerialLink::readApplied, [this] { log << "read applied"; });
+        QObject::connect(&link, &link::SerialLink::ended, [this](Outcome o) {
+            log << QString("ended %1").arg(static_cast<int>(o));
         });
-        QObject::connect(link.get(), &link::SerialLink::lockReleased, [this] {
-            record.events.push_back("release");
-            record.locked = false;
-        });
-        QObject::connect(link.get(), &link::SerialLink::progressChanged,
-                         [this](bool visible, int value) {
-                             record.progressVisible = visible;
-                             record.lastProgress = value;
-                         });
-        QObject::connect(link.get(), &link::SerialLink::readApplied,
-                         [this] { ++record.readsApplied; });
-        QObject::connect(link.get(), &link::SerialLink::ended, [this](Outcome o) {
-            record.events.push_back("ended");
-            record.outcome = o;
+        QObject::connect(&link, &link::SerialLink::portStatus,
+                         [this](const QString& s) { log << "port " + s; });
+        QObject::connect(&link, &link::SerialLink::progressChanged, [this](bool shown, int value) {
+            progressShown = shown;
+            progress = value;
         });
     }
 
-    void Connect(int band, sim::Faults faults = {}) {
-        port.radio.emplace(sim::DemoImage(band), std::nullopt, faults);
-    }
-
-    // Runs the event loop until the lock is released again (or a limit passes).
-    qint64 RunConversation(Mode mode, int limitMs = 20000) {
+    // Runs the event loop until the lock is released again; gives the time it took.
+    qint64 Run(Mode mode) {
+        log.clear();
         QElapsedTimer clock;
         clock.start();
-        link->Start(mode);
-        while (record.locked && clock.elapsed() < limitMs) {
+        link.Start(mode);
+        while (!log.contains("release") && clock.elapsed() < 20000) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
         }
         return clock.elapsed();
     }
 };
 
-TEST_F(SerialLinkTest, ReadAndWriteThroughThePort) {
-    Connect(5);
-    RunConversation(Mode::Read);
-    ASSERT_EQ(record.outcome, Outcome::ReadDone);
-    EXPECT_EQ(record.readsApplied, 1);
+const QString kCommunicating = QString::fromUtf8("status Is communication, please later……");
+const QString kBandQuestion = "Frequency band with discrepancies, do you wish to continue?";
+
+TEST_F(SerialLinkTest, ReadAndWriteThroughThePortWithTheBandQuestion) {
+    port.radio.emplace(sim::DemoImage(5));
+    Run(Mode::Read);
+    EXPECT_EQ(log, QStringList({"lock", kCommunicating, "read applied",
+                                "status Read frequency success!", "ended 0", "release"}));
     EXPECT_EQ(state.band.position(), 5);
     EXPECT_EQ(state.table.cell(1, 1), "137.00000");
-    ASSERT_EQ(record.statusTexts.size(), 2u);
-    EXPECT_EQ(record.statusTexts[0], QString::fromUtf8("Is communication, please later……"));
-    EXPECT_EQ(record.statusTexts[1], "Read frequency success!");
-    EXPECT_FALSE(record.progressVisible);
-    EXPECT_EQ(record.lastProgress, 425);
-    EXPECT_FALSE(record.locked);
+    EXPECT_FALSE(progressShown);
+    EXPECT_EQ(progress, 425);
 
+    state.band.TakeBand(0);
     state.table.setCell(3, 1, "137.12500");
-    RunConversation(Mode::Write);
-    ASSERT_EQ(record.outcome, Outcome::WriteDone);
-    EXPECT_EQ(port.radio->image(), EncodeImageBytes(state));
-    EXPECT_EQ(record.statusTexts.back(), "Write frequency success!");
-    EXPECT_EQ(record.lastProgress, 460);
-    EXPECT_TRUE(record.messages.empty());
-}
-
-TEST_F(SerialLinkTest, WriteThatCannotCompleteFailsAtOnce) {
-    Connect(0);
-    port.failAfterBytes = 30;
-    qint64 elapsed = RunConversation(Mode::Write);
-    ASSERT_EQ(record.outcome, Outcome::WriteFailed);
-    EXPECT_LT(elapsed, timing.replyMs) << "no waiting for the reply time-out";
-    ASSERT_EQ(record.messages.size(), 1u);
-    EXPECT_EQ(record.styles[0], link::MessageStyle::kCritical);
-    EXPECT_TRUE(record.messages[0].startsWith("Communication error"));
-    EXPECT_FALSE(record.locked);
-    EXPECT_FALSE(record.progressVisible);
-}
-
-TEST_F(SerialLinkTest, TimeOutShowsTheMessageBeforeReleasingAndThenSendsE) {
-    Connect(0, {.silent = true});
-    std::size_t writtenWhenShown = 0;
-    link->setMessageHandler([&](const QString&, int) {
-        record.events.push_back("message");
-        writtenWhenShown = port.written.size();
-        EXPECT_TRUE(record.locked);
-        return link::Button::kOk;
-    });
-    qint64 elapsed = RunConversation(Mode::Read);
-    EXPECT_GE(elapsed, timing.replyMs);
-    std::vector<std::string> expected = {"lock", "message", "release", "ended"};
-    EXPECT_EQ(record.events, expected);
-    ASSERT_EQ(port.written.size(), writtenWhenShown + 1);
-    EXPECT_EQ(port.written.back(), 0x45);
-}
-
-TEST_F(SerialLinkTest, PortGoneBetweenFramesEndsByTheTimeOut) {
-    Connect(0);
-    port.vanishAfterBytes = 10;  // gone after the 06 that follows the identification
-    RunConversation(Mode::Read);
-    EXPECT_EQ(record.outcome, Outcome::TimedOut);
-    EXPECT_EQ(port.written.size(), 10u) << "nothing is written to a port that is gone";
-    EXPECT_EQ(record.messages.size(), 1u);
-    EXPECT_FALSE(record.locked);
-    EXPECT_EQ(record.readsApplied, 0);
-}
-
-TEST_F(SerialLinkTest, PortGoneWithinAFrameFailsAtOnce) {
-    Connect(0);
-    port.vanishAfterBytes = 12;  // gone halfway through the first read request
-    qint64 elapsed = RunConversation(Mode::Read);
-    EXPECT_EQ(record.outcome, Outcome::WriteFailed);
-    EXPECT_LT(elapsed, timing.replyMs);
-    EXPECT_EQ(port.written.size(), 12u);
-    EXPECT_FALSE(record.locked);
-}
-
-TEST_F(SerialLinkTest, BandQuestionIsAnsweredThroughTheHandler) {
-    Connect(5);  // the program has band 0
     answer = link::Button::kNo;
-    RunConversation(Mode::Write);
-    ASSERT_EQ(record.outcome, Outcome::BandDeclined);
-    ASSERT_EQ(record.messages.size(), 1u);
-    EXPECT_EQ(record.messages[0], "Frequency band with discrepancies, do you wish to continue?");
-    EXPECT_EQ(record.statusTexts.back(), record.messages[0]);
+    Run(Mode::Write);
+    EXPECT_EQ(log, QStringList({"lock", kCommunicating, "message 68 " + kBandQuestion,
+                                "status " + kBandQuestion, "ended 2", "release"}));
     EXPECT_TRUE(port.radio->session().writtenAddresses.empty());
 
     answer = link::Button::kYes;
-    record = {};
-    RunConversation(Mode::Write);
-    EXPECT_EQ(record.outcome, Outcome::WriteDone);
-    EXPECT_EQ(port.radio->session().writtenAddresses.size(), 46u);
+    Run(Mode::Write);
+    EXPECT_EQ(log, QStringList({"lock", kCommunicating, "message 68 " + kBandQuestion,
+                                "status Write frequency success!", "ended 1", "release"}));
+    EXPECT_EQ(port.radio->image(), EncodeImageBytes(state));
+    EXPECT_FALSE(progressShown);
+    EXPECT_EQ(progress, 460);
 }
 
-TEST_F(SerialLinkTest, BreakDropsTheByteAfterIt) {
-    link->Start(Mode::Read);  // no radio: the test answers
-    ASSERT_EQ(port.written.size(), 8u);
-    emit port.breakDetected();
-    emit port.received(QByteArray("\x00\x06", 2));
-    EXPECT_EQ(port.written.size(), 9u) << "the 06 behind the dropped byte was taken";
-    EXPECT_EQ(port.written.back(), 0x02);
+// A write that cannot complete and a port gone within a frame fail at once; a port gone
+// between frames and a silent radio wait for the time-out. Either way the error shows under
+// the lock, and "E" goes out after it where the port still works.
+TEST_F(SerialLinkTest, FailuresShowTheErrorUnderTheLock) {
+    struct Case {
+        Mode mode;
+        int failAfter, vanishAfter;
+        sim::Faults faults;
+        Outcome outcome;
+        std::size_t written;
+    };
+    for (const Case& c :
+         {Case{Mode::Write, 30, -1, {}, Outcome::WriteFailed, 30},
+          Case{Mode::Read, -1, 12, {}, Outcome::WriteFailed, 12},  // within a request
+          Case{Mode::Read, -1, 10, {}, Outcome::TimedOut, 10},     // after the 06
+          Case{Mode::Read, -1, -1, {.silent = true}, Outcome::TimedOut, 9}}) {
+        SCOPED_TRACE(c.written);
+        port.opened = true;
+        port.written.clear();
+        port.failAfterBytes = c.failAfter;
+        port.vanishAfterBytes = c.vanishAfter;
+        port.radio.emplace(sim::DemoImage(0), std::nullopt, c.faults);
+        const qint64 elapsed = Run(c.mode);
+        EXPECT_EQ(elapsed < timing.replyMs, c.outcome == Outcome::WriteFailed) << elapsed;
+        EXPECT_EQ(log,
+                  QStringList({"lock", kCommunicating,
+                               "message 16 Communication error, please check the intercom model, "
+                               "fault, attachment and computer serial choice!",
+                               "release", QString("ended %1").arg(static_cast<int>(c.outcome))}));
+        EXPECT_EQ(port.written.size(), c.written);
+        EXPECT_EQ(writtenAtMessage, c.faults.silent ? 8u : c.written);
+        EXPECT_TRUE(!c.faults.silent || port.written.back() == 0x45);
+        EXPECT_FALSE(progressShown);
+    }
 }
 
-TEST_F(SerialLinkTest, ChineseTextsFollowTheLanguage) {
+TEST_F(SerialLinkTest, ChineseTextsAndBreaksFromThePort) {
     state.flags.Language = kChinese;
     port.opened = false;
-    link->Start(Mode::Read);
-    ASSERT_EQ(record.messages.size(), 1u);
-    EXPECT_EQ(record.messages[0],
-              QString::fromUtf8("通信端口未打开，请先选择菜单“通信端口”打开其串口！"));
-    EXPECT_EQ(record.outcome, Outcome::PortNotOpen);
+    link.Start(Mode::Read);
+    EXPECT_EQ(log,
+              QStringList({QString::fromUtf8(
+                               "message 64 通信端口未打开，请先选择菜单“通信端口”打开其串口！"),
+                           "ended 5"}));
+
+    port.opened = true;
+    link.Start(Mode::Read);  // no radio: the test answers
+    EXPECT_TRUE(log.contains(QString::fromUtf8("status 正在通信,请稍后……")));
+    emit port.breakDetected();
+    emit port.received(QByteArray("\x00\x06", 2));
+    EXPECT_EQ(port.written.back(), 0x02) << "the 06 behind the dropped byte was taken";
 }
 
 #ifndef _WIN32  // on Windows item n is simply COMn
-class PortSelectionTest : public SerialLinkTest {
-protected:
-    std::filesystem::path folder;
-    std::vector<QString> statuses;
-
-    void SetUp() override {
-        SerialLinkTest::SetUp();
-        folder =
-            std::filesystem::temp_directory_path() / ("kvd-ports-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder);
-        std::filesystem::remove(folder / "COM3");
-        std::filesystem::create_symlink("/dev/pts/77", folder / "COM3");
-        QObject::connect(link.get(), &link::SerialLink::portStatus,
-                         [this](const QString& s) { statuses.push_back(s); });
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-};
-
-TEST_F(PortSelectionTest, OpensTheDeviceBehindTheItemAndRemembersIt) {
-    link::OpenResult result = link->SelectPort(3, folder);
-    ASSERT_TRUE(result.ok);
-    EXPECT_EQ(port.openedDevices.back(), "/dev/pts/77");
+TEST_F(SerialLinkTest, PortItemsOpenTheDeviceBehindThemAndKeepTheNumberOnFailure) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() /
+                            ("kvd-ports-" + std::to_string(QCoreApplication::applicationPid()));
+    fs::create_directories(folder);
+    fs::remove(folder / "COM3");
+    fs::remove(folder / "COM4");
+    fs::create_symlink("/dev/pts/77", folder / "COM3");
+    fs::create_symlink("/dev/pts/78", folder / "COM4");
+    link.RestorePort(0, folder);
+    link.RestorePort(9, folder);
+    EXPECT_TRUE(port.openedDevices.empty()) << "only stored numbers 1 to 8 are opened";
+    link.RestorePort(3, folder);
+    EXPECT_EQ(port.openedDevices, std::vector<std::string>{"/dev/pts/77"});
     EXPECT_EQ(state.flags.PortNumber, 3);
-    ASSERT_EQ(statuses.size(), 1u);
-    EXPECT_EQ(statuses[0], "COM3: /dev/pts/77");
-    EXPECT_TRUE(record.messages.empty());
-}
 
-TEST_F(PortSelectionTest, FailureShowsThePortMessageAndKeepsTheNumber) {
-    state.flags.PortNumber = 2;
     port.openResult = {false, {}, "Permission denied", true};
-    link::OpenResult result = link->SelectPort(3, folder);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(state.flags.PortNumber, 2);
-    ASSERT_EQ(record.messages.size(), 1u);
-    EXPECT_EQ(record.messages[0],
-              "Serial port 3 has been other programs use, please choose other serial or turn off "
-              "its program.");
-    EXPECT_EQ(record.styles[0], link::MessageStyle::kInformation);
-    ASSERT_EQ(statuses.size(), 1u);
-    EXPECT_TRUE(statuses[0].contains("dialout")) << statuses[0].toStdString();
+    EXPECT_FALSE(link.SelectPort(4, folder).ok);
+    EXPECT_EQ(state.flags.PortNumber, 3);
     EXPECT_FALSE(port.isOpen());
-}
-
-TEST_F(PortSelectionTest, RestoreOpensOnlyStoredNumbersOneToEight) {
-    link->RestorePort(0, folder);
-    link->RestorePort(9, folder);
-    EXPECT_TRUE(port.openedDevices.empty());
-    EXPECT_TRUE(record.messages.empty());
-    link->RestorePort(3, folder);
-    EXPECT_EQ(port.openedDevices.size(), 1u);
+    ASSERT_EQ(log.size(), 3);
+    EXPECT_EQ(log[0], "port COM3: /dev/pts/77");
+    EXPECT_EQ(log[1],
+              "message 64 Serial port 4 has been other programs use, please choose other serial or "
+              "turn off its program.");
+    EXPECT_TRUE(log[2].contains("dialout")) << log[2].toStdString();
+    fs::remove_all(folder);
 }
 #endif
 
