@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <filesystem>
 #include <fstream>
 
@@ -31,9 +30,9 @@ protected:
                    ("kvd-cli-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
     QProcess sim;
-    std::string device;
+    QString device;
 
-    void SetUp() override { fs::create_directories(dir); }
+    void SetUp() override { fs::create_directories(dir / "config"); }
     void TearDown() override {
         sim.terminate();
         sim.waitForFinished();
@@ -43,8 +42,8 @@ protected:
     void StartSim(QStringList options) {
         sim.start(KVD_SIM, options);
         ASSERT_TRUE(sim.waitForReadyRead(5000));
-        device = sim.readLine().trimmed().toStdString();
-        ASSERT_TRUE(device.starts_with("/dev/")) << device;
+        device = sim.readLine().trimmed();
+        ASSERT_TRUE(device.startsWith("/dev/")) << device.toStdString();
     }
     // Reads the simulator's report lines until one starts with `prefix`.
     bool SimSays(const QByteArray& prefix) {
@@ -57,9 +56,8 @@ protected:
     }
     Finished Cli(QStringList args) const {
         QProcess cli;
-        // Backups of reads go to the test's folder, not the user's.
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_DATA_HOME", Path("data"));
+        env.insert("XDG_DATA_HOME", Path("data"));  // backups go to the test's folder
         cli.setProcessEnvironment(env);
         cli.start(KVD_CLI, args);
         cli.waitForFinished(20000);
@@ -71,75 +69,61 @@ protected:
         return {std::istreambuf_iterator<char>(in), {}};
     }
     QString Path(const char* name) const { return QString::fromStdString((dir / name).string()); }
-
-    // A channel file with a channel and a calibration the simulator's image does not have.
-    QString WriteFile(const char* name, int band) {
-        RadioState state;
-        ApplyStartupDefaults(state);
-        state.band.TakeBand(band);
-        state.table.setCell(7, 1, "145.50000");
-        state.settings.LowPowerLevel = 33;
-        EXPECT_TRUE(ChannelFile::Save(dir / name, state));
-        return Path(name);
-    }
 };
 
-TEST_F(CliLinkTest, ReadSavesWhatTheRadioHolds) {
-    StartSim({"--band-code", "01", "--split", "3"});
-    Finished read =
-        Cli({"read", "--port", QString::fromStdString(device), "--out", Path("READ.DAT")});
+TEST_F(CliLinkTest, ReadAndWriteTheVirtualRadioThroughAComEntry) {
+    StartSim({"--band-code", "01", "--split", "3", "--save", Path("RADIO.DAT"), "--link",
+              Path("config/COM4")});
+    EXPECT_EQ(link::PortNames::DeviceFor(4, dir / "config"), device.toStdString());
+    const QString port = Path("config/COM4");
+
+    Finished read = Cli({"read", "--port", port, "--out", Path("READ.DAT")});
     ASSERT_EQ(read.status, 0) << read.errors;
     EXPECT_TRUE(SimSays("ended read, 16 blocks"));
     MemoryImage radio = sim::DemoImage(5);
     EXPECT_EQ(ReadAll(dir / "READ.DAT"), "KVD27" + std::string(radio.begin(), radio.end()));
+    const fs::path backups = dir / "data" / "kvd270" / "backups";
+    ASSERT_EQ(Backups::List(backups).size(), 1u) << read.errors;
+    EXPECT_EQ(ReadAll(Backups::List(backups)[0]), ReadAll(dir / "READ.DAT"));
+    EXPECT_NE(read.errors.find(Backups::List(backups)[0].string()), std::string::npos) << "named";
+    ASSERT_EQ(Cli({"read", "--no-backup", "--port", port, "--out", Path("AGAIN.DAT")}).status, 0);
+    EXPECT_EQ(Backups::List(backups).size(), 1u);
 
-    std::vector<fs::path> backups = Backups::List(dir / "data" / "kvd270" / "backups");
-    ASSERT_EQ(backups.size(), 1u) << read.errors;
-    EXPECT_EQ(ReadAll(backups[0]), ReadAll(dir / "READ.DAT"));
-    EXPECT_NE(read.errors.find(backups[0].string()), std::string::npos) << "the backup is named";
-
-    ASSERT_EQ(Cli({"read", "--no-backup", "--port", QString::fromStdString(device), "--out", Path("AGAIN.DAT")})
-                  .status,
-              0);
-    EXPECT_EQ(Backups::List(dir / "data" / "kvd270" / "backups").size(), 1u);
-}
-
-TEST_F(CliLinkTest, WriteStoresTheFileWithTheCalibrationOnlyWithDebugAccess) {
-    StartSim({"--band-code", "01", "--save", Path("RADIO.DAT")});
-    QString file = WriteFile("MINE.DAT", 5);
-    Finished write = Cli({"write", "--port", QString::fromStdString(device), file});
-    ASSERT_EQ(write.status, 0) << write.errors;
-    ASSERT_TRUE(SimSays("ended write, 46 blocks"));
-    ASSERT_TRUE(SimSays("saved"));
-    std::string mine = ReadAll(file.toStdString());
-    std::string radio = ReadAll(dir / "RADIO.DAT");
-    ASSERT_EQ(radio.size(), ChannelFile::kSize);
-    for (std::size_t k = 0; k < ByteMap::kImageSize; ++k) {
-        if (link::Wire::IsWritable(static_cast<std::uint16_t>(ByteMap::kRadioBase + k), false)) {
-            ASSERT_EQ(radio[5 + k], mine[5 + k]) << "image offset " << k;
-        }
-    }
-    EXPECT_EQ(radio[5 + ByteMap::kLowPowerLevel],
-              static_cast<char>(sim::DemoImage(5)[ByteMap::kLowPowerLevel]));
-
-    ASSERT_EQ(
-        Cli({"write", "--port", QString::fromStdString(device), "--debug-access", file}).status, 0);
-    ASSERT_TRUE(SimSays("ended write, 47 blocks"));
-    ASSERT_TRUE(SimSays("saved"));
-    EXPECT_EQ(ReadAll(dir / "RADIO.DAT")[5 + ByteMap::kLowPowerLevel], 33);
-}
-
-TEST_F(CliLinkTest, BandQuestionIsAnsweredYesOnlyWithYes) {
-    StartSim({"--band-code", "01"});
-    QString file = WriteFile("OTHER.DAT", 0);
-    Finished no = Cli({"write", "--port", QString::fromStdString(device), file});
+    // A file for band 0 against the radio's band 5, and a calibration the radio does not have.
+    RadioState mine;
+    ApplyStartupDefaults(mine);
+    mine.table.setCell(7, 1, "445.50000");
+    mine.settings.LowPowerLevel = 33;
+    ASSERT_TRUE(ChannelFile::Save(dir / "MINE.DAT", mine));
+    Finished no = Cli({"write", "--port", port, Path("MINE.DAT")});
     EXPECT_EQ(no.status, 1);
     EXPECT_NE(no.errors.find("Frequency band with discrepancies, do you wish to continue? No"),
               std::string::npos)
         << no.errors;
     EXPECT_TRUE(SimSays("ended write, 0 blocks"));
-    EXPECT_EQ(Cli({"write", "--port", QString::fromStdString(device), "--yes", file}).status, 0);
-    EXPECT_TRUE(SimSays("ended write, 46 blocks"));
+
+    ASSERT_EQ(Cli({"write", "--port", port, "--yes", Path("MINE.DAT")}).status, 0);
+    ASSERT_TRUE(SimSays("ended write, 46 blocks"));
+    ASSERT_TRUE(SimSays("saved"));
+    const std::string file = ReadAll(dir / "MINE.DAT");
+    std::string written = ReadAll(dir / "RADIO.DAT");
+    ASSERT_EQ(written.size(), ChannelFile::kSize);
+    for (std::size_t k = 0; k < ByteMap::kImageSize; ++k) {
+        const bool writable =
+            link::Wire::IsWritable(static_cast<std::uint16_t>(ByteMap::kRadioBase + k), false);
+        ASSERT_EQ(written[5 + k], writable ? file[5 + k] : static_cast<char>(radio[k]))
+            << "image offset " << k;
+    }
+    ASSERT_EQ(Cli({"write", "--port", port, "--yes", "--debug-access", Path("MINE.DAT")}).status,
+              0);
+    ASSERT_TRUE(SimSays("ended write, 47 blocks"));
+    ASSERT_TRUE(SimSays("saved"));
+    EXPECT_EQ(ReadAll(dir / "RADIO.DAT")[5 + ByteMap::kLowPowerLevel], 33);
+
+    sim.terminate();
+    sim.waitForFinished();
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "config" / "COM4")))
+        << "the link goes with the simulator";
 }
 
 TEST_F(CliLinkTest, SilentRadioTimesOutAndLeavesTheFileAlone) {
@@ -147,37 +131,22 @@ TEST_F(CliLinkTest, SilentRadioTimesOutAndLeavesTheFileAlone) {
     std::ofstream(dir / "KEEP.DAT") << "old content";
     QElapsedTimer clock;
     clock.start();
-    Finished read = Cli({"read", "--port", QString::fromStdString(device), "--out",
-                         Path("KEEP.DAT"), "--lang", "zh"});
+    Finished read = Cli({"read", "--port", device, "--out", Path("KEEP.DAT"), "--lang", "zh"});
     EXPECT_EQ(read.status, 1);
     EXPECT_GE(clock.elapsed(), 3000);
     EXPECT_NE(read.errors.find("通信出错，请检查对讲机型号"), std::string::npos) << read.errors;
     EXPECT_EQ(ReadAll(dir / "KEEP.DAT"), "old content");
     EXPECT_TRUE(SimSays("ended read, 0 blocks")) << "the final E reached the radio";
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1) << "no other file was made";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2) << "no file but KEEP.DAT was made";
 }
 
-TEST_F(CliLinkTest, PortThatCannotBeOpened) {
+TEST_F(CliLinkTest, PortsThatCannotBeOpenedAndBadUsage) {
     Finished read = Cli({"read", "--port", "/dev/kvd-no-such-port", "--out", Path("X.DAT")});
     EXPECT_EQ(read.status, 1);
     EXPECT_NE(read.errors.find("/dev/kvd-no-such-port"), std::string::npos) << read.errors;
     EXPECT_NE(read.errors.find("Communication port not open"), std::string::npos) << read.errors;
     EXPECT_FALSE(fs::exists(dir / "X.DAT"));
-}
 
-TEST_F(CliLinkTest, LinkMakesTheDeviceAMenuItem) {
-    fs::create_directories(dir / "config");
-    StartSim({"--link", Path("config/COM4")});
-    EXPECT_EQ(link::PortNames::DeviceFor(4, dir / "config"), device);
-    EXPECT_EQ(Cli({"read", "--port", Path("config/COM4"), "--out", Path("VIA-LINK.DAT")}).status,
-              0);
-    sim.terminate();
-    sim.waitForFinished();
-    EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "config" / "COM4")))
-        << "the link goes with the simulator";
-}
-
-TEST_F(CliLinkTest, BadUsageAndUnreadableFiles) {
     std::ofstream(dir / "WRONG.DAT") << "NOT A CHANNEL FILE";
     for (QStringList args : {QStringList{"read", "--out", "X.DAT"},
                              {"read", "--port", "/dev/null"},
