@@ -31,9 +31,7 @@ struct VirtualLink : link::LinkDriver {
 
     RadioState& state;
     std::optional<sim::RadioSide> radio;
-    bool portIsOpen = true;
     bool bandAnswer = true;
-    int failingFrame = -1;  // counted from 0 over every frame
     std::size_t chunk = 0;  // 0: whole replies
     std::int64_t now = 0;
     std::vector<Entry> log;  // frames, messages and every other action, as carried out
@@ -88,15 +86,9 @@ struct VirtualLink : link::LinkDriver {
         return !locked && !statusShown && !progressShown && reply_ == kNever && blink_ == kNever;
     }
 
-    bool portOpen() const override { return portIsOpen; }
+    bool portOpen() const override { return true; }
 
     WriteResult writeFrame(std::span<const std::uint8_t> frame) override {
-        if (!portIsOpen) {
-            return WriteResult::PortGone;
-        }
-        if (written_++ == failingFrame) {
-            return WriteResult::Failed;
-        }
         Action a = Action::Of(Action::SendFrame);
         a.frame.assign(frame.begin(), frame.end());
         log.emplace_back(now, a);
@@ -147,7 +139,6 @@ struct VirtualLink : link::LinkDriver {
     std::deque<std::pair<std::int64_t, Bytes>> arrivals_;
     std::int64_t reply_ = kNever;
     std::int64_t blink_ = kNever;
-    int written_ = 0;
 };
 
 Bytes ReadRequest(unsigned address) {
@@ -304,14 +295,12 @@ TEST_F(ConversationTest, EveryRadioFaultEndsInTheTimeOut) {
     };
     const Case cases[] = {
         {Mode::Read, {.silent = true}},
-        {Mode::Write, {.silent = true}},
         {Mode::Read, {.stopAfterBlocks = 3}},
         {Mode::Write, {.stopAfterBlocks = 3}},
         {Mode::Read, {.wrongAddressBlock = 2}},
         {Mode::Read, {.garbageAck = 1}},  // for "PROGRAM"
         {Mode::Read, {.garbageAck = 6}},  // a ready byte
         {Mode::Write, {.garbageAck = 9}},
-        {Mode::Write, {.extraByteReply = 1}},
         {Mode::Read, {.extraByteReply = 2}},  // a nine-byte identification
         {Mode::Read, {.extraByteReply = 6}},  // behind a read block
         {Mode::Write, {.extraByteReply = 20}},
@@ -345,40 +334,6 @@ TEST_F(ConversationTest, EveryRadioFaultEndsInTheTimeOut) {
         EXPECT_TRUE(l.All(Action::ReadComplete).empty());
         EXPECT_TRUE(l.quiet());
     }
-}
-
-TEST_F(ConversationTest, PortProblemsEndCleanly) {
-    link.portIsOpen = false;
-    link.Start(Mode::Write);
-    ASSERT_EQ(link.log.size(), 2u) << "nothing locked, nothing sent";
-    EXPECT_EQ(link.log[0].second.text, TextId::PortNotOpen);
-    EXPECT_EQ(link.log[0].second.style, link::MessageStyle::kInformation);
-    EXPECT_EQ(link.log[1].second.outcome, Outcome::PortNotOpen);
-
-    // Gone in the middle of a read: nothing more is written, not even the final E.
-    link.portIsOpen = true;
-    link.radio.emplace(EncodeImageBytes(program));
-    link.Start(Mode::Read);
-    link.Run(30);
-    const std::size_t written = link.Frames().size();
-    ASSERT_GT(written, 4u);
-    link.portIsOpen = false;
-    link.Run();
-    EXPECT_EQ(link.Last(Action::Ended).outcome, Outcome::TimedOut);
-    EXPECT_EQ(link.Frames().size(), written);
-    EXPECT_TRUE(link.All(Action::ReadComplete).empty());
-    EXPECT_TRUE(link.quiet());
-
-    // A frame that cannot be written ends the conversation at once.
-    link.portIsOpen = true;
-    link.failingFrame = static_cast<int>(written) + 4;
-    link.radio.emplace(EncodeImageBytes(program));
-    link.Start(Mode::Write);
-    link.Run();
-    EXPECT_EQ(link.Last(Action::Ended).outcome, Outcome::WriteFailed);
-    EXPECT_LT(link.LastEntry(Action::ShowMessage).first - link.LastEntry(Action::Lock).first, 100);
-    EXPECT_EQ(link.Frames().back(), Bytes{0x45});
-    EXPECT_TRUE(link.quiet());
 }
 
 }  // namespace
