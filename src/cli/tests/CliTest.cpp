@@ -1,57 +1,147 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
+#include "image/Backups.h"
 #include "image/ChannelFile.h"
 #include "image/RadioState.h"
+#include "link/PortNames.h"
+#include "link/Wire.h"
+#include "sim/DemoImage.h"
 
 namespace kvd {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
+struct Finished {
     int status;
     std::string out;
-    std::string err;
+    std::string errors;
 };
 
+// kvd270-cli as a user runs it; read and write against kvd270-sim on a real pseudo-terminal.
 class CliTest : public ::testing::Test {
 protected:
-    fs::path dir = fs::temp_directory_path() / ("kvd-cli-" + std::to_string(::getpid()));
+    fs::path dir = fs::temp_directory_path() /
+                   ("kvd-cli-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    QProcess sim;
+    QString device;
 
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
-
-    CliRun Cli(const std::string& arguments) {
-        const std::string command =
-            std::string(KVD_CLI_PATH) + " " + arguments + " 2>" + Path("stderr");
-        FILE* pipe = ::popen(command.c_str(), "r");
-        CliRun run{};
-        std::array<char, 4096> buffer;
-        while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
-            run.out.append(buffer.data(), n);
-        }
-        const int status = ::pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.err = Read("stderr");
-        return run;
+    void SetUp() override { fs::create_directories(dir / "config"); }
+    void TearDown() override {
+        sim.terminate();
+        sim.waitForFinished();
+        fs::remove_all(dir);
     }
-    std::string Path(const std::string& name) const { return (dir / name).string(); }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(dir / name, std::ios::binary);
+
+    void StartSim(QStringList options) {
+        sim.start(KVD_SIM, options);
+        ASSERT_TRUE(sim.waitForReadyRead(5000));
+        device = sim.readLine().trimmed();
+        ASSERT_TRUE(device.startsWith("/dev/")) << device.toStdString();
+    }
+    // Reads the simulator's report lines until one starts with `prefix`.
+    bool SimSays(const QByteArray& prefix) {
+        while (sim.canReadLine() || sim.waitForReadyRead(5000)) {
+            if (sim.readLine().startsWith(prefix)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    Finished Cli(QStringList args) const {
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", Path("data"));  // backups go to the test's folder
+        cli.setProcessEnvironment(env);
+        cli.start(KVD_CLI, args);
+        cli.waitForFinished(20000);
+        return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
+                cli.readAllStandardOutput().toStdString(),
+                cli.readAllStandardError().toStdString()};
+    }
+    static std::string ReadAll(const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
-    void Write(const std::string& name, const std::string& text) {
-        std::ofstream(dir / name, std::ios::binary) << text;
-    }
+    QString Path(const char* name) const { return QString::fromStdString((dir / name).string()); }
 };
+
+TEST_F(CliTest, ReadAndWriteTheVirtualRadioThroughAComEntry) {
+    StartSim({"--band-code", "01", "--split", "3", "--save", Path("RADIO.DAT"), "--link",
+              Path("config/COM4")});
+    EXPECT_EQ(link::PortNames::DeviceFor(4, dir / "config"), device.toStdString());
+    const QString port = Path("config/COM4");
+
+    Finished read = Cli({"read", "--port", port, "--out", Path("READ.DAT")});
+    ASSERT_EQ(read.status, 0) << read.errors;
+    EXPECT_TRUE(SimSays("ended read, 16 blocks"));
+    MemoryImage radio = sim::DemoImage(5);
+    EXPECT_EQ(ReadAll(dir / "READ.DAT"), "KVD27" + std::string(radio.begin(), radio.end()));
+    const fs::path backups = dir / "data" / "kvd270" / "backups";
+    ASSERT_EQ(Backups::List(backups).size(), 1u) << read.errors;
+    EXPECT_EQ(ReadAll(Backups::List(backups)[0]), ReadAll(dir / "READ.DAT"));
+    EXPECT_NE(read.errors.find(Backups::List(backups)[0].string()), std::string::npos) << "named";
+    ASSERT_EQ(Cli({"read", "--no-backup", "--port", port, "--out", Path("AGAIN.DAT")}).status, 0);
+    EXPECT_EQ(Backups::List(backups).size(), 1u);
+
+    // A file for band 0 against the radio's band 5, and a calibration the radio does not have.
+    RadioState mine;
+    ApplyStartupDefaults(mine);
+    mine.table.setCell(7, 1, "445.50000");
+    mine.settings.LowPowerLevel = 33;
+    ASSERT_TRUE(ChannelFile::Save(dir / "MINE.DAT", mine));
+    Finished no = Cli({"write", "--port", port, Path("MINE.DAT")});
+    EXPECT_EQ(no.status, 1);
+    EXPECT_NE(no.errors.find("Frequency band with discrepancies, do you wish to continue? No"),
+              std::string::npos)
+        << no.errors;
+    EXPECT_TRUE(SimSays("ended write, 0 blocks"));
+
+    ASSERT_EQ(Cli({"write", "--port", port, "--yes", Path("MINE.DAT")}).status, 0);
+    ASSERT_TRUE(SimSays("ended write, 46 blocks"));
+    ASSERT_TRUE(SimSays("saved"));
+    const std::string file = ReadAll(dir / "MINE.DAT");
+    std::string written = ReadAll(dir / "RADIO.DAT");
+    ASSERT_EQ(written.size(), ChannelFile::kSize);
+    for (std::size_t k = 0; k < ByteMap::kImageSize; ++k) {
+        const bool writable =
+            link::Wire::IsWritable(static_cast<std::uint16_t>(ByteMap::kRadioBase + k), false);
+        ASSERT_EQ(written[5 + k], writable ? file[5 + k] : static_cast<char>(radio[k]))
+            << "image offset " << k;
+    }
+    ASSERT_EQ(Cli({"write", "--port", port, "--yes", "--debug-access", Path("MINE.DAT")}).status,
+              0);
+    ASSERT_TRUE(SimSays("ended write, 47 blocks"));
+    ASSERT_TRUE(SimSays("saved"));
+    EXPECT_EQ(ReadAll(dir / "RADIO.DAT")[5 + ByteMap::kLowPowerLevel], 33);
+
+    sim.terminate();
+    sim.waitForFinished();
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "config" / "COM4")))
+        << "the link goes with the simulator";
+}
+
+TEST_F(CliTest, SilentRadioTimesOutAndLeavesTheFileAlone) {
+    StartSim({"--silent"});
+    std::ofstream(dir / "KEEP.DAT") << "old content";
+    QElapsedTimer clock;
+    clock.start();
+    Finished read = Cli({"read", "--port", device, "--out", Path("KEEP.DAT"), "--lang", "zh"});
+    EXPECT_EQ(read.status, 1);
+    EXPECT_GE(clock.elapsed(), 3000);
+    EXPECT_NE(read.errors.find("通信出错，请检查对讲机型号"), std::string::npos) << read.errors;
+    EXPECT_EQ(ReadAll(dir / "KEEP.DAT"), "old content");
+    EXPECT_TRUE(SimSays("ended read, 0 blocks")) << "the final E reached the radio";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2) << "no file but KEEP.DAT was made";
+}
 
 // The JSON form is checked against an independent decoder by tools/xcheck.
 TEST_F(CliTest, ShowPrintsTheFileForAPerson) {
@@ -59,46 +149,68 @@ TEST_F(CliTest, ShowPrintsTheFileForAPerson) {
     ApplyStartupDefaults(state);
     state.band.TakeBand(5);
     state.table.setCell(2, 1, "145.52500");
-    ASSERT_TRUE(ChannelFile::Save(Path("A.DAT"), state));
-    CliRun text = Cli("show " + Path("A.DAT") + " --lang zh");
+    ASSERT_TRUE(ChannelFile::Save(dir / "A.DAT", state));
+    Finished text = Cli({"show", Path("A.DAT"), "--lang", "zh"});
     EXPECT_EQ(text.status, 0);
     for (const char* shown : {"136-174MHz", "接收频率", "145.52500"}) {
         EXPECT_NE(text.out.find(shown), std::string::npos) << shown << "\n" << text.out;
     }
 }
 
-TEST_F(CliTest, BadInputGivesStatusTwoAndOneLine) {
-    Write("WRONG.DAT", "NOTKVD");
-    for (const std::string& args :
-         {std::string("show"), "show " + Path("MISSING.DAT"), "show " + Path("WRONG.DAT"),
-          "show " + Path("WRONG.DAT") + " --lang fr", std::string("frobnicate"),
-          "import-csv " + Path("none.csv") + " --out " + Path("X.DAT")}) {
-        CliRun run = Cli(args);
-        EXPECT_EQ(run.status, 2) << args;
-        EXPECT_TRUE(run.out.empty()) << args;
-        EXPECT_FALSE(run.err.empty()) << args;
-    }
-    const std::string err = Cli("show " + Path("WRONG.DAT")).err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+TEST_F(CliTest, CsvRoundTripThroughChannelFiles) {
+    std::ofstream(dir / "in.csv") << "Location,Frequency,Duplex,Offset,Tone,cToneFreq,Mode\n"
+                                     "3,146.52,-,0.6,TSQL,100.0,NFM\n";
+    Finished imported = Cli({"import-csv", Path("in.csv"), "--out", Path("B.DAT"), "--band", "5"});
+    ASSERT_EQ(imported.status, 0) << imported.errors;
+    Finished exported = Cli({"export-csv", Path("B.DAT"), Path("out.csv")});
+    ASSERT_EQ(exported.status, 0) << exported.errors;
+    EXPECT_NE(
+        ReadAll(dir / "out.csv")
+            .find("3,,146.520000,-,0.600000,TSQL,100.0,100.0,023,NN,023,Tone->Tone,NFM,5.00,,High"),
+        std::string::npos)
+        << ReadAll(dir / "out.csv");
+
+    Finished outside = Cli({"import-csv", Path("in.csv"), "--out", Path("C.DAT")});
+    EXPECT_EQ(outside.status, 2) << "band 0 is 400-490MHz";
+    EXPECT_NE(outside.errors.find("Line 2"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "C.DAT")) << "a refused import writes nothing";
 }
 
-TEST_F(CliTest, CsvRoundTripThroughChannelFiles) {
-    Write("in.csv",
-          "Location,Frequency,Duplex,Offset,Tone,cToneFreq,Mode\n3,146.52,-,0.6,TSQL,100.0,NFM\n");
-    CliRun imported = Cli("import-csv " + Path("in.csv") + " --out " + Path("B.DAT") + " --band 5");
-    ASSERT_EQ(imported.status, 0) << imported.err;
-    CliRun exported = Cli("export-csv " + Path("B.DAT") + " " + Path("out.csv"));
-    ASSERT_EQ(exported.status, 0) << exported.err;
-    EXPECT_NE(Read("out.csv").find(
-                  "3,,146.520000,-,0.600000,TSQL,100.0,100.0,023,NN,023,Tone->Tone,NFM,5.00,,High"),
-              std::string::npos)
-        << Read("out.csv");
+TEST_F(CliTest, PortsThatCannotBeOpenedAndBadUsage) {
+    Finished read = Cli({"read", "--port", "/dev/kvd-no-such-port", "--out", Path("X.DAT")});
+    EXPECT_EQ(read.status, 1);
+    EXPECT_NE(read.errors.find("/dev/kvd-no-such-port"), std::string::npos) << read.errors;
+    EXPECT_NE(read.errors.find("Communication port not open"), std::string::npos) << read.errors;
+    EXPECT_FALSE(fs::exists(dir / "X.DAT"));
 
-    CliRun outside = Cli("import-csv " + Path("in.csv") + " --out " + Path("C.DAT"));
-    EXPECT_EQ(outside.status, 2) << "band 0 is 400-490MHz";
-    EXPECT_NE(outside.err.find("Line 2"), std::string::npos);
-    EXPECT_FALSE(fs::exists(dir / "C.DAT")) << "a refused import writes nothing";
+    // Bad usage, and files that cannot be read: status 2 and one line on standard error (the
+    // list of commands for an unknown one).
+    std::ofstream(dir / "WRONG.DAT") << "NOT A CHANNEL FILE";
+    for (QStringList args : {QStringList{"show"},
+                             {"show", Path("MISSING.DAT")},
+                             {"show", Path("WRONG.DAT"), "--lang", "fr"},
+                             {"frobnicate"},
+                             {"import-csv", Path("none.csv"), "--out", Path("X.DAT")},
+                             {"read", "--out", "X.DAT"},
+                             {"read", "--port", "/dev/null"},
+                             {"write", "--port", "/dev/null"},
+                             {"write", "--port", "/dev/null", "--lang", "fr", "A.DAT"},
+                             {"write", "--port", "/dev/null", Path("MISSING.DAT")},
+                             {"write", "--port", "/dev/null", Path("WRONG.DAT")},
+                             {"read", "--port", "/dev/null", "--out", Path("no/such/X.DAT")}}) {
+        Finished bad = Cli(args);
+        EXPECT_EQ(bad.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(bad.out.empty()) << args.join(' ').toStdString();
+        const auto lines = std::count(bad.errors.begin(), bad.errors.end(), '\n');
+        EXPECT_TRUE(lines == 1 || (args[0] == "frobnicate" && lines > 1)) << bad.errors;
+    }
 }
 
 }  // namespace
 }  // namespace kvd
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
