@@ -24,8 +24,18 @@ QComboBox* List(QDialog* dialog, const char* name) {
     return Find<QComboBox>(dialog, name);
 }
 
-QString Text(QDialog* dialog, const char* name) {
-    return Find<QLineEdit>(dialog, name)->text();
+const char* const kFields[] = {"Text1", "Text3", "Text4", "Text5", "Text6"};
+
+// The five text boxes and the two check boxes, joined by "|".
+QString Fields(QDialog* dialog) {
+    QStringList texts;
+    for (const char* name : kFields) {
+        texts << Find<QLineEdit>(dialog, name)->text();
+    }
+    for (const char* name : {"Check3", "Check4"}) {
+        texts << QString::number(Find<QCheckBox>(dialog, name)->isChecked());
+    }
+    return texts.join(u'|');
 }
 
 QDialog* Open(ShellRun& run) {
@@ -77,12 +87,7 @@ private slots:
             QCOMPARE(Indices(dialog), shown);
             QCOMPARE(List(dialog, "Combo18")->currentText(), QStringLiteral("300MS"));
             QCOMPARE(List(dialog, "Combo13")->currentText(), QStringLiteral("5.00 S"));
-            QCOMPARE(
-                QStringList({Text(dialog, "Text1"), Text(dialog, "Text3"), Text(dialog, "Text4"),
-                             Text(dialog, "Text5"), Text(dialog, "Text6")}),
-                QStringList({"123A", "*0#", "DCBA", "12", "300"}));
-            QVERIFY(!Find<QCheckBox>(dialog, "Check3")->isChecked());
-            QVERIFY(Find<QCheckBox>(dialog, "Check4")->isChecked());
+            QCOMPARE(Fields(dialog), QStringLiteral("123A|*0#|DCBA|12|300|0|1"));
             QCOMPARE(memories->text(2, 1), QStringLiteral("22"));
             QCOMPARE(memories->text(8, 1), QStringLiteral("88888888"));
         };
@@ -92,11 +97,10 @@ private slots:
             for (int i = 0; i < indices.size(); ++i) {
                 List(dialog, kLists[i])->setCurrentIndex(indices[i].toInt());
             }
-            TypeInto(Find<QLineEdit>(dialog, "Text1"), "9876543210");
-            TypeInto(Find<QLineEdit>(dialog, "Text3"), "A*");
-            TypeInto(Find<QLineEdit>(dialog, "Text4"), "");
-            TypeInto(Find<QLineEdit>(dialog, "Text5"), "45");
-            TypeInto(Find<QLineEdit>(dialog, "Text6"), "0");
+            const char* const texts[] = {"9876543210", "A*", "", "45", "0"};
+            for (int i = 0; i < 5; ++i) {
+                TypeInto(Find<QLineEdit>(dialog, kFields[i]), texts[i]);
+            }
             Find<QCheckBox>(dialog, "Check3")->setChecked(true);
             Find<QCheckBox>(dialog, "Check4")->setChecked(false);
             QVERIFY(EditCell(memories, 2, 1, "#0d"));
@@ -118,7 +122,7 @@ private slots:
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Optional Function"));
         QCOMPARE(Indices(dialog), chosen);
         QCOMPARE(List(dialog, "Combo13")->currentText(), QStringLiteral("Empty"));
-        QCOMPARE(List(dialog, "Combo11")->currentText(), QStringLiteral("Selected"));
+        QCOMPARE(Fields(dialog), QStringLiteral("9876543210|A*||45|0|1|0"));
         QCOMPARE(List(dialog, "Combo19")->currentText(), QStringLiteral("D码"));  // DTMF: one text
         QCOMPARE(Find<QCheckBox>(dialog, "Check4")->text(), QStringLiteral("Received banned VOX"));
         PressButton(dialog, "Command1");

@@ -77,7 +77,6 @@ private slots:
         QCOMPARE(pf2->currentText(), QStringLiteral("OFF"));
         pf2->setCurrentIndex(7);
         run.window().menuItem("mnuEnglish")->trigger();
-        QCOMPARE(pf1->currentText(), QStringLiteral("Instant cancel static noise"));
         QCOMPARE(pf2->currentText(), QStringLiteral("Scan & Delete temporary"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Keys Set"));
         PressButton(dialog, "Command1");

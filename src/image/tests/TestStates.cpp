@@ -143,37 +143,29 @@ RadioState RandomValidState(std::mt19937& r) {
     return s;
 }
 
-void ExpectSameImageContent(const RadioState& expected, const RadioState& actual) {
-    for (int row = 1; row <= ChannelTable::kChannels; ++row) {
-        for (int column = 0; column < ChannelTable::kColumns; ++column) {
-            EXPECT_EQ(expected.table.cell(row, column), actual.table.cell(row, column))
-                << "row " << row << " column " << column;
-        }
-        if (!expected.table.hasChannel(row)) {
-            continue;
-        }
-        for (int column = Col::kRxTone; column <= Col::kScanAdd; ++column) {
-            const std::string& text = expected.table.cell(row, column);
-            bool listed = column >= Col::kPower || ToneList::Position(text) >= 0;
-            if (column == Col::kTxFrequency || text.empty() || !listed) {
-                continue;
-            }
-            EXPECT_EQ(expected.table.choiceIndex(row, column),
-                      actual.table.choiceIndex(row, column))
-                << "row " << row << " column " << column;
-        }
-    }
-    EXPECT_EQ(expected.panel.positions, actual.panel.positions);
-    EXPECT_EQ(expected.band.position(), actual.band.position());
-    EXPECT_TRUE(expected.settings == actual.settings);
-}
-
 std::string RowText(const ChannelTable& table, int row) {
     std::string text = table.cell(row, 0);
     for (int column = 1; column < ChannelTable::kColumns; ++column) {
         text += "|" + table.cell(row, column);
     }
     return text;
+}
+
+void ExpectSameImageContent(const RadioState& expected, const RadioState& actual) {
+    for (int row = 1; row <= ChannelTable::kChannels; ++row) {
+        EXPECT_EQ(RowText(expected.table, row), RowText(actual.table, row));
+        for (int column : {2, 4, 5, 6, 7, 8}) {
+            const std::string& text = expected.table.cell(row, column);
+            if (!text.empty() && (column >= Col::kPower || ToneList::Position(text) >= 0)) {
+                EXPECT_EQ(expected.table.choiceIndex(row, column),
+                          actual.table.choiceIndex(row, column))
+                    << "row " << row << " column " << column;
+            }
+        }
+    }
+    EXPECT_EQ(expected.panel.positions, actual.panel.positions);
+    EXPECT_EQ(expected.band.position(), actual.band.position());
+    EXPECT_TRUE(expected.settings == actual.settings);
 }
 
 MemoryImage ExpectedStartupImage() {
