@@ -1,15 +1,14 @@
-// New, Open and Save of channel files through the real dialogs' code path: what each
-// dialog and message offers, the round trip, overwriting, refusals and failures, Cancel.
+// New, Open and Save of channel files and the CSV import and export, through the real
+// dialogs' code path: the round trips, overwriting, refusals and failures, Cancel.
 #include <QDir>
 #include <QFile>
 #include <QTest>
 
-#include "EditorTestSupport.h"
+#include "ShellTestSupport.h"
 #include "image/ChannelFile.h"
 #include "shell/BandCombo.h"
 #include "shell/FileDialogs.h"
 #include "shell/FunctionPanel.h"
-#include "shell/LocalizedMessageBox.h"
 #include "shell/MessageBoxStyle.h"
 
 using namespace kvd;
@@ -24,14 +23,13 @@ namespace {
 void FillVariedState(RadioState& state) {
     state.band.TakeBand(kBand136);
     FillChannel(state, 1, "145.00000", 9, 1);
-    FillChannel(state, 2, "150.02500", 60, 0);
-    FillChannel(state, 16, "173.99500", 200, 1);
-    state.table.setCell(2, Col::kTxFrequency, "151.00000");
+    FillChannel(state, 2, "150.02500", 60, 1);
+    FillChannel(state, 16, "173.99375", 0, 1);
     state.panel.positions = {2, 7, 3, 5, 0, 0};
     state.settings.KeyFunction1 = 3;
     state.settings.HighPowerLevel = 200;
-    state.settings.LowPowerLevel = 17;
-    state.settings.FunctionOptions[19] = "120";  // empty at start-up, which no file carries
+    // Empty at start-up, which no file carries.
+    state.settings.FunctionOptions[19] = "120";
     state.settings.FunctionOptions[20] = "30";
 }
 
@@ -40,10 +38,11 @@ QByteArray FileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
+QString WriteFile(ShellRun& run, const char* name, const QByteArray& bytes) {
+    QFile file(run.folder() + "/" + name);
+    [&] { QVERIFY(file.open(QIODevice::WriteOnly)); }();
+    file.write(bytes);
+    return file.fileName();
 }
 
 }  // namespace
@@ -53,136 +52,86 @@ class FileCommandsTest : public QObject {
 private slots:
     void saveThenOpenReproducesEveryCellAndSetting() {
         ShellRun run;
-        MainWindow& window = StartActive(run);
+        MainWindow& window = run.startActive();
         FillVariedState(run.state);
-        const RadioState saved = run.state;
+        run.state.table.setCell(2, Col::kTxFrequency, "151.00000");
         const QString path = run.folder() + "/radio.DAT";
-
+        ClickCell(window, 3, Col::kRxFrequency);
+        Type("146.5");  // still in its editor when Save is chosen
         FileDialogResponder dialogs({path, path});
         window.toolButton("save")->trigger();
-        const QByteArray bytes = FileBytes(path);
-        QCOMPARE(bytes.size(), 853);
-        QVERIFY(bytes.startsWith("KVD27"));
+        QCOMPARE(run.state.table.cell(3, Col::kRxFrequency), std::string("146.50000"));
         QCOMPARE(window.windowTitle(), "KVD-270-" + QDir::toNativeSeparators(path));
 
+        const RadioState saved = run.state;
         ApplyStartupDefaults(run.state);
         run.state.table.ClearGrid();
-        run.state.flags.DebugAccess = 1;
         window.toolButton("open")->trigger();
-
         QCOMPARE(run.state.table, saved.table);
         QCOMPARE(run.state.panel, saved.panel);
         QVERIFY(run.state.settings == saved.settings);
-        QCOMPARE(run.state.flags.DebugAccess, 0);
         QCOMPARE(window.bandList()->currentText(), QStringLiteral("136-174MHz"));
-        QCOMPARE(CellText(window, 16, Col::kRxFrequency), QStringLiteral("173.99500"));
         QCOMPARE(window.functionPanel()->list(PanelList(1))->currentIndex(), 7);
-
-        QCOMPARE(dialogs.shown().size(), 2);
-        for (const FileDialogRecord& dialog : dialogs.shown()) {
-            QCOMPARE(dialog.nameFilters, QStringList({"KVD-270 (*.DAT)"}));
-            QCOMPARE(dialog.defaultSuffix, QStringLiteral("DAT"));
-        }
-        QCOMPARE(dialogs.shown()[0].acceptMode, QFileDialog::AcceptSave);
-        QVERIFY(!dialogs.shown()[0].confirmsOverwrite);  // the program asks, in its language
-        QCOMPARE(dialogs.shown()[1].acceptMode, QFileDialog::AcceptOpen);
-        QCOMPARE(dialogs.shown()[1].fileMode, QFileDialog::ExistingFile);
-        QCOMPARE(dialogs.shown()[1].directory, run.folder());
+        const QList<FileDialogRecord>& shown = dialogs.shown();
+        QCOMPARE(shown[0].nameFilters, QStringList({"KVD-270 (*.DAT)"}));
+        QCOMPARE(shown[0].acceptMode, QFileDialog::AcceptSave);
+        QVERIFY(!shown[0].confirmsOverwrite);  // the program asks, in its language
+        QCOMPARE(shown[1].acceptMode, QFileDialog::AcceptOpen);
+        QCOMPARE(shown[1].fileMode, QFileDialog::ExistingFile);
+        QCOMPARE(shown[1].directory, run.folder());  // where the last file was chosen
     }
 
     void overwriteAnsweredNoAsksForAFileAgain() {
         ShellRun run;
-        MainWindow& window = StartActive(run);
-        FillVariedState(run.state);
-        const QString path = run.folder() + "/old.DAT";
-        WriteBytes(path, "old contents");
-
-        // No, then Cancel in the dialog shown again: nothing is written.
-        FileDialogResponder firstTry({path});
-        MessageBoxResponder no(Style::kIdNo);
-        window.menuItem("mnuAssave")->trigger();
-        QCOMPARE(firstTry.shown().size(), 2);
-        QCOMPARE(FileBytes(path), QByteArray("old contents"));
-        QVERIFY(!window.windowTitle().contains(path));
-        const MessageBoxRecord& question = no.shown().front();
-        QCOMPARE(question.prompt, QStringLiteral("该文件已存在，是否覆盖？"));
-        QCOMPARE(question.buttons, QList<int>({Style::kIdYes, Style::kIdNo}));
-        QCOMPARE(question.icon, QMessageBox::Question);
-
-        // No, then Yes.
-        window.menuItem("mnuEnglish")->trigger();
+        MainWindow& window = run.start();
+        const QString path = WriteFile(run, "old.DAT", "old contents");
         QList<int> answers = {Style::kIdNo, Style::kIdYes};
         MessageBoxResponder noThenYes([&](const MessageBoxRecord&) { return answers.takeFirst(); });
-        FileDialogResponder secondTry({path, path});
+        FileDialogResponder dialogs({path, path});
         window.menuItem("mnuAssave")->trigger();
+        QCOMPARE(dialogs.shown().size(), 2);
         QCOMPARE(noThenYes.shown().size(), 2);
-        QCOMPARE(noThenYes.shown()[0].prompt,
-                 QStringLiteral("This file already exists, whether to cover?"));
+        QCOMPARE(noThenYes.shown()[0].prompt, QStringLiteral("该文件已存在，是否覆盖？"));
+        QCOMPARE(noThenYes.shown()[0].buttons, QList<int>({Style::kIdYes, Style::kIdNo}));
         QCOMPARE(FileBytes(path), QByteArray::fromStdString(ChannelFile::Render(run.state)));
     }
 
     void refusedAndFailedFilesChangeNothingAndSaySo() {
         ShellRun run;
-        MainWindow& window = StartActive(run);
+        MainWindow& window = run.start();
         FillVariedState(run.state);
         const RadioState before = run.state;
         const QString title = window.windowTitle();
-        const QString otherType = run.folder() + "/other.DAT";
-        WriteBytes(otherType, "KVD28" + QByteArray(848, '\0'));
-        // A folder the program cannot write into. Root writes anywhere: then a name inside
-        // a plain file stands in for it.
-        const QString locked = run.folder() + "/locked";
-        QDir().mkdir(locked);
-        WriteBytes(locked + "/kept.DAT", "old contents");
-        QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
-        const bool permissionsBind = !QFile(locked + "/probe").open(QIODevice::WriteOnly);
-        const QString unwritable = permissionsBind ? locked + "/kept.DAT" : otherType + "/x.DAT";
-
+        const QString otherType = WriteFile(run, "other.DAT", "KVD28" + QByteArray(848, '\0'));
+        // No one can write a file inside a plain file, not even root.
+        const QString unwritable = otherType + "/x.DAT";
         FileDialogResponder dialogs({otherType, run.folder() + "/gone.DAT", unwritable});
-        MessageBoxResponder answers([](const MessageBoxRecord& box) {
-            return box.buttons.contains(Style::kIdYes) ? Style::kIdYes : Style::kIdOk;
-        });
+        MessageBoxResponder ok(Style::kIdOk);
         window.menuItem("mnuOpen")->trigger();
         window.menuItem("mnuOpen")->trigger();
         window.menuItem("mnuAssave")->trigger();
-        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-        QList<MessageBoxRecord> shown = answers.shown();
-        if (permissionsBind) {
-            QCOMPARE(shown.takeAt(2).prompt, QStringLiteral("该文件已存在，是否覆盖？"));
-        }
+        const QList<MessageBoxRecord>& shown = ok.shown();
         QCOMPARE(shown.size(), 3);
         QCOMPARE(shown[0].prompt, QStringLiteral("文件类型不对，无法打开。"));
         QCOMPARE(shown[0].title, QStringLiteral("KVD-270"));
-        QCOMPARE(shown[0].buttons, QList<int>({Style::kIdOk}));
         QVERIFY(shown[1].prompt.startsWith(QStringLiteral("无法读取文件")));
         QVERIFY(shown[2].prompt.startsWith(QStringLiteral("无法写入文件")));
         QVERIFY(shown[2].prompt.contains(QDir::toNativeSeparators(unwritable)));
         QCOMPARE(shown[2].icon, QMessageBox::Critical);
-        QCOMPARE(FileBytes(locked + "/kept.DAT"), QByteArray("old contents"));
         QCOMPARE(window.windowTitle(), title);
         QCOMPARE(run.state.table, before.table);
-        QVERIFY(run.state.settings == before.settings);
     }
 
-    void cancellingChangesNothing() {
+    void newAsksFirstAndCancelChangesNothing() {
         ShellRun run;
-        MainWindow& window = StartActive(run);
+        MainWindow& window = run.start();
         FillVariedState(run.state);
         const RadioState before = run.state;
         const QString title = window.windowTitle();
-
         MessageBoxResponder cancel(Style::kIdCancel);
         window.menuItem("mnuNew")->trigger();
-        QCOMPARE(run.state.table, before.table);
-        const MessageBoxRecord& warning = cancel.shown().front();
-        QCOMPARE(warning.prompt, QStringLiteral("所有信道的数据将被清除！"));
-        QCOMPARE(warning.title, QStringLiteral("警告"));
-        QCOMPARE(warning.icon, QMessageBox::Warning);
-        QCOMPARE(warning.buttons, QList<int>({Style::kIdOk, Style::kIdCancel}));
-        QCOMPARE(warning.defaultButton, Style::kIdCancel);
-
-        // The band list's question stays off from before the open dialog, even on Cancel.
+        // The band list's question is off from before the open dialog, even on Cancel.
         run.state.band.ListOpened();
         bool suppressedWhenAsked = false;
         FileDialogResponder dialogs([&](const FileDialogRecord&) {
@@ -197,39 +146,70 @@ private slots:
         QCOMPARE(window.windowTitle(), title);
         QCOMPARE(QDir(run.folder()).entryList({"*.DAT"}, QDir::Files), QStringList());
         QCOMPARE(cancel.shown().size(), 1);
-    }
+        const MessageBoxRecord& warning = cancel.shown().front();
+        QCOMPARE(warning.prompt, QStringLiteral("所有信道的数据将被清除！"));
+        QCOMPARE(warning.title, QStringLiteral("警告"));
+        QCOMPARE(warning.icon, QMessageBox::Warning);
+        QCOMPARE(warning.defaultButton, Style::kIdCancel);
 
-    void newEmptiesTheChannelsOnly() {
-        ShellRun run;
-        MainWindow& window = StartActive(run);
-        window.menuItem("mnuEnglish")->trigger();
-        FillVariedState(run.state);
-        const RadioState before = run.state;
         MessageBoxResponder ok(Style::kIdOk);
-        window.toolButton("new")->trigger();
-        QCOMPARE(ok.shown().front().title, QStringLiteral("Warnning"));
-        QCOMPARE(ok.shown().front().prompt, QStringLiteral("All channel data will be clear."));
-        for (int row = 1; row <= 16; ++row) {
-            QVERIFY(!run.state.table.hasChannel(row));
-        }
+        window.menuItem("mnuNew")->trigger();  // empties the channels only
+        QVERIFY(!run.state.table.hasChannel(1) && !run.state.table.hasChannel(16));
         QCOMPARE(CellText(window, 2, 0), QStringLiteral("02"));
         QCOMPARE(run.state.panel, before.panel);
         QCOMPARE(run.state.band.position(), kBand136);
-        QVERIFY(run.state.settings == before.settings);
     }
 
-    void aFileCommandCommitsTheOpenEditorFirst() {
+    void csvExportThenImportGivesTheSameTable() {
         ShellRun run;
-        MainWindow& window = StartActive(run);
-        run.state.band.TakeBand(kBand136);
-        const QString path = run.folder() + "/typed.DAT";
-        ClickCell(window, 3, Col::kRxFrequency);
-        Type("146.5");
-        FileDialogResponder dialog({path});
-        window.menuItem("mnuAssave")->trigger();
-        RadioState reopened;
-        QVERIFY(ChannelFile::Open(path.toStdString(), reopened));
-        QCOMPARE(reopened.table.cell(3, Col::kRxFrequency), std::string("146.50000"));
+        MainWindow& window = run.start();
+        FillVariedState(run.state);
+        const ChannelTable exported = run.state.table;
+        const QString path = run.folder() + "/list.csv";
+        FileDialogResponder dialogs({path, path});
+        MessageBoxResponder ok(Style::kIdOk);
+        window.menuItem("mnuExportCsv")->trigger();
+        run.state.table.ClearGrid();
+        window.menuItem("mnuImportCsv")->trigger();
+        QCOMPARE(run.state.table, exported);
+        QCOMPARE(CellText(window, 2, Col::kRxFrequency), QStringLiteral("150.02500"));
+        QCOMPARE(ok.shown().size(), 1);
+        QCOMPARE(ok.shown().front().prompt,
+                 QStringLiteral("已导入 3 个信道，0 个频率已调整到信道间隔。"));
+        QCOMPARE(ok.shown().front().icon, QMessageBox::Information);
+        QCOMPARE(dialogs.shown()[0].nameFilters, QStringList({"CSV (*.csv)"}));
+    }
+
+    void unusableCsvFilesNameTheReasonAndChangeNothing() {
+        ShellRun run;
+        MainWindow& window = run.start();
+        FillVariedState(run.state);
+        const ChannelTable before = run.state.table;
+        const QString outOfBand =
+            WriteFile(run, "band.csv", "Location,Frequency\n1,145.000000\n2,446.006250\n");
+        const QString tooLarge = WriteFile(run, "big.csv", QByteArray(2 << 20, ','));
+        FileDialogResponder dialogs(
+            {outOfBand, tooLarge, run.folder(), outOfBand, outOfBand + "/inside.csv"});
+        MessageBoxResponder answers([](const MessageBoxRecord& box) {
+            return box.buttons.contains(Style::kIdNo) ? Style::kIdNo : Style::kIdOk;
+        });
+        for (int i = 0; i < 3; ++i) {
+            window.menuItem("mnuImportCsv")->trigger();
+        }
+        // Export: the existing file is kept (No), then a name inside it cannot be written.
+        window.menuItem("mnuExportCsv")->trigger();
+        QCOMPARE(run.state.table, before);
+        const QList<MessageBoxRecord>& shown = answers.shown();
+        QCOMPARE(shown.size(), 5);
+        QCOMPARE(shown[0].prompt,
+                 QStringLiteral("第 3 行：频率超出频段范围 136-174MHz (\"446.006250\")。"
+                                "信道列表没有改变。"));
+        QCOMPARE(shown[0].icon, QMessageBox::Warning);
+        QCOMPARE(shown[1].prompt, QStringLiteral("文件太大，不是信道列表。"));
+        QVERIFY(shown[2].prompt.startsWith(QStringLiteral("无法读取文件")));
+        QCOMPARE(shown[3].prompt, QStringLiteral("该文件已存在，是否覆盖？"));
+        QVERIFY(shown[4].prompt.startsWith(QStringLiteral("无法写入文件")));
+        QVERIFY(FileBytes(outOfBand).startsWith("Location,Frequency"));
     }
 };
 
