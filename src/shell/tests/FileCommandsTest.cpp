@@ -58,7 +58,7 @@ private slots:
         const QString path = run.folder() + "/radio.DAT";
         ClickCell(window, 3, Col::kRxFrequency);
         Type("146.5");  // still in its editor when Save is chosen
-        FileDialogResponder dialogs({path, path});
+        FileDialogResponder dialogs(QStringList(4, path));
         window.toolButton("save")->trigger();
         QCOMPARE(run.state.table.cell(3, Col::kRxFrequency), std::string("146.50000"));
         QCOMPARE(window.windowTitle(), "KVD-270-" + QDir::toNativeSeparators(path));
@@ -79,18 +79,13 @@ private slots:
         QCOMPARE(shown[1].acceptMode, QFileDialog::AcceptOpen);
         QCOMPARE(shown[1].fileMode, QFileDialog::ExistingFile);
         QCOMPARE(shown[1].directory, run.folder());  // where the last file was chosen
-    }
 
-    void overwriteAnsweredNoAsksForAFileAgain() {
-        ShellRun run;
-        MainWindow& window = run.start();
-        const QString path = WriteFile(run, "old.DAT", "old contents");
+        // Saved again over the file: No asks for a file again, Yes replaces it.
+        run.state.table.ClearGrid();
         QList<int> answers = {Style::kIdNo, Style::kIdYes};
         MessageBoxResponder noThenYes([&](const MessageBoxRecord&) { return answers.takeFirst(); });
-        FileDialogResponder dialogs({path, path});
         window.menuItem("mnuAssave")->trigger();
-        QCOMPARE(dialogs.shown().size(), 2);
-        QCOMPARE(noThenYes.shown().size(), 2);
+        QCOMPARE(dialogs.shown().size(), 4);
         QCOMPARE(noThenYes.shown()[0].prompt, QStringLiteral("该文件已存在，是否覆盖？"));
         QCOMPARE(noThenYes.shown()[0].buttons, QList<int>({Style::kIdYes, Style::kIdNo}));
         QCOMPARE(FileBytes(path), QByteArray::fromStdString(ChannelFile::Render(run.state)));

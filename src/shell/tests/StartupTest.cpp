@@ -83,27 +83,9 @@ private slots:
         QCOMPARE(run.preferences(), saved);
     }
 
-    void lockCloseHandlersAndQuitReachThePreferences() {
-        ShellRun run;
-        MainWindow& window = run.start();
-        window.menuItem("mnulock")->trigger();
-        QCOMPARE(AreasEnabled(window), QList<bool>(3, false));
-        QVERIFY(window.findChild<QMenu*>("mnuFile")->isEnabled());
-        QVERIFY(window.findChild<QToolBar*>("Toolbar1")->isEnabled());
-        int calls = 0;
-        window.addCloseHandler([&] {
-            ++calls;
-            run.state.flags.PortNumber = 8;
-        });
-        window.menuItem("mnuQuit")->trigger();
-        QVERIFY(!window.isVisible());
-        window.close();
-        QCOMPARE(calls, 1);
-        QCOMPARE(run.preferences(), QByteArray("\1\x08\0", 3));
-    }
-
-    // The port comes back before the stored language is taken, so its failure speaks Chinese.
-    void portIsRestoredBeforeTheStoredLanguage() {
+    // The stored port comes back before the stored language is taken, so its failure speaks
+    // Chinese; close handlers run once, before the preferences are saved.
+    void portLockAndCloseHandlersAroundTheRun() {
         ShellRun run;
         run.writePreferences(QByteArray("\0\5\1", 3));
         MainWindow& window = run.build();
@@ -117,6 +99,21 @@ private slots:
         QCOMPARE(restored, 5);
         QCOMPARE(answer.shown().front().buttonTexts, QStringList{"确定"});
         QCOMPARE(run.state.flags.Language, kEnglish);
+
+        window.menuItem("mnulock")->trigger();
+        QCOMPARE(AreasEnabled(window), QList<bool>(3, false));
+        QVERIFY(window.findChild<QMenu*>("mnuFile")->isEnabled());
+        QVERIFY(window.findChild<QToolBar*>("Toolbar1")->isEnabled());
+        int calls = 0;
+        window.addCloseHandler([&] {
+            ++calls;
+            run.state.flags.PortNumber = 8;
+        });
+        window.menuItem("mnuQuit")->trigger();
+        QVERIFY(!window.isVisible());
+        window.close();
+        QCOMPARE(calls, 1);
+        QCOMPARE(run.preferences(), QByteArray("\1\x08\1", 3));
     }
 
     void unwritableConfigurationFolderStillStartsAndCloses() {

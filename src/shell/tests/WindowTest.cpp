@@ -4,7 +4,6 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -54,26 +53,17 @@ private slots:
     void menusToolbarAndMakerLine() {
         ShellRun run;
         MainWindow& window = run.start();
-        QStringList menus;
-        for (QAction* action : window.menuBar()->actions()) {
-            menus.append(action->menu()->objectName());
-        }
-        QCOMPARE(menus,
-                 QStringList({"mnuFile", "mnupro", "mnuset", "mnucom", "mnuLanguage", "mnuhelp"}));
         QCOMPARE(window.menuItem("mnureadFre")->shortcut(), QKeySequence("Ctrl+R"));
         QCOMPARE(window.menuItem("mnuwriteFre")->shortcut(), QKeySequence("Ctrl+W"));
         QVERIFY(!window.menuItem("mnumainhelp")->isEnabled());
 
-        QStringList keys;
         for (QAction* action : window.findChild<QToolBar*>("Toolbar1")->actions()) {
-            keys.append(action->isSeparator() ? "|" : action->property("key").toString());
             // A picture, drawn at high dpi too, not an empty square: its average is not clear.
             const QImage picture = action->icon().pixmap(48, 48).toImage();
             QVERIFY(action->isSeparator() ||
                     qAlpha(picture.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                .pixel(0, 0)) > 32);
         }
-        QCOMPARE(keys, QStringList({"new", "open", "save", "|", "read", "write", "TAnMa"}));
         QVERIFY(!window.findChild<QToolButton*>("Toolbar1_TAnMa")->isVisible());
         // The commands behind the buttons ask; every question is cancelled here.
         MessageBoxResponder cancel(Style::kIdCancel);
@@ -146,7 +136,6 @@ private slots:
             state.table.setCell(9, ChannelTable::kRxFrequency, "439.12500");
             QCOMPARE(changed.size(), 1);
             QCOMPARE(changed[0][0].toModelIndex().row(), 9);
-            QCOMPARE(CellText(window, 9, 1), QStringLiteral("439.12500"));
         }
         // The grid is gone; the table must no longer call into it.
         state.table.setCell(1, ChannelTable::kRxFrequency, "145.00000");
