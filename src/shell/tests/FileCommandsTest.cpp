@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(FileBytes(path), QByteArray::fromStdString(ChannelFile::Render(run.state)));
     }
 
-    void refusedAndFailedFilesChangeNothingAndSaySo() {
+    void refusalsFailuresAndCancelChangeNothing() {
         ShellRun run;
         MainWindow& window = run.start();
         FillVariedState(run.state);
@@ -100,52 +100,36 @@ private slots:
         const QString otherType = WriteFile(run, "other.DAT", "KVD28" + QByteArray(848, '\0'));
         // No one can write a file inside a plain file, not even root.
         const QString unwritable = otherType + "/x.DAT";
-        FileDialogResponder dialogs({otherType, run.folder() + "/gone.DAT", unwritable});
-        MessageBoxResponder ok(Style::kIdOk);
-        window.menuItem("mnuOpen")->trigger();
-        window.menuItem("mnuOpen")->trigger();
-        window.menuItem("mnuAssave")->trigger();
-
-        const QList<MessageBoxRecord>& shown = ok.shown();
-        QCOMPARE(shown.size(), 3);
-        QCOMPARE(shown[0].prompt, QStringLiteral("文件类型不对，无法打开。"));
-        QCOMPARE(shown[0].title, QStringLiteral("KVD-270"));
-        QVERIFY(shown[1].prompt.startsWith(QStringLiteral("无法读取文件")));
-        QVERIFY(shown[2].prompt.startsWith(QStringLiteral("无法写入文件")));
-        QVERIFY(shown[2].prompt.contains(QDir::toNativeSeparators(unwritable)));
-        QCOMPARE(shown[2].icon, QMessageBox::Critical);
-        QCOMPARE(window.windowTitle(), title);
-        QCOMPARE(run.state.table, before.table);
-    }
-
-    void newAsksFirstAndCancelChangesNothing() {
-        ShellRun run;
-        MainWindow& window = run.start();
-        FillVariedState(run.state);
-        const RadioState before = run.state;
-        const QString title = window.windowTitle();
-        MessageBoxResponder cancel(Style::kIdCancel);
-        window.menuItem("mnuNew")->trigger();
-        // The band list's question is off from before the open dialog, even on Cancel.
+        QStringList paths = {"", "", otherType, run.folder() + "/gone.DAT", unwritable};
         run.state.band.ListOpened();
-        bool suppressedWhenAsked = false;
-        FileDialogResponder dialogs([&](const FileDialogRecord&) {
-            suppressedWhenAsked = run.state.band.SuppressBandPrompt;
-            return QString();
+        bool suppressed = true;  // the band question is off from before an open dialog
+        FileDialogResponder dialogs([&](const FileDialogRecord& dialog) {
+            suppressed &=
+                dialog.acceptMode == QFileDialog::AcceptSave || run.state.band.SuppressBandPrompt;
+            return paths.takeFirst();
         });
-        window.menuItem("mnuOpen")->trigger();
-        window.menuItem("mnuAssave")->trigger();
-        QVERIFY(suppressedWhenAsked);
-        QCOMPARE(dialogs.shown().size(), 2);
-        QCOMPARE(run.state.table, before.table);
+        MessageBoxResponder answers([](const MessageBoxRecord& box) {
+            return box.buttons.contains(Style::kIdCancel) ? Style::kIdCancel : Style::kIdOk;
+        });
+        for (const char* item :
+             {"mnuNew", "mnuOpen", "mnuAssave", "mnuOpen", "mnuOpen", "mnuAssave"}) {
+            window.menuItem(item)->trigger();
+        }
+        QVERIFY(suppressed);
         QCOMPARE(window.windowTitle(), title);
-        QCOMPARE(QDir(run.folder()).entryList({"*.DAT"}, QDir::Files), QStringList());
-        QCOMPARE(cancel.shown().size(), 1);
-        const MessageBoxRecord& warning = cancel.shown().front();
-        QCOMPARE(warning.prompt, QStringLiteral("所有信道的数据将被清除！"));
-        QCOMPARE(warning.title, QStringLiteral("警告"));
-        QCOMPARE(warning.icon, QMessageBox::Warning);
-        QCOMPARE(warning.defaultButton, Style::kIdCancel);
+        QCOMPARE(run.state.table, before.table);
+        const QList<MessageBoxRecord>& shown = answers.shown();
+        QCOMPARE(shown.size(), 4);
+        QCOMPARE(shown[0].prompt, QStringLiteral("所有信道的数据将被清除！"));
+        QCOMPARE(shown[0].title, QStringLiteral("警告"));
+        QCOMPARE(shown[0].icon, QMessageBox::Warning);
+        QCOMPARE(shown[0].defaultButton, Style::kIdCancel);
+        QCOMPARE(shown[1].prompt, QStringLiteral("文件类型不对，无法打开。"));
+        QCOMPARE(shown[1].title, QStringLiteral("KVD-270"));
+        QVERIFY(shown[2].prompt.startsWith(QStringLiteral("无法读取文件")));
+        QVERIFY(shown[3].prompt.startsWith(QStringLiteral("无法写入文件")));
+        QVERIFY(shown[3].prompt.contains(QDir::toNativeSeparators(unwritable)));
+        QCOMPARE(shown[3].icon, QMessageBox::Critical);
 
         MessageBoxResponder ok(Style::kIdOk);
         window.menuItem("mnuNew")->trigger();  // empties the channels only
@@ -155,56 +139,43 @@ private slots:
         QCOMPARE(run.state.band.position(), kBand136);
     }
 
-    void csvExportThenImportGivesTheSameTable() {
+    void csvRoundTripAndUnusableFiles() {
         ShellRun run;
         MainWindow& window = run.start();
         FillVariedState(run.state);
         const ChannelTable exported = run.state.table;
         const QString path = run.folder() + "/list.csv";
-        FileDialogResponder dialogs({path, path});
-        MessageBoxResponder ok(Style::kIdOk);
-        window.menuItem("mnuExportCsv")->trigger();
-        run.state.table.ClearGrid();
-        window.menuItem("mnuImportCsv")->trigger();
-        QCOMPARE(run.state.table, exported);
-        QCOMPARE(CellText(window, 2, Col::kRxFrequency), QStringLiteral("150.02500"));
-        QCOMPARE(ok.shown().size(), 1);
-        QCOMPARE(ok.shown().front().prompt,
-                 QStringLiteral("已导入 3 个信道，0 个频率已调整到信道间隔。"));
-        QCOMPARE(ok.shown().front().icon, QMessageBox::Information);
-        QCOMPARE(dialogs.shown()[0].nameFilters, QStringList({"CSV (*.csv)"}));
-    }
-
-    void unusableCsvFilesNameTheReasonAndChangeNothing() {
-        ShellRun run;
-        MainWindow& window = run.start();
-        FillVariedState(run.state);
-        const ChannelTable before = run.state.table;
         const QString outOfBand =
             WriteFile(run, "band.csv", "Location,Frequency\n1,145.000000\n2,446.006250\n");
         const QString tooLarge = WriteFile(run, "big.csv", QByteArray(2 << 20, ','));
         FileDialogResponder dialogs(
-            {outOfBand, tooLarge, run.folder(), outOfBand, outOfBand + "/inside.csv"});
+            {path, path, outOfBand, tooLarge, run.folder(), outOfBand, outOfBand + "/inside.csv"});
         MessageBoxResponder answers([](const MessageBoxRecord& box) {
             return box.buttons.contains(Style::kIdNo) ? Style::kIdNo : Style::kIdOk;
         });
-        for (int i = 0; i < 3; ++i) {
+        window.menuItem("mnuExportCsv")->trigger();
+        run.state.table.ClearGrid();
+        for (int i = 0; i < 4; ++i) {
             window.menuItem("mnuImportCsv")->trigger();
         }
-        // Export: the existing file is kept (No), then a name inside it cannot be written.
+        // Exported again: the existing file is kept (No), then a name inside it cannot be written.
         window.menuItem("mnuExportCsv")->trigger();
-        QCOMPARE(run.state.table, before);
+        QCOMPARE(run.state.table, exported);
+        QCOMPARE(CellText(window, 2, Col::kRxFrequency), QStringLiteral("150.02500"));
         const QList<MessageBoxRecord>& shown = answers.shown();
-        QCOMPARE(shown.size(), 5);
-        QCOMPARE(shown[0].prompt,
+        QCOMPARE(shown.size(), 6);
+        QCOMPARE(shown[0].prompt, QStringLiteral("已导入 3 个信道，0 个频率已调整到信道间隔。"));
+        QCOMPARE(shown[0].icon, QMessageBox::Information);
+        QCOMPARE(shown[1].prompt,
                  QStringLiteral("第 3 行：频率超出频段范围 136-174MHz (\"446.006250\")。"
                                 "信道列表没有改变。"));
-        QCOMPARE(shown[0].icon, QMessageBox::Warning);
-        QCOMPARE(shown[1].prompt, QStringLiteral("文件太大，不是信道列表。"));
-        QVERIFY(shown[2].prompt.startsWith(QStringLiteral("无法读取文件")));
-        QCOMPARE(shown[3].prompt, QStringLiteral("该文件已存在，是否覆盖？"));
-        QVERIFY(shown[4].prompt.startsWith(QStringLiteral("无法写入文件")));
+        QCOMPARE(shown[1].icon, QMessageBox::Warning);
+        QCOMPARE(shown[2].prompt, QStringLiteral("文件太大，不是信道列表。"));
+        QVERIFY(shown[3].prompt.startsWith(QStringLiteral("无法读取文件")));
+        QCOMPARE(shown[4].prompt, QStringLiteral("该文件已存在，是否覆盖？"));
+        QVERIFY(shown[5].prompt.startsWith(QStringLiteral("无法写入文件")));
         QVERIFY(FileBytes(outOfBand).startsWith("Location,Frequency"));
+        QCOMPARE(dialogs.shown()[0].nameFilters, QStringList({"CSV (*.csv)"}));
     }
 };
 
