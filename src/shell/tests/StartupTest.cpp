@@ -77,7 +77,6 @@ private slots:
         // Start-up defaults whatever was stored.
         QCOMPARE(run.state.flags.PortNumber, 0);
         QCOMPARE(window.bandList()->currentIndex(), 0);
-        QCOMPARE(run.state.band.BandHighMHz, 490);
         QCOMPARE(run.state.settings.KeyFunction1, 10);
         QVERIFY(window.progressBar()->isHidden());
         window.close();
