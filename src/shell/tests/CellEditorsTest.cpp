@@ -4,14 +4,9 @@
 #include <QApplication>
 #include <QStyle>
 #include <QStyleOptionComboBox>
-#include <QTest>
 
 #include "ShellTestSupport.h"
-#include "shell/BandCombo.h"
 #include "shell/CellEditors.h"
-#include "shell/ChannelGrid.h"
-#include "shell/ChannelTableModel.h"
-#include "shell/MessageBoxStyle.h"
 
 using namespace kvd;
 using namespace kvd::gui;
@@ -60,7 +55,7 @@ private slots:
     void typedFrequenciesCreateSnapDeleteOrAreRefused() {
         ShellRun run;
         MainWindow& window = StartInBand136(run);
-        MessageBoxResponder answer(MessageBoxStyle::kIdOk);
+        MessageBoxResponder answer(Style::kIdOk);
         ClickCell(window, 1, Col::kScanAdd);  // an empty row opens its receive frequency
         QVERIFY(FrequencyEditor(window)->isVisible());
         Type("145.5312");
@@ -190,7 +185,7 @@ private slots:
         window.menuItem("mnulock")->trigger();
 
         // Closing the window, without a message even out of band.
-        MessageBoxResponder answer(MessageBoxStyle::kIdOk);
+        MessageBoxResponder answer(Style::kIdOk);
         ClickCell(window, 4, Col::kRxFrequency);
         Type("143");
         ClickCell(window, 5, Col::kRxFrequency);

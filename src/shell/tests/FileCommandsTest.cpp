@@ -2,19 +2,14 @@
 // dialogs' code path: the round trips, overwriting, refusals and failures, Cancel.
 #include <QDir>
 #include <QFile>
-#include <QTest>
 
 #include "ShellTestSupport.h"
 #include "image/ChannelFile.h"
-#include "shell/BandCombo.h"
-#include "shell/FileDialogs.h"
 #include "shell/FunctionPanel.h"
-#include "shell/MessageBoxStyle.h"
 
 using namespace kvd;
 using namespace kvd::gui;
 using namespace kvd::gui::test;
-namespace Style = kvd::gui::MessageBoxStyle;
 using Col = ChannelTable::Column;
 
 namespace {

@@ -1,24 +1,19 @@
 // The interface language: switching it, windows joining the switch through the registry, and
 // the message box that speaks it.
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include "ShellTestSupport.h"
-#include "shell/ChannelGrid.h"
 #include "shell/MainCaptions.h"
-#include "shell/MessageBoxStyle.h"
 
 using namespace kvd;
 using namespace kvd::gui;
 using namespace kvd::gui::test;
-namespace Style = kvd::gui::MessageBoxStyle;
 
 namespace {
 

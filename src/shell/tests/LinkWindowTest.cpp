@@ -1,13 +1,11 @@
 // The window's Read and Write against kvd270-sim on a real pseudo-terminal, reached through
 // a COM1 link in the window's configuration folder.
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
 #include <QSignalSpy>
-#include <QTest>
 #include <QToolBar>
 
 #include "ShellTestSupport.h"
@@ -15,9 +13,7 @@
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
 #include "image/ImageCodec.h"
-#include "shell/BandCombo.h"
 #include "shell/LinkCommands.h"
-#include "shell/MessageBoxStyle.h"
 #include "sim/DemoImage.h"
 
 using namespace kvd;
@@ -78,7 +74,7 @@ private slots:
         // The window's band (400-490MHz) differs from the radio's: asked once; No ends it.
         FillChannel(run.state, 3, "445.52500", 9, 0);
         {
-            MessageBoxResponder no(MessageBoxStyle::kIdNo);
+            MessageBoxResponder no(Style::kIdNo);
             QCOMPARE(Converse(window, "mnuwriteFre"), link::Outcome::BandDeclined);
             QCOMPARE(no.shown().size(), 1);
             QVERIFY(no.shown()[0].prompt.contains("频段不符"));
@@ -131,7 +127,7 @@ private slots:
         Radio radio(run, {"--silent"});
         window.menuItem("mnucom1")->trigger();
         run.state.table.setCell(2, 1, "450.00000");
-        MessageBoxResponder ok(MessageBoxStyle::kIdOk);
+        MessageBoxResponder ok(Style::kIdOk);
         QCOMPARE(Converse(window, "mnureadFre"), link::Outcome::TimedOut);
         QCOMPARE(ok.shown().size(), 1);
         QVERIFY(ok.shown()[0].prompt.startsWith(QStringLiteral("通信出错")));
@@ -143,7 +139,7 @@ private slots:
         ShellRun run;
         MainWindow& window = run.start();
         QVERIFY(QFile::link("/dev/kvd-no-such-device", QDir(run.folder()).filePath("COM2")));
-        MessageBoxResponder ok(MessageBoxStyle::kIdOk);
+        MessageBoxResponder ok(Style::kIdOk);
         window.menuItem("mnucom2")->trigger();
         QCOMPARE(ok.shown().size(), 1);
         QCOMPARE(ok.shown()[0].prompt,

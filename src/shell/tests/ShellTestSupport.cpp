@@ -2,12 +2,9 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QTest>
 
 #include "channels/ChoiceLists.h"
 #include "channels/ToneList.h"
-#include "shell/ChannelGrid.h"
-#include "shell/ChannelTableModel.h"
 #include "shell/Preferences.h"
 #include "shell/ProgramParts.h"
 

@@ -2,17 +2,28 @@
 
 #include <memory>
 
+#include <QAction>
 #include <QByteArray>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "image/RadioState.h"
+#include "shell/BandCombo.h"
+#include "shell/ChannelGrid.h"
+#include "shell/ChannelTableModel.h"
+#include "shell/FileDialogs.h"
 #include "shell/LocalizedMessageBox.h"
 #include "shell/MainWindow.h"
+#include "shell/MessageBoxStyle.h"
 
+// What the window's tests share: the window and its parts, and the seams that answer its
+// message boxes and file dialogs.
 namespace kvd::gui::test {
+
+namespace Style = MessageBoxStyle;
 
 // Band 136-174MHz, as most editing cases use it.
 constexpr int kBand136 = 5;

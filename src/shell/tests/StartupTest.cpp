@@ -1,19 +1,14 @@
 // Start-up and shut-down: the preferences file and its folder, the edit lock, the stored
 // language and port.
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QMenu>
 #include <QProgressBar>
-#include <QTest>
 #include <QToolBar>
 
 #include "ShellTestSupport.h"
-#include "shell/BandCombo.h"
-#include "shell/ChannelGrid.h"
 #include "shell/ConfigFolder.h"
-#include "shell/MessageBoxStyle.h"
 #include "shell/Preferences.h"
 
 using namespace kvd;
@@ -70,8 +65,8 @@ private slots:
         QCOMPARE(window.isEditLocked(), locked);
         QCOMPARE(AreasEnabled(window), QList<bool>(3, !locked));
         QCOMPARE(window.windowTitle(), title);
-        MessageBoxResponder answer(MessageBoxStyle::kIdOk);
-        window.LocalizedMessageBox("x", MessageBoxStyle::kOk);
+        MessageBoxResponder answer(Style::kIdOk);
+        window.LocalizedMessageBox("x", Style::kOk);
         QCOMPARE(answer.shown().front().buttonTexts, QStringList{okButton});
 
         // Start-up defaults whatever was stored.
@@ -90,10 +85,10 @@ private slots:
         run.writePreferences(QByteArray("\0\5\1", 3));
         MainWindow& window = run.build();
         int restored = -1;
-        MessageBoxResponder answer(MessageBoxStyle::kIdOk);
+        MessageBoxResponder answer(Style::kIdOk);
         window.setPortRestorer([&](int port) {
             restored = port;
-            window.LocalizedMessageBox("port failed", MessageBoxStyle::kOk);
+            window.LocalizedMessageBox("port failed", Style::kOk);
         });
         run.start();
         QCOMPARE(restored, 5);

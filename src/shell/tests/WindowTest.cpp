@@ -1,29 +1,21 @@
 // The main window's menus, toolbar, maker line, channel grid and band list.
 #include <QAbstractItemView>
-#include <QAction>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "ShellTestSupport.h"
 #include "channels/ChoiceLists.h"
-#include "shell/BandCombo.h"
-#include "shell/ChannelGrid.h"
-#include "shell/ChannelTableModel.h"
-#include "shell/FileDialogs.h"
 #include "shell/FunctionPanel.h"
 #include "shell/GridGeometry.h"
-#include "shell/MessageBoxStyle.h"
 
 using namespace kvd;
 using namespace kvd::gui;
 using namespace kvd::gui::test;
-namespace Style = kvd::gui::MessageBoxStyle;
 
 // Receives the pages the program asks the desktop to open.
 class UrlCatcher : public QObject {
