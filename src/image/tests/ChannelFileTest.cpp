@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "TestStates.h"
@@ -97,19 +99,26 @@ TEST_F(ChannelFileTest, AFailedSaveLeavesTheOldFileWholeAndNoTemporaryFile) {
     ChannelFile::Result result = ChannelFile::Save(dir_ / "TAKEN.DAT", test::StartupState());
     EXPECT_EQ(result.kind, ChannelFile::Result::CannotWrite);
     EXPECT_EQ(Entries(), 1) << "the temporary file is removed";
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root ignores folder permissions";
-    }
+
+    // A disk that fills up part way: files may grow to 100 bytes only, whoever runs this.
     fs::path file = dir_ / "KEEP.DAT";
     ASSERT_TRUE(ChannelFile::Save(file, test::StartupState()));
     std::string before = ReadAll(file);
-    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
     RadioState changed = test::StartupState();
     changed.table.setCell(1, 1, "145.00000");
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 100;
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     result = ChannelFile::Save(file, changed);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(result.kind, ChannelFile::Result::CannotWrite);
     EXPECT_FALSE(result.detail.empty());
     EXPECT_EQ(ReadAll(file), before);
+    EXPECT_EQ(Entries(), 2) << "the half-written temporary file is removed";
 }
 
 TEST_F(ChannelFileTest, BackupsAreNamedByTimeAndTheNewestHundredKept) {
