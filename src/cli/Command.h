@@ -3,6 +3,10 @@
 #include <string>
 #include <vector>
 
+namespace kvd {
+struct RadioState;
+}
+
 namespace kvd::cli {
 
 // Exit statuses of the tool.
@@ -20,6 +24,10 @@ struct Command {
 
 // Prints "kvd270-cli: message" on standard error and gives kExitBadInput.
 int Fail(const std::string& message);
+
+// Opens a channel file into the state as the window's Open does. True when it worked;
+// otherwise the reason is on standard error.
+bool OpenOrReport(const std::string& path, RadioState& state);
 
 // The commands, one file each.
 int RunShow(const Arguments& args);

@@ -11,13 +11,6 @@ namespace kvd::cli {
 
 namespace {
 
-std::string OpenFailure(const ChannelFile::Result& result, const std::string& path) {
-    if (result.kind == ChannelFile::Result::WrongSignature) {
-        return path + ": not a KVD-270 channel file (wrong signature)";
-    }
-    return path + ": cannot be read: " + result.detail;
-}
-
 bool ReadText(const std::string& path, std::string& text) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -37,8 +30,8 @@ int RunExportCsv(const Arguments& args) {
     RadioState state;
     state.flags.Language = kEnglish;
     ApplyStartupDefaults(state);
-    if (ChannelFile::Result opened = ChannelFile::Open(args[0], state); !opened) {
-        return Fail(OpenFailure(opened, args[0]));
+    if (!OpenOrReport(args[0], state)) {
+        return kExitBadInput;
     }
     if (ChannelFile::Result written = ChannelFile::WriteAtomically(args[1], CsvExchange::Export(state.table));
         !written) {
@@ -79,8 +72,8 @@ int RunImportCsv(const Arguments& args) {
     state.flags.Language = kEnglish;
     ApplyStartupDefaults(state);
     if (!base.empty()) {
-        if (ChannelFile::Result opened = ChannelFile::Open(base, state); !opened) {
-            return Fail(OpenFailure(opened, base));
+        if (!OpenOrReport(base, state)) {
+            return kExitBadInput;
         }
     }
     if (band >= 0) {

@@ -8,17 +8,6 @@
 
 namespace kvd::cli {
 
-namespace {
-
-std::string OpenFailure(const ChannelFile::Result& result, const std::string& path) {
-    if (result.kind == ChannelFile::Result::WrongSignature) {
-        return path + ": not a KVD-270 channel file (wrong signature)";
-    }
-    return path + ": cannot be read: " + result.detail;
-}
-
-}  // namespace
-
 // show FILE.DAT [--lang en|zh] [--json]
 int RunShow(const Arguments& args) {
     std::string path;
@@ -49,9 +38,8 @@ int RunShow(const Arguments& args) {
     RadioState state;
     state.flags.Language = language;
     ApplyStartupDefaults(state);
-    ChannelFile::Result opened = ChannelFile::Open(path, state);
-    if (!opened) {
-        return Fail(OpenFailure(opened, path));
+    if (!OpenOrReport(path, state)) {
+        return kExitBadInput;
     }
     std::cout << (json ? StateJson(state) : StateText(state));
     return kExitOk;

@@ -37,11 +37,8 @@ int RunWrite(const Arguments& args) {
     state.flags.Language = link.language;
     ApplyStartupDefaults(state);
     state.band.SuppressBandPrompt = true;  // as Open does before decoding
-    ChannelFile::Result opened = ChannelFile::Open(file, state);
-    if (!opened) {
-        return Fail(file + (opened.kind == ChannelFile::Result::WrongSignature
-                                ? ": not a KVD-270 channel file (wrong signature)"
-                                : ": cannot be read: " + opened.detail));
+    if (!OpenOrReport(file, state)) {
+        return kExitBadInput;
     }
     if (debugAccess) {
         state.flags.DebugAccess = 1;  // after the decode, which withdraws it

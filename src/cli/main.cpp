@@ -6,11 +6,6 @@
 
 namespace kvd::cli {
 
-int Fail(const std::string& message) {
-    std::cerr << "kvd270-cli: " << message << "\n";
-    return kExitBadInput;
-}
-
 namespace {
 
 const std::array kCommands = {

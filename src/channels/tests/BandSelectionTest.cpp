@@ -1,78 +1,65 @@
 #include <gtest/gtest.h>
 
 #include "channels/BandSelection.h"
+#include "channels/BandTable.h"
 #include "channels/ChannelTable.h"
 
 namespace kvd {
 namespace {
 
+// Start-up selects band 0 without a question; then the user picks band 5 (136-174MHz) from
+// the opened list and programs channel 2.
 struct BandFixture : ::testing::Test {
     void SetUp() override {
-        band.Select(0, table, nullptr);  // start-up: position 0 equals CurrentBand 0
+        band.Select(0, table, Answer(false));
+        EXPECT_EQ(questions, 0);
+        EXPECT_EQ(band.BandHighMHz, 490);
         band.ListOpened();
-        band.Select(5, table, [] { return true; });
+        band.Select(5, table, Answer(true));
         table.setCell(2, 1, "145.50000");
-        band.SuppressBandPrompt = true;
+        questions = 0;
+    }
+    BandSelection::ConfirmClear Answer(bool ok) {
+        return [this, ok] { return ++questions, ok; };
     }
     ChannelTable table;
     BandSelection band;
     int questions = 0;
 };
 
-TEST_F(BandFixture, StartUpSetsLimitsWithoutAsking) {
-    BandSelection fresh;
-    ChannelTable t;
-    fresh.Select(0, t, [] {
-        ADD_FAILURE() << "asked at start-up";
-        return false;
-    });
-    EXPECT_EQ(fresh.BandLowMHz, 400);
-    EXPECT_EQ(fresh.BandHighMHz, 490);
-    EXPECT_TRUE(fresh.SuppressBandPrompt);
-}
-
-TEST_F(BandFixture, UserChangeFromTheOpenedListAnsweredOkClearsTheTable) {
+TEST_F(BandFixture, AChangeFromTheOpenedListAsksOkClearsTheTableCancelRestoresTheBand) {
     band.ListOpened();
-    band.Select(2, table, [&] { return ++questions, true; });
+    band.Select(5, table, Answer(false));
+    EXPECT_EQ(questions, 0) << "the same band again";
+    band.ListOpened();
+    band.Select(2, table, Answer(false));
     EXPECT_EQ(questions, 1);
+    EXPECT_EQ(band.position(), 5);
+    EXPECT_EQ(band.BandLowMHz, 136);
+    EXPECT_TRUE(table.hasChannel(2));
+
+    band.ListOpened();
+    band.Select(2, table, Answer(true));
+    EXPECT_EQ(questions, 2);
     EXPECT_EQ(band.position(), 2);
-    EXPECT_EQ(band.BandLowMHz, 400);
     EXPECT_EQ(band.BandHighMHz, 430);
     EXPECT_FALSE(table.hasChannel(2));
     EXPECT_TRUE(band.SuppressBandPrompt);
 }
 
-TEST_F(BandFixture, UserChangeAnsweredCancelRestoresTheBandAndKeepsTheTable) {
-    band.ListOpened();
-    band.Select(2, table, [&] { return ++questions, false; });
-    EXPECT_EQ(questions, 1);
-    EXPECT_EQ(band.position(), 5);
-    EXPECT_EQ(band.BandLowMHz, 136);
-    EXPECT_EQ(band.BandHighMHz, 174);
-    EXPECT_TRUE(table.hasChannel(2));
-}
-
-TEST_F(BandFixture, ChangesWhileTheListIsClosedAreSilent) {
-    band.Select(6, table, [&] { return ++questions, false; });
-    EXPECT_EQ(questions, 0);
+TEST_F(BandFixture, ClosedListChangesAndBandsFromARadioNeverAsk) {
+    band.Select(6, table, Answer(false));
     EXPECT_EQ(band.BandLowMHz, 600);
-    EXPECT_TRUE(table.hasChannel(2));
-}
-
-TEST_F(BandFixture, ReselectingTheSameBandAsksNothing) {
-    band.ListOpened();
-    band.Select(5, table, [&] { return ++questions, false; });
-    EXPECT_EQ(questions, 0);
-}
-
-TEST_F(BandFixture, TakingTheBandFromARadioNeverAsks) {
+    EXPECT_EQ(band.BandHighMHz, 720);
     band.ListOpened();
     band.TakeBand(3);
+    EXPECT_EQ(questions, 0);
     EXPECT_EQ(band.CurrentBand, 3);
-    EXPECT_EQ(band.position(), 3);
     EXPECT_EQ(band.BandLowMHz, 370);
-    EXPECT_TRUE(table.hasChannel(2));
     EXPECT_TRUE(band.SuppressBandPrompt);
+    EXPECT_TRUE(table.hasChannel(2));
+    EXPECT_EQ(BandTable::PositionOfCode(0x73), 6);
+    EXPECT_FALSE(BandTable::PositionOfCode(0x22));
 }
 
 }  // namespace

@@ -6,39 +6,23 @@
 
 namespace kvd::gui::test {
 
-QDialog* DialogOf(MainWindow& window, const char* name) {
-    return Find<QDialog>(&window, name);
-}
-
 QDialog* OpenFromMenu(MainWindow& window, const char* menuItem, const char* dialogName) {
     window.menuItem(menuItem)->trigger();
-    return DialogOf(window, dialogName);
+    return Find<QDialog>(&window, dialogName);
 }
 
 void PressButton(QDialog* dialog, const char* name) {
     QTest::mouseClick(Find<QPushButton>(dialog, name), Qt::LeftButton);
 }
 
-void CloseBox(QDialog* dialog) {
-    dialog->close();
-}
-
-namespace {
-
-QLineEdit* OpenEditor(QTableWidget* grid, int row, int column) {
-    // An editor that just closed is still a child until deleted.
+bool EditCell(DialogGrid* grid, int row, int column, const QString& keys) {
+    // An editor that just closed is still a child until deleted; start from no cell so that
+    // choosing this one is a change.
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    grid->setCurrentItem(nullptr);
     grid->setFocus();
     grid->setCurrentCell(row, column);
-    return grid->viewport()->findChild<QLineEdit*>(QStringLiteral("cellEditor"));
-}
-
-}  // namespace
-
-bool EditCell(QTableWidget* grid, int row, int column, const QString& keys) {
-    // Start from another cell so that choosing this one is a change.
-    grid->setCurrentItem(nullptr);
-    QLineEdit* editor = OpenEditor(grid, row, column);
+    auto* editor = grid->viewport()->findChild<QLineEdit*>(QStringLiteral("cellEditor"));
     if (!editor) {
         return false;
     }
@@ -49,10 +33,6 @@ bool EditCell(QTableWidget* grid, int row, int column, const QString& keys) {
     // The view commits an edit ended by Enter from its event queue.
     QApplication::processEvents();
     return true;
-}
-
-bool ClearCell(QTableWidget* grid, int row, int column) {
-    return EditCell(grid, row, column, QString());
 }
 
 void TypeKeys(QWidget* widget, const QString& keys) {
@@ -71,11 +51,6 @@ void TypeInto(QLineEdit* field, const QString& keys) {
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Delete);
     TypeKeys(field, keys);
-}
-
-QString GridText(QTableWidget* grid, int row, int column) {
-    const QTableWidgetItem* cell = grid->item(row, column);
-    return cell ? cell->text() : QString();
 }
 
 }  // namespace kvd::gui::test

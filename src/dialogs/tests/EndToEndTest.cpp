@@ -15,62 +15,51 @@ using namespace kvd::gui::test;
 
 namespace {
 
-void Choose(QDialog* dialog, const char* list, int index) {
-    Find<QComboBox>(dialog, list)->setCurrentIndex(index);
-}
-
-void EditOptionalFunctions(MainWindow& window) {
-    QDialog* dialog = OpenFromMenu(window, "mnudtmf", "Form5");
-    const std::pair<const char*, int> choices[] = {
-        {"Combo4", 1},   {"Combo6", 0},  {"Combo7", 9},  {"Combo8", 4},   {"Combo9", 0},
-        {"Combo10", 0},  {"Combo11", 1}, {"Combo12", 2}, {"Combo13", 20}, {"Combo14", 91},
-        {"Combo15", 2},  {"Combo0", 2},  {"Combo16", 3}, {"Combo18", 7},  {"Combo17", 1},
-        {"Combo19", 12}, {"Combo20", 0}, {"Combo22", 4}, {"Combo21", 9}};
-    for (auto [list, index] : choices) {
-        Choose(dialog, list, index);
+void EditEveryDialog(MainWindow& window) {
+    QDialog* optional = OpenFromMenu(window, "mnudtmf", "Form5");
+    const char* const lists[] = {"Combo4",  "Combo6",  "Combo7",  "Combo8",  "Combo9",
+                                 "Combo10", "Combo11", "Combo12", "Combo13", "Combo14",
+                                 "Combo15", "Combo0",  "Combo16", "Combo18", "Combo17",
+                                 "Combo19", "Combo20", "Combo22", "Combo21"};
+    const int chosen[] = {1, 0, 9, 4, 0, 0, 1, 2, 20, 91, 2, 2, 3, 7, 1, 12, 0, 4, 9};
+    for (int i = 0; i < 19; ++i) {
+        Find<QComboBox>(optional, lists[i])->setCurrentIndex(chosen[i]);
     }
-    TypeInto(Find<QLineEdit>(dialog, "Text1"), "0123456789");
-    TypeInto(Find<QLineEdit>(dialog, "Text3"), "*123#");
-    TypeInto(Find<QLineEdit>(dialog, "Text4"), "ABCD0000ABCD9999");
-    TypeInto(Find<QLineEdit>(dialog, "Text5"), "17");
-    TypeInto(Find<QLineEdit>(dialog, "Text6"), "250");
-    Find<QCheckBox>(dialog, "Check3")->setChecked(false);
-    Find<QCheckBox>(dialog, "Check4")->setChecked(false);
-    auto* memories = Find<QTableWidget>(dialog, "mfgrid1");
-    QVERIFY(EditCell(memories, 1, 1, "0800#"));
-    QVERIFY(EditCell(memories, 8, 1, "*D0"));
-    PressButton(dialog, "Command1");
-}
+    const std::pair<const char*, const char*> texts[] = {{"Text1", "0123456789"},
+                                                         {"Text3", "*123#"},
+                                                         {"Text4", "ABCD0000ABCD9999"},
+                                                         {"Text5", "17"},
+                                                         {"Text6", "250"}};
+    for (auto [name, text] : texts) {
+        TypeInto(Find<QLineEdit>(optional, name), text);
+    }
+    Find<QCheckBox>(optional, "Check3")->setChecked(false);
+    Find<QCheckBox>(optional, "Check4")->setChecked(false);
+    QVERIFY(EditCell(Find<DialogGrid>(optional, "mfgrid1"), 1, 1, "0800#"));
+    QVERIFY(EditCell(Find<DialogGrid>(optional, "mfgrid1"), 8, 1, "*D0"));
+    // The gesture, for the power levels.
+    ManualClock clock;
+    window.findChild<DebugAccess*>("DebugAccess")->setClock(clock.function());
+    for (const char* caption : {"lblCombo13", "lblCombo14", "lblCombo15"}) {
+        QTest::mouseClick(Find<QLabel>(optional, caption), Qt::LeftButton);
+        clock.now += 1;
+    }
+    PressButton(optional, "Command1");
 
-void EditKeysAndLines(MainWindow& window) {
     QDialog* keys = OpenFromMenu(window, "Key_enactment", "Form6");
-    Choose(keys, "Combo1", 4);
-    Choose(keys, "Combo2", 9);
+    Find<QComboBox>(keys, "Combo1")->setCurrentIndex(4);
+    Find<QComboBox>(keys, "Combo2")->setCurrentIndex(9);
     PressButton(keys, "Command1");
     QDialog* lines = OpenFromMenu(window, "mnusetin", "Form7");
     TypeInto(Find<QLineEdit>(lines, "Text1"), QStringLiteral("Café Funk GmbH"));
     TypeInto(Find<QLineEdit>(lines, "Text2"), QStringLiteral("Service +49 30 1234567"));
     PressButton(lines, "Command1");
-}
-
-void EditDebugFrequencies(MainWindow& window) {
-    QDialog* dialog = OpenFromMenu(window, "mnutestfre", "Form4");
-    auto* grid = Find<QTableWidget>(dialog, "mfgrid1");
+    QDialog* debug = OpenFromMenu(window, "mnutestfre", "Form4");
+    auto* grid = Find<DialogGrid>(debug, "mfgrid1");
     QVERIFY(EditCell(grid, 1, 1, "400.125"));
     QVERIFY(EditCell(grid, 1, 2, "410.13"));
     QVERIFY(EditCell(grid, 16, 1, "173.99375"));
-    PressButton(dialog, "Command1");
-}
-
-void EditPowerLevels(MainWindow& window) {
-    ManualClock clock;
-    window.findChild<DebugAccess*>("DebugAccess")->setClock(clock.function());
-    QDialog* optional = OpenFromMenu(window, "mnudtmf", "Form5");
-    for (const char* caption : {"lblCombo13", "lblCombo14", "lblCombo15"}) {
-        QTest::mouseClick(Find<QLabel>(optional, caption), Qt::LeftButton);
-        clock.now += 1;
-    }
-    PressButton(optional, "Command2");
+    PressButton(debug, "Command1");
     QDialog* power = OpenFromMenu(window, "mnudebug", "Form2");
     Find<QSlider>(power, "Slider1")->setValue(231);
     Find<QSlider>(power, "Slider3")->setValue(17);
@@ -90,12 +79,8 @@ private slots:
             ShellRun first;
             MainWindow& window = first.start();
             FillChannel(first.state, 3, "435.02500", 0, 1);
-            EditOptionalFunctions(window);
-            EditKeysAndLines(window);
-            EditDebugFrequencies(window);
-            EditPowerLevels(window);
+            EditEveryDialog(window);
             edited = first.state.settings;
-            QVERIFY(edited != ProgramSettings::StartupDefaults());
             QCOMPARE(edited.FunctionOptions[12], std::string("3"));
             QCOMPARE(edited.BasicOptions[2], 450);
             QCOMPARE(edited.HighPowerLevel, 231);
@@ -119,15 +104,12 @@ private slots:
             PressButton(OpenFromMenu(window, menuItem, name), "Command1");
         }
         QCOMPARE(second.state.settings, edited);
-        QDialog* optional = DialogOf(window, "Form5");
-        QCOMPARE(Find<QComboBox>(optional, "Combo12")->currentText(), QStringLiteral("03"));
+        auto* optional = Find<QDialog>(&window, "Form5");
         QCOMPARE(Find<QComboBox>(optional, "Combo18")->currentText(), QStringLiteral("450MS"));
         QCOMPARE(Find<QLineEdit>(optional, "Text4")->text(), QStringLiteral("ABCD0000ABCD9999"));
-        QCOMPARE(Find<QComboBox>(DialogOf(window, "Form6"), "Combo2")->currentText(),
-                 QStringLiteral("取消静噪"));
-        QCOMPARE(Find<QLineEdit>(DialogOf(window, "Form7"), "Text1")->text(),
+        QCOMPARE(Find<QLineEdit>(Find<QDialog>(&window, "Form7"), "Text1")->text(),
                  QStringLiteral("Café Funk GmbH"));
-        QCOMPARE(Find<QLabel>(DialogOf(window, "Form2"), "Lblpower3")->text(),
+        QCOMPARE(Find<QLabel>(Find<QDialog>(&window, "Form2"), "Lblpower3")->text(),
                  QStringLiteral("17"));
     }
 };

@@ -1,7 +1,6 @@
 // The keys-set, embedded-information, power-debug and about windows, and what every dialog
 // shares: made once at start-up, hidden, modeless, never destroyed by closing.
 #include <QApplication>
-#include <QClipboard>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
@@ -16,21 +15,6 @@ using namespace kvd::gui;
 using namespace kvd::gui::test;
 
 namespace {
-
-struct DialogInfo {
-    const char* name;
-    const char* menuItem;
-    CaptionTable captions;
-};
-
-const DialogInfo kDialogs[] = {
-    {"Form2", "mnudebug", DialogCaptions::PowerDebug()},
-    {"Form4", "mnutestfre", DialogCaptions::DebugFrequency()},
-    {"Form5", "mnudtmf", OptionalFunctionTable::Captions()},
-    {"Form6", "Key_enactment", DialogCaptions::KeysSet()},
-    {"Form7", "mnusetin", DialogCaptions::EmbeddedInformation()},
-    {"frmAbout", "mnuabout", DialogCaptions::About()},
-};
 
 // Pixels drawn (not transparent) in a picture.
 int DrawnPixels(const QPixmap& picture) {
@@ -61,78 +45,63 @@ private slots:
     void everyDialogIsMadeOnceHiddenAndOnlyHiddenWhenClosed() {
         ShellRun run;
         MainWindow& window = run.start();
-        for (const DialogInfo& info : kDialogs) {
-            QDialog* dialog = DialogOf(window, info.name);
-            QVERIFY2(dialog, info.name);
-            QVERIFY(!dialog->isVisible());
-            QCOMPARE(MissingCaptionTargets(dialog, info.captions), QStringList());
-            QPointer<QDialog> alive(dialog);
-            QCOMPARE(OpenFromMenu(window, info.menuItem, info.name), dialog);
-            QVERIFY(dialog->isVisible());
-            QVERIFY(!dialog->isModal());
-            // Opening again brings the same window forward.
-            QCOMPARE(OpenFromMenu(window, info.menuItem, info.name), dialog);
-            CloseBox(dialog);
+        const std::tuple<const char*, const char*, CaptionTable> dialogs[] = {
+            {"Form2", "mnudebug", DialogCaptions::PowerDebug()},
+            {"Form4", "mnutestfre", DialogCaptions::DebugFrequency()},
+            {"Form5", "mnudtmf", OptionalFunctionTable::Captions()},
+            {"Form6", "Key_enactment", DialogCaptions::KeysSet()},
+            {"Form7", "mnusetin", DialogCaptions::EmbeddedInformation()},
+            {"frmAbout", "mnuabout", DialogCaptions::About()}};
+        for (const auto& [name, menuItem, captions] : dialogs) {
+            QPointer<QDialog> dialog = Find<QDialog>(&window, name);
+            QVERIFY2(dialog && !dialog->isVisible(), name);
+            QCOMPARE(MissingCaptionTargets(dialog, captions), QStringList());
+            QCOMPARE(OpenFromMenu(window, menuItem, name), dialog);
+            QVERIFY(dialog->isVisible() && !dialog->isModal());
+            QCOMPARE(OpenFromMenu(window, menuItem, name), dialog);  // brought forward
+            dialog->close();
             QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY(alive);
-            QVERIFY(!dialog->isVisible());
-            QCOMPARE(window.findChildren<QDialog*>(info.name).size(), 1);
+            QVERIFY(dialog && !dialog->isVisible());
+            QCOMPARE(window.findChildren<QDialog*>(name).size(), 1);
         }
     }
 
-    void keysSetShowsStoredFunctionsAndFallsBackToOff() {
+    void keysSetShowsTheFunctionsAndMarksTheKeyBeingEdited() {
         ShellRun run;
         run.start();
+        run.state.settings.KeyFunction2 = -1;  // no item: shows "OFF"
         QDialog* dialog = OpenFromMenu(run.window(), "Key_enactment", "Form6");
         auto* pf1 = Find<QComboBox>(dialog, "Combo1");
         auto* pf2 = Find<QComboBox>(dialog, "Combo2");
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("键设定"));
         QCOMPARE(pf1->currentText(), QStringLiteral("瞬时取消静噪"));
-        QCOMPARE(pf2->currentText(), QStringLiteral("自动拨号"));
-        QCOMPARE(pf1->count(), 12);
-
+        QCOMPARE(pf2->currentText(), QStringLiteral("OFF"));
         pf2->setCurrentIndex(7);
         run.window().menuItem("mnuEnglish")->trigger();
-        QCOMPARE(pf1->currentText(), QStringLiteral("Instant cancel static noise"));
-        QCOMPARE(pf2->currentIndex(), 7);
         QCOMPARE(pf2->currentText(), QStringLiteral("Scan & Delete temporary"));
-        QCOMPARE(Find<QLabel>(dialog, "Label1")->text(), QStringLiteral("PF1"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Keys Set"));
-        PressButton(dialog, "Command2");
-        QCOMPARE(run.state.settings.KeyFunction2, 0);
-
-        run.state.settings.KeyFunction1 = 12;
-        run.state.settings.KeyFunction2 = -1;
-        dialog = OpenFromMenu(run.window(), "Key_enactment", "Form6");
-        QCOMPARE(pf1->currentText(), QStringLiteral("OFF"));
-        QCOMPARE(pf2->currentIndex(), 1);
-        pf2->setCurrentIndex(11);
         PressButton(dialog, "Command1");
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(run.state.settings.KeyFunction1, 1);
-        QCOMPARE(run.state.settings.KeyFunction2, 11);
-    }
+        QCOMPARE(run.state.settings.KeyFunction1, 10);
+        QCOMPARE(run.state.settings.KeyFunction2, 7);
 
-    void keysSetPictureMarksTheKeyBeingEdited() {
-        ShellRun run;
-        run.start();
-        QDialog* dialog = OpenFromMenu(run.window(), "Key_enactment", "Form6");
+        OpenFromMenu(run.window(), "Key_enactment", "Form6");
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         auto* image = Find<QLabel>(dialog, "Image1");
-        const QPixmap pf1 = Find<QLabel>(dialog, "Picture1")->pixmap();
-        const QPixmap pf2 = Find<QLabel>(dialog, "Picture2")->pixmap();
-        QVERIFY(!Find<QLabel>(dialog, "Picture1")->isVisible());
-        QVERIFY(image->isVisible());
-        for (const QPixmap& picture : {pf1, pf2}) {
+        const QImage marked[] = {Find<QLabel>(dialog, "Picture1")->pixmap().toImage(),
+                                 Find<QLabel>(dialog, "Picture2")->pixmap().toImage()};
+        QVERIFY(!Find<QLabel>(dialog, "Picture1")->isVisible() && image->isVisible());
+        QVERIFY(marked[0] != marked[1]);
+        for (const QImage& picture : marked) {
             QVERIFY(picture.height() >= 200);
-            QVERIFY(DrawnPixels(picture) > picture.width() * picture.height() / 4);
+            QVERIFY(DrawnPixels(QPixmap::fromImage(picture)) >
+                    picture.width() * picture.height() / 4);
         }
-        QVERIFY(pf1.toImage() != pf2.toImage());
-
-        Find<QComboBox>(dialog, "Combo2")->setFocus();
-        QTRY_COMPARE(image->pixmap().toImage(), pf2.toImage());
-        Find<QComboBox>(dialog, "Combo1")->setFocus();
-        QTRY_COMPARE(image->pixmap().toImage(), pf1.toImage());
+        pf2->setFocus();
+        QTRY_COMPARE(image->pixmap().toImage(), marked[1]);
+        pf1->setFocus();
+        QTRY_COMPARE(image->pixmap().toImage(), marked[0]);
+        pf1->setCurrentIndex(3);
+        dialog->close();
+        QCOMPARE(run.state.settings.KeyFunction1, 10);
     }
 
     void embeddedInformationTakesTwoLinesOf32SingleByteCharacters() {
@@ -145,32 +114,23 @@ private slots:
         QCOMPARE(first->text(), QStringLiteral("Dealer: Radio Shop"));
         QCOMPARE(second->text(), QStringLiteral("Tel 555-0100"));
 
-        TypeInto(first, QStringLiteral("Straße 12, Zürich; ÄÖÜ äöü ± ½ x"));
-        QCOMPARE(first->text().size(), 32);
-        TypeKeys(first, "y");  // the 33rd character
-        QCOMPARE(first->text(), QStringLiteral("Straße 12, Zürich; ÄÖÜ äöü ± ½ x"));
+        const QString full = QStringLiteral("Straße 12, Zürich; ÄÖÜ äöü ± ½ x");
+        TypeInto(first, full + "y");  // the 33rd character is refused
+        QCOMPARE(first->text(), full);
         first->setSelection(0, 6);
-        TypeKeys(first, "Weg");
+        TypeKeys(first, "Weg");  // a selection is replaced in a full box
         QCOMPARE(first->text(), QStringLiteral("Weg 12, Zürich; ÄÖÜ äöü ± ½ x"));
-
-        // Characters beyond one byte are refused; pasted text is cut to the room left.
         TypeInto(second, QStringLiteral("对讲机 OK"));
         QCOMPARE(second->text(), QStringLiteral(" OK"));
-        QApplication::clipboard()->setText(QString(40, u'z'));
-        second->paste();
-        QCOMPARE(second->text(), QStringLiteral(" OK") + QString(29, u'z'));
 
         PressButton(dialog, "Command2");
         QCOMPARE(run.state.settings.EmbeddedInfo[0], std::string("Dealer: Radio Shop"));
-        dialog = OpenFromMenu(run.window(), "mnusetin", "Form7");
+        OpenFromMenu(run.window(), "mnusetin", "Form7");
         QCOMPARE(first->text(), QStringLiteral("Dealer: Radio Shop"));
-        TypeInto(first, "");
         TypeInto(second, "");
         PressButton(dialog, "Command1");
-        QCOMPARE(run.state.settings.EmbeddedInfo, (std::array<std::string, 2>{}));
-
-        run.window().menuItem("mnuEnglish")->trigger();
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Embedded Information"));
+        QCOMPARE(run.state.settings.EmbeddedInfo,
+                 (std::array<std::string, 2>{"Dealer: Radio Shop", ""}));
     }
 
     void powerDebugShowsLevelsAndMovesOnlyWithAccess() {
@@ -179,22 +139,22 @@ private slots:
         QDialog* dialog = OpenFromMenu(run.window(), "mnudebug", "Form2");
         auto* high = Find<QSlider>(dialog, "Slider1");
         auto* low = Find<QSlider>(dialog, "Slider3");
-        QCOMPARE(Find<QLabel>(dialog, "Lblpower1")->text(), QStringLiteral("208"));
-        QCOMPARE(Find<QLabel>(dialog, "Lblpower3")->text(), QStringLiteral("92"));
+        auto levels = [&] {
+            return Find<QLabel>(dialog, "Lblpower1")->text() + " " +
+                   Find<QLabel>(dialog, "Lblpower3")->text();
+        };
+        QCOMPARE(levels(), QStringLiteral("208 92"));
         QVERIFY(!high->isEnabled() && !low->isEnabled());
-        PressButton(dialog, "Command1");
-        QCOMPARE(run.state.settings.HighPowerLevel, 208);
-        QCOMPARE(run.state.settings.LowPowerLevel, 92);
 
         run.state.flags.DebugAccess = 1;
         OpenFromMenu(run.window(), "mnudebug", "Form2");
         QVERIFY(high->isEnabled() && low->isEnabled());
         high->triggerAction(QAbstractSlider::SliderToMaximum);
-        QCOMPARE(Find<QLabel>(dialog, "Lblpower1")->text(), QStringLiteral("255"));
-        CloseBox(dialog);
+        QCOMPARE(levels(), QStringLiteral("255 92"));
+        dialog->close();
         QCOMPARE(run.state.settings.HighPowerLevel, 208);
         OpenFromMenu(run.window(), "mnudebug", "Form2");
-        QCOMPARE(Find<QLabel>(dialog, "Lblpower1")->text(), QStringLiteral("208"));
+        QCOMPARE(levels(), QStringLiteral("208 92"));
         high->triggerAction(QAbstractSlider::SliderToMaximum);
         low->triggerAction(QAbstractSlider::SliderPageStepSub);
         PressButton(dialog, "Command1");
@@ -219,15 +179,12 @@ private slots:
         run.window().menuItem("mnuEnglish")->trigger();
         QCOMPARE(Find<QLabel>(about, "lblVersion")->text(),
                  QStringLiteral("English version V1.00"));
-        QCOMPARE(Find<QPushButton>(about, "cmdOK")->text(), QStringLiteral("OK"));
 
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler("https", &catcher, "open");
         QTest::mouseClick(Find<QLabel>(about, "lblDescription"), Qt::LeftButton);
         QDesktopServices::unsetUrlHandler("https");
-        QCOMPARE(catcher.opened.size(), 1);
-        QCOMPARE(catcher.opened.front().toString(),
-                 QStringLiteral("https://www.example.org/kvd270"));
+        QCOMPARE(catcher.opened, QList<QUrl>({QUrl("https://www.example.org/kvd270")}));
         PressButton(about, "cmdOK");
         QVERIFY(!about->isVisible());
     }

@@ -19,6 +19,9 @@ RadioState RandomValidState(std::mt19937& random);
 // a list entry (a typed tone keeps whatever position was picked before).
 void ExpectSameImageContent(const RadioState& expected, const RadioState& actual);
 
+// A row's nine cells joined by "|".
+std::string RowText(const ChannelTable& table, int row);
+
 // The memory image of the start-up state, written out byte by byte from the byte map.
 MemoryImage ExpectedStartupImage();
 

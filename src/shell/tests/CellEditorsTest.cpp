@@ -1,18 +1,12 @@
-// Editing channels in place: creating, changing and deleting channels, tones typed and
-// picked, choices, the key filter, and the focus order that commits and re-opens.
+// Editing channels in place: frequencies and tones typed, tones and choices picked, and the
+// focus order that commits and re-opens.
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QClipboard>
 #include <QStyle>
 #include <QStyleOptionComboBox>
-#include <QTest>
 
-#include "EditorTestSupport.h"
-#include "shell/BandCombo.h"
-#include "shell/ChannelGrid.h"
-#include "shell/ChannelTableModel.h"
-#include "shell/LocalizedMessageBox.h"
-#include "shell/MessageBoxStyle.h"
+#include "ShellTestSupport.h"
+#include "shell/CellEditors.h"
 
 using namespace kvd;
 using namespace kvd::gui;
@@ -22,7 +16,7 @@ using Col = ChannelTable::Column;
 namespace {
 
 MainWindow& StartInBand136(ShellRun& run) {
-    MainWindow& window = StartActive(run);
+    MainWindow& window = run.startActive();
     run.state.band.TakeBand(kBand136);
     window.RefreshFromState();
     return window;
@@ -30,6 +24,12 @@ MainWindow& StartInBand136(ShellRun& run) {
 
 QString Cell(ShellRun& run, int row, int column) {
     return QString::fromStdString(run.state.table.cell(row, column));
+}
+
+void TypeIntoCell(MainWindow& window, int row, int column, const QString& text) {
+    ClickCell(window, row, column);
+    Type(text);
+    Press(Qt::Key_Return);
 }
 
 // Every item of a list shows whole in the list's own field, closed.
@@ -52,211 +52,91 @@ void ExpectItemsFit(QComboBox* list) {
 class CellEditorsTest : public QObject {
     Q_OBJECT
 private slots:
-    void aReceiveFrequencyInAnEmptyRowCreatesAChannel() {
+    void typedFrequenciesCreateSnapDeleteOrAreRefused() {
         ShellRun run;
         MainWindow& window = StartInBand136(run);
-        // A click anywhere in an empty row opens its receive frequency.
-        ClickCell(window, 3, Col::kScanAdd);
+        MessageBoxResponder answer(Style::kIdOk);
+        ClickCell(window, 1, Col::kScanAdd);  // an empty row opens its receive frequency
         QVERIFY(FrequencyEditor(window)->isVisible());
-        QCOMPARE(EditorsOf(window).EditCol, 1);
         Type("145.5312");
+        Press(Qt::Key_Escape);  // cancels nothing
+        QVERIFY(FrequencyEditor(window)->isVisible());
         Press(Qt::Key_Return);
-
         QVERIFY(!FrequencyEditor(window)->isVisible());
         QCOMPARE(QApplication::focusWidget(), window.grid());
-        const QStringList row = {"145.53000", "关闭", "145.53000", "关闭",
-                                 "低",        "关闭", "宽带",      "有"};
-        for (int column = 1; column <= 8; ++column) {
-            QCOMPARE(CellText(window, 3, column), row[column - 1]);
-        }
-        const auto& entries = run.state.table.CellChoiceIndex[2];
-        QCOMPARE(
-            QList<int>({entries[0], entries[2], entries[3], entries[4], entries[5], entries[6]}),
-            QList<int>({0, 0, 0, 1, 1, 1}));
-    }
+        QCOMPARE(CellText(window, 1, Col::kTxFrequency), QStringLiteral("145.53000"));
+        QCOMPARE(CellText(window, 1, Col::kScanAdd), QStringLiteral("有"));  // the defaults
 
-    void typedFrequenciesAreSnappedOrRefused_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("stored");  // empty: refused as out of band
-        QTest::newRow("below 5 kHz point") << "145.5261"
-                                           << "145.52500";
-        QTest::newRow("below 6.25 kHz point") << "145.5187"
-                                              << "145.51500";
-        QTest::newRow("on the raster") << "145.53"
-                                       << "145.53000";
-        QTest::newRow("lower limit included") << "136"
-                                              << "136.00000";
-        QTest::newRow("just below the upper limit") << "173.99999"
-                                                    << "173.99500";
-        QTest::newRow("upper limit excluded") << "174"
-                                              << "";
-        QTest::newRow("below the band") << "135.99"
-                                        << "";
-    }
-    void typedFrequenciesAreSnappedOrRefused() {
-        QFETCH(QString, typed);
-        QFETCH(QString, stored);
-        ShellRun run;
-        MainWindow& window = StartInBand136(run);
-        MessageBoxResponder answer(MessageBoxStyle::kIdOk);
-        TypeIntoCell(window, 5, Col::kRxFrequency, typed);
-
-        QCOMPARE(Cell(run, 5, Col::kRxFrequency), stored);
-        QVERIFY(!FrequencyEditor(window)->isVisible());
-        QCOMPARE(QApplication::focusWidget(), window.grid());
-        if (!stored.isEmpty()) {
-            QVERIFY(answer.shown().isEmpty());
-            return;
+        // Other keys are dropped; the band's lower limit is in it, the upper one is not.
+        const std::pair<const char*, const char*> cases[] = {{"1a4-5.5 26x1", "145.52500"},
+                                                             {"136", "136.00000"},
+                                                             {"173.99999", "173.99500"},
+                                                             {"174", ""}};
+        int row = 2;
+        for (const auto& [typed, stored] : cases) {
+            TypeIntoCell(window, row, Col::kRxFrequency, typed);
+            QCOMPARE(Cell(run, row++, Col::kRxFrequency), QString(stored));
+            QCOMPARE(QApplication::focusWidget(), window.grid());
         }
         QCOMPARE(answer.shown().size(), 1);
-        const MessageBoxRecord& message = answer.shown().front();
-        QCOMPARE(message.prompt, QStringLiteral("超出频段范围"));
-        QCOMPARE(message.title, QStringLiteral("KVD-270"));
-        QCOMPARE(message.buttons, QList<int>({MessageBoxStyle::kIdOk}));
-        QCOMPARE(message.icon, QMessageBox::NoIcon);
-    }
+        QCOMPARE(answer.shown().front().prompt, QStringLiteral("超出频段范围"));
+        QCOMPARE(answer.shown().front().icon, QMessageBox::NoIcon);
 
-    void changingAndErasingFrequencies() {
-        ShellRun run;
-        MainWindow& window = StartInBand136(run);
-        FillChannel(run.state, 7, "150.02500", 3, 0);
-
-        TypeIntoCell(window, 7, Col::kRxFrequency, "151");
-        QCOMPARE(Cell(run, 7, Col::kRxFrequency), QStringLiteral("151.00000"));
-        QCOMPARE(Cell(run, 7, Col::kTxFrequency), QStringLiteral("150.02500"));
-        QCOMPARE(Cell(run, 7, Col::kPower), QStringLiteral("低"));
-
-        // Text that is no number, and an erased transmit frequency, change nothing.
-        TypeIntoCell(window, 7, Col::kRxFrequency, "1.5.0");
-        QCOMPARE(Cell(run, 7, Col::kRxFrequency), QStringLiteral("151.00000"));
-        ClickCell(window, 7, Col::kTxFrequency);
+        ClickCell(window, 1, Col::kRxFrequency);
         Press(Qt::Key_Backspace);
         Press(Qt::Key_Return);
-        QCOMPARE(Cell(run, 7, Col::kTxFrequency), QStringLiteral("150.02500"));
-
-        // Erasing the receive frequency deletes the channel.
-        ClickCell(window, 7, Col::kRxFrequency);
-        Press(Qt::Key_Backspace);
-        Press(Qt::Key_Return);
-        QVERIFY(!run.state.table.hasChannel(7));
-        for (int column = 1; column <= 8; ++column) {
-            QCOMPARE(Cell(run, 7, column), QString());
-        }
-        QCOMPARE(run.state.table.CellChoiceIndex[6], (std::array<std::int16_t, 10>{}));
+        QVERIFY(!run.state.table.hasChannel(1));  // an erased receive frequency deletes it
+        QCOMPARE(CellText(window, 1, Col::kPower), QString());
     }
 
-    void theKeyFilterKeepsDigitsAndThePointInTypedAndPastedText() {
+    void tonesTypedAndPickedAndChoicesPicked() {
         ShellRun run;
         MainWindow& window = StartInBand136(run);
-        ClickCell(window, 2, Col::kRxFrequency);
-        Type("1a4-5 .x5");
-        QCOMPARE(FrequencyEditor(window)->text(), QStringLiteral("145.5"));
-        QApplication::clipboard()->setText("Freq: 146.52 MHz");
-        FrequencyEditor(window)->selectAll();
-        QTest::keySequence(FrequencyEditor(window), QKeySequence::Paste);
-        QCOMPARE(FrequencyEditor(window)->text(), QStringLiteral("146.52"));
-
-        // Escape cancels nothing: the text is still committed when the focus goes.
-        Press(Qt::Key_Escape);
-        QVERIFY(FrequencyEditor(window)->isVisible());
-        Press(Qt::Key_Return);
-        QCOMPARE(Cell(run, 2, Col::kRxFrequency), QStringLiteral("146.52000"));
-
-        ClickCell(window, 2, Col::kRxTone);
-        Type("8a8.5");
-        Press(Qt::Key_Escape);
-        QCOMPARE(ToneEditor(window)->currentText(), QStringLiteral("88.5"));
-        Press(Qt::Key_Return);
-        QCOMPARE(Cell(run, 2, Col::kRxTone), QStringLiteral("88.5"));
-
-        // What the program shows is not filtered: list entries and a decoded frequency
-        // holding a letter (no number, so it stays).
-        run.state.table.setCell(2, Col::kTxFrequency, "14A.00000");
-        ClickCell(window, 2, Col::kTxFrequency);
-        QCOMPARE(FrequencyEditor(window)->text(), QStringLiteral("14A.00000"));
-        ClickCell(window, 2, Col::kTxTone);
-        QCOMPARE(ToneEditor(window)->currentText(), QStringLiteral("关闭"));
-        QCOMPARE(Cell(run, 2, Col::kTxFrequency), QStringLiteral("14A.00000"));
-        QAbstractItemView* list = ToneEditor(window)->view();
-        list->setCurrentIndex(list->model()->index(60, 0));
-        QTest::keyClick(list, Qt::Key_Return);
-        ClickCell(window, 2, Col::kTxTone);
-        QCOMPARE(ToneEditor(window)->currentText(), QStringLiteral("D053N"));
-    }
-
-    void typedTones_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("standard tone") << "88.5"
-                                       << "88.5";
-        QTest::newRow("out of range puts back the stored tone") << "300"
-                                                                << "100.0";
-        QTest::newRow("any tone within range") << "150"
-                                               << "150.0";
-        QTest::newRow("empty puts back the stored tone") << ""
-                                                         << "100.0";
-    }
-    void typedTones() {
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        ShellRun run;
-        MainWindow& window = StartInBand136(run);
-        FillChannel(run.state, 4, "145.00000", 0, 1);
-        // The cell shows a typed tone while its entry still points at 100.0 (position 13).
-        run.state.table.setChoiceIndex(4, Col::kTxTone, 13);
-        run.state.table.setCell(4, Col::kTxTone, "123.4");
-
-        ClickCell(window, 4, Col::kTxTone);
-        QVERIFY(ToneEditor(window)->view()->isVisible());
-        if (typed.isEmpty()) {
-            Press(Qt::Key_Backspace);
-        }
-        Type(typed);  // typing with the list open goes into the text
-        QVERIFY(!ToneEditor(window)->view()->isVisible());
-        Press(Qt::Key_Return);
-        QCOMPARE(Cell(run, 4, Col::kTxTone), shown);
-        QCOMPARE(run.state.table.choiceIndex(4, Col::kTxTone), 13);
-    }
-
-    void tonesPickedFromTheList() {
-        ShellRun run;
-        MainWindow& window = StartInBand136(run);
-        FillChannel(run.state, 1, "145.00000", 9, 1);
-        ClickCell(window, 1, Col::kRxTone);
         QComboBox* tone = ToneEditor(window);
-        QCOMPARE(tone->count(), 261);
-        QCOMPARE(tone->currentIndex(), 9);
-        QAbstractItemView* list = tone->view();
-        QTRY_VERIFY(list->isVisible());
-        list->setCurrentIndex(list->model()->index(156, 0));
-        QTest::keyClick(list, Qt::Key_Return);
+        // Typed into the open list: the text counts, the entry keeps pointing at 100.0.
+        const std::pair<const char*, const char*> cases[] = {
+            {"8a8.5", "88.5"}, {"150", "150.0"}, {"300", "100.0"}};
+        int row = 1;
+        for (const auto& [typed, shown] : cases) {
+            FillChannel(run.state, row, "145.00000", 13, 1);
+            run.state.table.setCell(row, Col::kRxTone, "123.4");  // typed before
+            ClickCell(window, row, Col::kRxTone);
+            QVERIFY(tone->view()->isVisible());
+            Type(typed);
+            QVERIFY(!tone->view()->isVisible());
+            Press(Qt::Key_Return);
+            QCOMPARE(Cell(run, row, Col::kRxTone), QString(shown));
+            QCOMPARE(run.state.table.choiceIndex(row++, Col::kRxTone), 13);
+        }
 
+        ClickCell(window, 1, Col::kRxTone);
+        QCOMPARE(tone->currentIndex(), 9);  // 88.5
+        QTRY_VERIFY(tone->view()->isVisible());
+        tone->view()->setCurrentIndex(tone->model()->index(156, 0));
+        QTest::keyClick(tone->view(), Qt::Key_Return);
         QCOMPARE(Cell(run, 1, Col::kRxTone), QStringLiteral("D023I"));
         QCOMPARE(run.state.table.choiceIndex(1, Col::kRxTone), 156);
         QVERIFY(!tone->isVisible());
         QCOMPARE(QApplication::focusWidget(), window.grid());
 
-        // The off entry, picked by the keyboard with the list closed.
+        // Reopened, the tone shows as it is, letters and all; the off entry is picked by the
+        // keyboard with the list closed.
         ClickCell(window, 1, Col::kRxTone);
+        QCOMPARE(tone->currentText(), QStringLiteral("D023I"));
         tone->hidePopup();
         tone->setCurrentIndex(1);
         Press(Qt::Key_Up);
         QCOMPARE(Cell(run, 1, Col::kRxTone), QStringLiteral("关闭"));
         QCOMPARE(run.state.table.choiceIndex(1, Col::kRxTone), 0);
-    }
 
-    void choiceListsPreselectWithoutWritingAndWriteWhatIsPicked() {
-        ShellRun run;
-        MainWindow& window = StartInBand136(run);
+        // Choices: opening only preselects, a pick writes.
         FillChannel(run.state, 6, "145.00000", 0, 1);
-        // An entry that disagrees with the text shows that opening only preselects.
+        // An entry that disagrees with the text shows the preselection.
         run.state.table.setChoiceIndex(6, Col::kBandwidth, 0);
-
         ClickCell(window, 6, Col::kBandwidth);
         QComboBox* bandwidth = ChoiceEditor(window, Col::kBandwidth);
         QTRY_VERIFY(bandwidth->view()->isVisible());
         QCOMPARE(bandwidth->currentIndex(), 0);
-        QCOMPARE(Cell(run, 6, Col::kBandwidth), QStringLiteral("宽带"));
         ClickCell(window, 6, Col::kRxFrequency);  // closes the list
         ClickCell(window, 6, Col::kRxFrequency);  // leaves without a pick
         QCOMPARE(Cell(run, 6, Col::kBandwidth), QStringLiteral("宽带"));
@@ -281,7 +161,7 @@ private slots:
         Type("140");
         ClickCell(window, 2, Col::kRxFrequency);
         QCOMPARE(Cell(run, 1, Col::kRxFrequency), QStringLiteral("140.00000"));
-        QCOMPARE(EditorsOf(window).EditRow, 2);
+        QCOMPARE(window.findChild<CellEditors*>()->EditRow, 2);
         QVERIFY(FrequencyEditor(window)->hasFocus());
 
         // The band list, as a read or a write moves the focus there.
@@ -305,7 +185,7 @@ private slots:
         window.menuItem("mnulock")->trigger();
 
         // Closing the window, without a message even out of band.
-        MessageBoxResponder answer(MessageBoxStyle::kIdOk);
+        MessageBoxResponder answer(Style::kIdOk);
         ClickCell(window, 4, Col::kRxFrequency);
         Type("143");
         ClickCell(window, 5, Col::kRxFrequency);
@@ -320,20 +200,23 @@ private slots:
         ShellRun run;
         MainWindow& window = StartInBand136(run);
         ChannelGrid* grid = window.grid();
-        const auto center = [&](int row, int column) {
-            return grid->visualRect(window.gridModel()->index(row, column)).center();
+        const auto cell = [&](int row, int column) {
+            return window.gridModel()->index(row, column);
         };
-        QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, center(3, 1));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, center(0, 1));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, center(3, 0));
+        for (auto [button, row, column] :
+             {std::tuple{Qt::RightButton, 3, 1}, std::tuple{Qt::LeftButton, 0, 1},
+              std::tuple{Qt::LeftButton, 3, 0}}) {
+            QTest::mouseClick(grid->viewport(), button, {},
+                              grid->visualRect(cell(row, column)).center());
+        }
         QCOMPARE(QApplication::focusWidget(), grid);
-        QCOMPARE(EditorsOf(window).openEditor(), CellEditRules::Editor::None);
+        QCOMPARE(window.findChild<CellEditors*>()->openEditor(), CellEditRules::Editor::None);
 
         // Keyboard only: the cursor never leaves the channel cells; Enter opens and commits.
-        grid->setCurrentIndex(window.gridModel()->index(1, 1));
+        grid->setCurrentIndex(cell(1, 1));
         Press(Qt::Key_Up);
         Press(Qt::Key_Home);
-        QCOMPARE(grid->currentIndex(), window.gridModel()->index(1, 1));
+        QCOMPARE(grid->currentIndex(), cell(1, 1));
         Press(Qt::Key_Down);
         Press(Qt::Key_Return);
         Type("144.5");
@@ -344,18 +227,17 @@ private slots:
         Type("67");
         Press(Qt::Key_Return);
         QCOMPARE(Cell(run, 2, Col::kRxTone), QStringLiteral("67.0"));
-        QCOMPARE(grid->currentIndex(), window.gridModel()->index(2, 2));
+        QCOMPARE(grid->currentIndex(), cell(2, 2));
     }
 
     void editorsCoverTheirCellAndTheirListsOpenInBothLanguages() {
         for (LanguageId language : {kChinese, kEnglish}) {
             ShellRun run;
-            run.writePreferences(QByteArray("\x00\x00", 2) + char(language));
+            run.writePreferences(QByteArray(2, '\0') + char(language));
             MainWindow& window = StartInBand136(run);
             FillChannel(run.state, 9, "145.00000", 0, 1);
             QCOMPARE(ToneEditor(window)->itemText(0), language ? "Off" : "关闭");
             QCOMPARE(ChoiceEditor(window, Col::kPower)->itemText(1), language ? "Hight" : "高");
-            QCOMPARE(ChoiceEditor(window, Col::kScanAdd)->itemText(0), language ? "No" : "无");
             for (int column = 1; column <= 8; ++column) {
                 ClickCell(window, 9, column);
                 QWidget* editor = column == 1 || column == 3 ? FrequencyEditor(window)
@@ -369,7 +251,6 @@ private slots:
                 }
                 QCOMPARE(editor->geometry(),
                          window.grid()->visualRect(window.gridModel()->index(9, column)));
-                QCOMPARE(editor->parentWidget(), window.grid()->viewport());
                 window.grid()->setFocus();
             }
         }

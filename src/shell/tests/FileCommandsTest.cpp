@@ -1,21 +1,15 @@
-// New, Open and Save of channel files through the real dialogs' code path: what each
-// dialog and message offers, the round trip, overwriting, refusals and failures, Cancel.
+// New, Open and Save of channel files and the CSV import and export, through the real
+// dialogs' code path: the round trips, overwriting, refusals and failures, Cancel.
 #include <QDir>
 #include <QFile>
-#include <QTest>
 
-#include "EditorTestSupport.h"
+#include "ShellTestSupport.h"
 #include "image/ChannelFile.h"
-#include "shell/BandCombo.h"
-#include "shell/FileDialogs.h"
 #include "shell/FunctionPanel.h"
-#include "shell/LocalizedMessageBox.h"
-#include "shell/MessageBoxStyle.h"
 
 using namespace kvd;
 using namespace kvd::gui;
 using namespace kvd::gui::test;
-namespace Style = kvd::gui::MessageBoxStyle;
 using Col = ChannelTable::Column;
 
 namespace {
@@ -24,14 +18,13 @@ namespace {
 void FillVariedState(RadioState& state) {
     state.band.TakeBand(kBand136);
     FillChannel(state, 1, "145.00000", 9, 1);
-    FillChannel(state, 2, "150.02500", 60, 0);
-    FillChannel(state, 16, "173.99500", 200, 1);
-    state.table.setCell(2, Col::kTxFrequency, "151.00000");
+    FillChannel(state, 2, "150.02500", 60, 1);
+    FillChannel(state, 16, "173.99375", 0, 1);
     state.panel.positions = {2, 7, 3, 5, 0, 0};
     state.settings.KeyFunction1 = 3;
     state.settings.HighPowerLevel = 200;
-    state.settings.LowPowerLevel = 17;
-    state.settings.FunctionOptions[19] = "120";  // empty at start-up, which no file carries
+    // Empty at start-up, which no file carries.
+    state.settings.FunctionOptions[19] = "120";
     state.settings.FunctionOptions[20] = "30";
 }
 
@@ -40,10 +33,11 @@ QByteArray FileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
+QString WriteFile(ShellRun& run, const char* name, const QByteArray& bytes) {
+    QFile file(run.folder() + "/" + name);
+    [&] { QVERIFY(file.open(QIODevice::WriteOnly)); }();
+    file.write(bytes);
+    return file.fileName();
 }
 
 }  // namespace
@@ -53,183 +47,130 @@ class FileCommandsTest : public QObject {
 private slots:
     void saveThenOpenReproducesEveryCellAndSetting() {
         ShellRun run;
-        MainWindow& window = StartActive(run);
+        MainWindow& window = run.startActive();
         FillVariedState(run.state);
-        const RadioState saved = run.state;
+        run.state.table.setCell(2, Col::kTxFrequency, "151.00000");
         const QString path = run.folder() + "/radio.DAT";
-
-        FileDialogResponder dialogs({path, path});
+        ClickCell(window, 3, Col::kRxFrequency);
+        Type("146.5");  // still in its editor when Save is chosen
+        FileDialogResponder dialogs(QStringList(4, path));
         window.toolButton("save")->trigger();
-        const QByteArray bytes = FileBytes(path);
-        QCOMPARE(bytes.size(), 853);
-        QVERIFY(bytes.startsWith("KVD27"));
+        QCOMPARE(run.state.table.cell(3, Col::kRxFrequency), std::string("146.50000"));
         QCOMPARE(window.windowTitle(), "KVD-270-" + QDir::toNativeSeparators(path));
 
+        const RadioState saved = run.state;
         ApplyStartupDefaults(run.state);
         run.state.table.ClearGrid();
-        run.state.flags.DebugAccess = 1;
         window.toolButton("open")->trigger();
-
         QCOMPARE(run.state.table, saved.table);
         QCOMPARE(run.state.panel, saved.panel);
         QVERIFY(run.state.settings == saved.settings);
-        QCOMPARE(run.state.flags.DebugAccess, 0);
         QCOMPARE(window.bandList()->currentText(), QStringLiteral("136-174MHz"));
-        QCOMPARE(CellText(window, 16, Col::kRxFrequency), QStringLiteral("173.99500"));
         QCOMPARE(window.functionPanel()->list(PanelList(1))->currentIndex(), 7);
+        const QList<FileDialogRecord>& shown = dialogs.shown();
+        QCOMPARE(shown[0].nameFilters, QStringList({"KVD-270 (*.DAT)"}));
+        QCOMPARE(shown[0].acceptMode, QFileDialog::AcceptSave);
+        QVERIFY(!shown[0].confirmsOverwrite);  // the program asks, in its language
+        QCOMPARE(shown[1].acceptMode, QFileDialog::AcceptOpen);
+        QCOMPARE(shown[1].fileMode, QFileDialog::ExistingFile);
+        QCOMPARE(shown[1].directory, run.folder());  // where the last file was chosen
 
-        QCOMPARE(dialogs.shown().size(), 2);
-        for (const FileDialogRecord& dialog : dialogs.shown()) {
-            QCOMPARE(dialog.nameFilters, QStringList({"KVD-270 (*.DAT)"}));
-            QCOMPARE(dialog.defaultSuffix, QStringLiteral("DAT"));
-        }
-        QCOMPARE(dialogs.shown()[0].acceptMode, QFileDialog::AcceptSave);
-        QVERIFY(!dialogs.shown()[0].confirmsOverwrite);  // the program asks, in its language
-        QCOMPARE(dialogs.shown()[1].acceptMode, QFileDialog::AcceptOpen);
-        QCOMPARE(dialogs.shown()[1].fileMode, QFileDialog::ExistingFile);
-        QCOMPARE(dialogs.shown()[1].directory, run.folder());
-    }
-
-    void overwriteAnsweredNoAsksForAFileAgain() {
-        ShellRun run;
-        MainWindow& window = StartActive(run);
-        FillVariedState(run.state);
-        const QString path = run.folder() + "/old.DAT";
-        WriteBytes(path, "old contents");
-
-        // No, then Cancel in the dialog shown again: nothing is written.
-        FileDialogResponder firstTry({path});
-        MessageBoxResponder no(Style::kIdNo);
-        window.menuItem("mnuAssave")->trigger();
-        QCOMPARE(firstTry.shown().size(), 2);
-        QCOMPARE(FileBytes(path), QByteArray("old contents"));
-        QVERIFY(!window.windowTitle().contains(path));
-        const MessageBoxRecord& question = no.shown().front();
-        QCOMPARE(question.prompt, QStringLiteral("该文件已存在，是否覆盖？"));
-        QCOMPARE(question.buttons, QList<int>({Style::kIdYes, Style::kIdNo}));
-        QCOMPARE(question.icon, QMessageBox::Question);
-
-        // No, then Yes.
-        window.menuItem("mnuEnglish")->trigger();
+        // Saved again over the file: No asks for a file again, Yes replaces it.
+        run.state.table.ClearGrid();
         QList<int> answers = {Style::kIdNo, Style::kIdYes};
         MessageBoxResponder noThenYes([&](const MessageBoxRecord&) { return answers.takeFirst(); });
-        FileDialogResponder secondTry({path, path});
         window.menuItem("mnuAssave")->trigger();
-        QCOMPARE(noThenYes.shown().size(), 2);
-        QCOMPARE(noThenYes.shown()[0].prompt,
-                 QStringLiteral("This file already exists, whether to cover?"));
+        QCOMPARE(dialogs.shown().size(), 4);
+        QCOMPARE(noThenYes.shown()[0].prompt, QStringLiteral("该文件已存在，是否覆盖？"));
+        QCOMPARE(noThenYes.shown()[0].buttons, QList<int>({Style::kIdYes, Style::kIdNo}));
         QCOMPARE(FileBytes(path), QByteArray::fromStdString(ChannelFile::Render(run.state)));
     }
 
-    void refusedAndFailedFilesChangeNothingAndSaySo() {
+    void refusalsFailuresAndCancelChangeNothing() {
         ShellRun run;
-        MainWindow& window = StartActive(run);
+        MainWindow& window = run.start();
         FillVariedState(run.state);
         const RadioState before = run.state;
         const QString title = window.windowTitle();
-        const QString otherType = run.folder() + "/other.DAT";
-        WriteBytes(otherType, "KVD28" + QByteArray(848, '\0'));
-        // A folder the program cannot write into. Root writes anywhere: then a name inside
-        // a plain file stands in for it.
-        const QString locked = run.folder() + "/locked";
-        QDir().mkdir(locked);
-        WriteBytes(locked + "/kept.DAT", "old contents");
-        QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
-        const bool permissionsBind = !QFile(locked + "/probe").open(QIODevice::WriteOnly);
-        const QString unwritable = permissionsBind ? locked + "/kept.DAT" : otherType + "/x.DAT";
-
-        FileDialogResponder dialogs({otherType, run.folder() + "/gone.DAT", unwritable});
-        MessageBoxResponder answers([](const MessageBoxRecord& box) {
-            return box.buttons.contains(Style::kIdYes) ? Style::kIdYes : Style::kIdOk;
-        });
-        window.menuItem("mnuOpen")->trigger();
-        window.menuItem("mnuOpen")->trigger();
-        window.menuItem("mnuAssave")->trigger();
-        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
-        QList<MessageBoxRecord> shown = answers.shown();
-        if (permissionsBind) {
-            QCOMPARE(shown.takeAt(2).prompt, QStringLiteral("该文件已存在，是否覆盖？"));
-        }
-        QCOMPARE(shown.size(), 3);
-        QCOMPARE(shown[0].prompt, QStringLiteral("文件类型不对，无法打开。"));
-        QCOMPARE(shown[0].title, QStringLiteral("KVD-270"));
-        QCOMPARE(shown[0].buttons, QList<int>({Style::kIdOk}));
-        QVERIFY(shown[1].prompt.startsWith(QStringLiteral("无法读取文件")));
-        QVERIFY(shown[2].prompt.startsWith(QStringLiteral("无法写入文件")));
-        QVERIFY(shown[2].prompt.contains(QDir::toNativeSeparators(unwritable)));
-        QCOMPARE(shown[2].icon, QMessageBox::Critical);
-        QCOMPARE(FileBytes(locked + "/kept.DAT"), QByteArray("old contents"));
-        QCOMPARE(window.windowTitle(), title);
-        QCOMPARE(run.state.table, before.table);
-        QVERIFY(run.state.settings == before.settings);
-    }
-
-    void cancellingChangesNothing() {
-        ShellRun run;
-        MainWindow& window = StartActive(run);
-        FillVariedState(run.state);
-        const RadioState before = run.state;
-        const QString title = window.windowTitle();
-
-        MessageBoxResponder cancel(Style::kIdCancel);
-        window.menuItem("mnuNew")->trigger();
-        QCOMPARE(run.state.table, before.table);
-        const MessageBoxRecord& warning = cancel.shown().front();
-        QCOMPARE(warning.prompt, QStringLiteral("所有信道的数据将被清除！"));
-        QCOMPARE(warning.title, QStringLiteral("警告"));
-        QCOMPARE(warning.icon, QMessageBox::Warning);
-        QCOMPARE(warning.buttons, QList<int>({Style::kIdOk, Style::kIdCancel}));
-        QCOMPARE(warning.defaultButton, Style::kIdCancel);
-
-        // The band list's question stays off from before the open dialog, even on Cancel.
+        const QString otherType = WriteFile(run, "other.DAT", "KVD28" + QByteArray(848, '\0'));
+        // No one can write a file inside a plain file, not even root.
+        const QString unwritable = otherType + "/x.DAT";
+        QStringList paths = {"", "", otherType, run.folder() + "/gone.DAT", unwritable};
         run.state.band.ListOpened();
-        bool suppressedWhenAsked = false;
-        FileDialogResponder dialogs([&](const FileDialogRecord&) {
-            suppressedWhenAsked = run.state.band.SuppressBandPrompt;
-            return QString();
+        bool suppressed = true;  // the band question is off from before an open dialog
+        FileDialogResponder dialogs([&](const FileDialogRecord& dialog) {
+            suppressed &=
+                dialog.acceptMode == QFileDialog::AcceptSave || run.state.band.SuppressBandPrompt;
+            return paths.takeFirst();
         });
-        window.menuItem("mnuOpen")->trigger();
-        window.menuItem("mnuAssave")->trigger();
-        QVERIFY(suppressedWhenAsked);
-        QCOMPARE(dialogs.shown().size(), 2);
-        QCOMPARE(run.state.table, before.table);
-        QCOMPARE(window.windowTitle(), title);
-        QCOMPARE(QDir(run.folder()).entryList({"*.DAT"}, QDir::Files), QStringList());
-        QCOMPARE(cancel.shown().size(), 1);
-    }
-
-    void newEmptiesTheChannelsOnly() {
-        ShellRun run;
-        MainWindow& window = StartActive(run);
-        window.menuItem("mnuEnglish")->trigger();
-        FillVariedState(run.state);
-        const RadioState before = run.state;
-        MessageBoxResponder ok(Style::kIdOk);
-        window.toolButton("new")->trigger();
-        QCOMPARE(ok.shown().front().title, QStringLiteral("Warnning"));
-        QCOMPARE(ok.shown().front().prompt, QStringLiteral("All channel data will be clear."));
-        for (int row = 1; row <= 16; ++row) {
-            QVERIFY(!run.state.table.hasChannel(row));
+        MessageBoxResponder answers([](const MessageBoxRecord& box) {
+            return box.buttons.contains(Style::kIdCancel) ? Style::kIdCancel : Style::kIdOk;
+        });
+        for (const char* item :
+             {"mnuNew", "mnuOpen", "mnuAssave", "mnuOpen", "mnuOpen", "mnuAssave"}) {
+            window.menuItem(item)->trigger();
         }
+        QVERIFY(suppressed);
+        QCOMPARE(window.windowTitle(), title);
+        QCOMPARE(run.state.table, before.table);
+        const QList<MessageBoxRecord>& shown = answers.shown();
+        QCOMPARE(shown.size(), 4);
+        QCOMPARE(shown[0].prompt, QStringLiteral("所有信道的数据将被清除！"));
+        QCOMPARE(shown[0].title, QStringLiteral("警告"));
+        QCOMPARE(shown[0].icon, QMessageBox::Warning);
+        QCOMPARE(shown[0].defaultButton, Style::kIdCancel);
+        QCOMPARE(shown[1].prompt, QStringLiteral("文件类型不对，无法打开。"));
+        QCOMPARE(shown[1].title, QStringLiteral("KVD-270"));
+        QVERIFY(shown[2].prompt.startsWith(QStringLiteral("无法读取文件")));
+        QVERIFY(shown[3].prompt.startsWith(QStringLiteral("无法写入文件")));
+        QVERIFY(shown[3].prompt.contains(QDir::toNativeSeparators(unwritable)));
+        QCOMPARE(shown[3].icon, QMessageBox::Critical);
+
+        MessageBoxResponder ok(Style::kIdOk);
+        window.menuItem("mnuNew")->trigger();  // empties the channels only
+        QVERIFY(!run.state.table.hasChannel(1) && !run.state.table.hasChannel(16));
         QCOMPARE(CellText(window, 2, 0), QStringLiteral("02"));
         QCOMPARE(run.state.panel, before.panel);
         QCOMPARE(run.state.band.position(), kBand136);
-        QVERIFY(run.state.settings == before.settings);
     }
 
-    void aFileCommandCommitsTheOpenEditorFirst() {
+    void csvRoundTripAndUnusableFiles() {
         ShellRun run;
-        MainWindow& window = StartActive(run);
-        run.state.band.TakeBand(kBand136);
-        const QString path = run.folder() + "/typed.DAT";
-        ClickCell(window, 3, Col::kRxFrequency);
-        Type("146.5");
-        FileDialogResponder dialog({path});
-        window.menuItem("mnuAssave")->trigger();
-        RadioState reopened;
-        QVERIFY(ChannelFile::Open(path.toStdString(), reopened));
-        QCOMPARE(reopened.table.cell(3, Col::kRxFrequency), std::string("146.50000"));
+        MainWindow& window = run.start();
+        FillVariedState(run.state);
+        const ChannelTable exported = run.state.table;
+        const QString path = run.folder() + "/list.csv";
+        const QString outOfBand =
+            WriteFile(run, "band.csv", "Location,Frequency\n1,145.000000\n2,446.006250\n");
+        const QString tooLarge = WriteFile(run, "big.csv", QByteArray(2 << 20, ','));
+        FileDialogResponder dialogs(
+            {path, path, outOfBand, tooLarge, run.folder(), outOfBand, outOfBand + "/inside.csv"});
+        MessageBoxResponder answers([](const MessageBoxRecord& box) {
+            return box.buttons.contains(Style::kIdNo) ? Style::kIdNo : Style::kIdOk;
+        });
+        window.menuItem("mnuExportCsv")->trigger();
+        run.state.table.ClearGrid();
+        for (int i = 0; i < 4; ++i) {
+            window.menuItem("mnuImportCsv")->trigger();
+        }
+        // Exported again: the existing file is kept (No), then a name inside it cannot be written.
+        window.menuItem("mnuExportCsv")->trigger();
+        QCOMPARE(run.state.table, exported);
+        QCOMPARE(CellText(window, 2, Col::kRxFrequency), QStringLiteral("150.02500"));
+        const QList<MessageBoxRecord>& shown = answers.shown();
+        QCOMPARE(shown.size(), 6);
+        QCOMPARE(shown[0].prompt, QStringLiteral("已导入 3 个信道，0 个频率已调整到信道间隔。"));
+        QCOMPARE(shown[0].icon, QMessageBox::Information);
+        QCOMPARE(shown[1].prompt,
+                 QStringLiteral("第 3 行：频率超出频段范围 136-174MHz (\"446.006250\")。"
+                                "信道列表没有改变。"));
+        QCOMPARE(shown[1].icon, QMessageBox::Warning);
+        QCOMPARE(shown[2].prompt, QStringLiteral("文件太大，不是信道列表。"));
+        QVERIFY(shown[3].prompt.startsWith(QStringLiteral("无法读取文件")));
+        QCOMPARE(shown[4].prompt, QStringLiteral("该文件已存在，是否覆盖？"));
+        QVERIFY(shown[5].prompt.startsWith(QStringLiteral("无法写入文件")));
+        QVERIFY(FileBytes(outOfBand).startsWith("Location,Frequency"));
+        QCOMPARE(dialogs.shown()[0].nameFilters, QStringList({"CSV (*.csv)"}));
     }
 };
 

@@ -1,11 +1,10 @@
 #include "ShellTestSupport.h"
 
+#include <QApplication>
 #include <QFile>
-#include <QTest>
 
 #include "channels/ChoiceLists.h"
 #include "channels/ToneList.h"
-#include "shell/ChannelTableModel.h"
 #include "shell/Preferences.h"
 #include "shell/ProgramParts.h"
 
@@ -27,11 +26,7 @@ void ShellRun::writePreferences(const QByteArray& bytes) {
 
 QByteArray ShellRun::preferences() const {
     QFile file(Preferences::PathIn(folder()));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool ShellRun::hasPreferences() const {
-    return QFile::exists(Preferences::PathIn(folder()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 MainWindow& ShellRun::build() {
@@ -46,6 +41,12 @@ MainWindow& ShellRun::start() {
     }
     window_->Startup();
     window_->show();
+    return *window_;
+}
+
+MainWindow& ShellRun::startActive() {
+    start().activateWindow();
+    [&] { QVERIFY(QTest::qWaitForWindowActive(window_.get())); }();
     return *window_;
 }
 
@@ -67,6 +68,32 @@ void FillChannel(RadioState& state, int row, const char* frequency, int rxTonePo
 
 QString CellText(MainWindow& window, int row, int column) {
     return window.gridModel()->index(row, column).data().toString();
+}
+
+QLineEdit* FrequencyEditor(MainWindow& window) {
+    return window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+}
+
+QComboBox* ToneEditor(MainWindow& window) {
+    return window.findChild<QComboBox*>(QStringLiteral("Combo8"));
+}
+
+QComboBox* ChoiceEditor(MainWindow& window, int column) {
+    return window.findChild<QComboBox*>(QStringLiteral("Combo5_%1").arg(column));
+}
+
+void ClickCell(MainWindow& window, int row, int column) {
+    ChannelGrid* grid = window.grid();
+    const QRect cell = grid->visualRect(window.gridModel()->index(row, column));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void Type(const QString& text) {
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+void Press(Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
 }
 
 }  // namespace kvd::gui::test

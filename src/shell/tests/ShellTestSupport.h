@@ -2,39 +2,55 @@
 
 #include <memory>
 
+#include <QAction>
 #include <QByteArray>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "image/RadioState.h"
+#include "shell/BandCombo.h"
+#include "shell/ChannelGrid.h"
+#include "shell/ChannelTableModel.h"
+#include "shell/FileDialogs.h"
 #include "shell/LocalizedMessageBox.h"
 #include "shell/MainWindow.h"
+#include "shell/MessageBoxStyle.h"
 
+// What the window's tests share: the window and its parts, and the seams that answer its
+// message boxes and file dialogs.
 namespace kvd::gui::test {
 
-// One run of the program in a folder of its own: preferences written before start-up,
-// read back after the window closed.
+namespace Style = MessageBoxStyle;
+
+// Band 136-174MHz, as most editing cases use it.
+constexpr int kBand136 = 5;
+
+// One run of the program in a folder of its own: preferences written before start-up, read
+// back after the window closed.
 class ShellRun {
 public:
     ShellRun();
 
-    // Writes the preferences file before start-up; without it the run is a first run.
+    // Without it the run is a first run.
     void writePreferences(const QByteArray& bytes);
+    // "<missing>" when there is no file.
     QByteArray preferences() const;
-    bool hasPreferences() const;
 
-    // Builds the window with the folder, runs start-up and shows it.
-    MainWindow& start();
-    // The window before start-up, with every program part attached, for tests that need
-    // to set something up before start-up runs.
+    // The window with every program part attached, before start-up.
     MainWindow& build();
-
+    // Start-up, then shown.
+    MainWindow& start();
+    // Started and active, so the focus moves as it does for a user.
+    MainWindow& startActive();
     MainWindow& window() { return *window_; }
-    // Boxes that no test responder answered: each was answered with its default button
-    // (a box left to a person would hang the test run).
+    // Boxes no test responder answered; each got its default button.
     const QList<MessageBoxRecord>& unansweredBoxes() const { return fallback_.shown(); }
-    RadioState state;
     QString folder() const { return dir_.path(); }
+
+    RadioState state;
 
 private:
     QTemporaryDir dir_;
@@ -42,12 +58,21 @@ private:
     std::unique_ptr<MainWindow> window_;
 };
 
-// Fills channel rows as the editors and the decoder leave them: frequency, off tone or a
-// CTCSS tone, and each choice cell with its list position, in the state's language.
+// Fills a channel as the editors and the decoder leave it: frequency, a CTCSS or off receive
+// tone, off transmit tone, and each choice cell at one list position, in the state's language.
 void FillChannel(RadioState& state, int row, const char* frequency, int rxTonePosition,
                  int choicePosition);
 
-// The text a grid cell shows.
 QString CellText(MainWindow& window, int row, int column);
+
+QLineEdit* FrequencyEditor(MainWindow& window);
+QComboBox* ToneEditor(MainWindow& window);
+QComboBox* ChoiceEditor(MainWindow& window, int column);
+
+// A left click on a grid cell, as the user makes it.
+void ClickCell(MainWindow& window, int row, int column);
+// Keys into whatever holds the focus.
+void Type(const QString& text);
+void Press(Qt::Key key);
 
 }  // namespace kvd::gui::test

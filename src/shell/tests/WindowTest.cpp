@@ -1,0 +1,187 @@
+// The main window's menus, toolbar, maker line, channel grid and band list.
+#include <QAbstractItemView>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "ShellTestSupport.h"
+#include "channels/ChoiceLists.h"
+#include "shell/FunctionPanel.h"
+#include "shell/GridGeometry.h"
+
+using namespace kvd;
+using namespace kvd::gui;
+using namespace kvd::gui::test;
+
+// Receives the pages the program asks the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+namespace {
+
+// The window with band 136-174MHz taken from a file and a channel in it.
+MainWindow& StartWithChannel(ShellRun& run) {
+    MainWindow& window = run.start();
+    run.state.band.TakeBand(kBand136);
+    FillChannel(run.state, 7, "150.02500", 3, 0);
+    window.RefreshFromState();
+    return window;
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void menusToolbarAndMakerLine() {
+        ShellRun run;
+        MainWindow& window = run.start();
+        QCOMPARE(window.menuItem("mnureadFre")->shortcut(), QKeySequence("Ctrl+R"));
+        QCOMPARE(window.menuItem("mnuwriteFre")->shortcut(), QKeySequence("Ctrl+W"));
+        QVERIFY(!window.menuItem("mnumainhelp")->isEnabled());
+
+        for (QAction* action : window.findChild<QToolBar*>("Toolbar1")->actions()) {
+            // A picture, drawn at high dpi too, not an empty square: its average is not clear.
+            const QImage picture = action->icon().pixmap(48, 48).toImage();
+            QVERIFY(action->isSeparator() ||
+                    qAlpha(picture.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .pixel(0, 0)) > 32);
+        }
+        QVERIFY(!window.findChild<QToolButton*>("Toolbar1_TAnMa")->isVisible());
+        // The commands behind the buttons ask; every question is cancelled here.
+        MessageBoxResponder cancel(Style::kIdCancel);
+        FileDialogResponder noFiles(QStringList{});
+        const std::pair<const char*, const char*> pairs[] = {{"new", "mnuNew"},
+                                                             {"open", "mnuOpen"},
+                                                             {"save", "mnuAssave"},
+                                                             {"read", "mnureadFre"},
+                                                             {"write", "mnuwriteFre"}};
+        for (const auto& [key, item] : pairs) {
+            QSignalSpy triggered(window.menuItem(item), &QAction::triggered);
+            QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("Toolbar1_") + key),
+                              Qt::LeftButton);
+            QCOMPARE(triggered.size(), 1);
+        }
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler("https", &catcher, "open");
+        QTest::mouseClick(window.findChild<QLabel*>("Label2"), Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler("https");
+        QCOMPARE(catcher.opened.size(), 1);  // the maker's page
+    }
+
+    void gridShapeLookAndSize() {
+        ShellRun run;
+        MainWindow& window = run.start();
+        QAbstractItemModel* model = window.grid()->model();
+        QCOMPARE(QSize(model->columnCount(), model->rowCount()), QSize(9, 17));
+        QCOMPARE(CellText(window, 0, 7), QStringLiteral("宽\\窄带"));
+        for (int row = 0; row < 17; ++row) {
+            for (int column = 0; column < 9; ++column) {
+                const QModelIndex cell = model->index(row, column);
+                const bool fixed = row == 0 || column == 0;
+                QCOMPARE(bool(cell.flags() & Qt::ItemIsSelectable), !fixed);
+                QCOMPARE(cell.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+                QCOMPARE(cell.data(Qt::BackgroundRole).value<QColor>() == QColor(192, 192, 255),
+                         row > 0 && row % 2 == 0);
+                if (row > 0) {
+                    QCOMPARE(cell.data().toString(),
+                             column == 0 ? QString::asprintf("%02d", row) : QString());
+                }
+            }
+        }
+        // Sizes from twips, and the whole table shows.
+        ChannelGrid* grid = window.grid();
+        const int dpi = grid->logicalDpiX();
+        QCOMPARE(grid->columnWidth(1), GridGeometry::TwipsToPixels(1330, dpi));
+        // A choice column is at least its twips, wider when its editor's items need it.
+        QVERIFY(grid->columnWidth(5) >= GridGeometry::TwipsToPixels(800, dpi));
+        QCOMPARE(grid->rowHeight(16), GridGeometry::TwipsToPixels(300, grid->logicalDpiY()));
+        for (int column = 0; column < 9; ++column) {  // no caption cut, in either language
+            const LocalText& caption = ChoiceLists::ColumnCaption(column);
+            for (const char* text : {caption.zh, caption.en}) {
+                QVERIFY2(grid->fontMetrics().horizontalAdvance(QString::fromUtf8(text)) <
+                             grid->columnWidth(column),
+                         text);
+            }
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(grid->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
+    }
+
+    void coreChangesReachTheGridUntilTheWindowIsGone() {
+        RadioState state;
+        {
+            ShellRun run;
+            MainWindow window(state, {run.folder()});
+            window.Startup();
+            QSignalSpy changed(window.gridModel(), &QAbstractItemModel::dataChanged);
+            state.table.setCell(9, ChannelTable::kRxFrequency, "439.12500");
+            QCOMPARE(changed.size(), 1);
+            QCOMPARE(changed[0][0].toModelIndex().row(), 9);
+        }
+        // The grid is gone; the table must no longer call into it.
+        state.table.setCell(1, ChannelTable::kRxFrequency, "145.00000");
+        QCOMPARE(state.table.cell(1, ChannelTable::kRxFrequency), std::string("145.00000"));
+    }
+
+    void bandChangedFromTheOpenedListAsksFirst() {
+        for (int answer : {Style::kIdCancel, Style::kIdOk}) {
+            ShellRun run;
+            run.writePreferences(QByteArray(2, '\0') + char(answer == Style::kIdOk));
+            MainWindow& window = StartWithChannel(run);
+            MessageBoxResponder answered(answer);
+            // What a user does: open the list, move to an item, press Enter.
+            window.bandList()->showPopup();
+            QAbstractItemView* view = window.bandList()->view();
+            QTRY_VERIFY(view->isVisible());
+            view->setCurrentIndex(view->model()->index(2, 0));  // 400-430MHz
+            QTest::keyClick(view, Qt::Key_Return);
+
+            QCOMPARE(answered.shown().size(), 1);
+            const MessageBoxRecord& asked = answered.shown().front();
+            const bool changed = answer == Style::kIdOk;  // and asked in English
+            QCOMPARE(asked.prompt, changed ? "Change frequency channel list will remove, sure?"
+                                           : "改变频段将清除频道列表，确定吗？");
+            QCOMPARE(asked.title, changed ? "Attention!" : "注意！");
+            QCOMPARE(asked.style, Style::kOkCancel | Style::kQuestion | Style::kDefaultSecond |
+                                      Style::kSystemModal);
+            QCOMPARE(window.bandList()->currentIndex(), changed ? 2 : kBand136);
+            QCOMPARE(CellText(window, 7, 1), changed ? QString() : QStringLiteral("150.02500"));
+        }
+    }
+
+    void arrowKeysAndRefreshChangeTheBandSilently() {
+        ShellRun run;
+        MainWindow& window = StartWithChannel(run);
+        MessageBoxResponder answer(Style::kIdCancel);
+        QTest::keyClick(window.bandList(), Qt::Key_Down);
+        QCOMPARE(window.bandList()->currentIndex(), kBand136 + 1);
+        QCOMPARE(run.state.band.BandLowMHz, 600);
+        QCOMPARE(run.state.band.BandHighMHz, 720);
+        QVERIFY(run.state.table.hasChannel(7));
+
+        run.state.band.TakeBand(4);
+        run.state.panel[PanelList::Squelch] = 7;
+        run.state.panel[PanelList::Beep] = 99;  // beyond the list
+        window.RefreshFromState();
+        QCOMPARE(answer.shown().size(), 0);
+        QCOMPARE(window.bandList()->currentIndex(), 4);
+        QCOMPARE(window.functionPanel()->list(PanelList::Squelch)->currentIndex(), 7);
+        // No selection rather than a wrong one; showing it writes nothing back.
+        QCOMPARE(window.functionPanel()->list(PanelList::Beep)->currentIndex(), -1);
+        QCOMPARE(run.state.panel[PanelList::Beep], 99);
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"
