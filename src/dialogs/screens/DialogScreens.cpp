@@ -1,17 +1,23 @@
 // Runs the program with one dialog open beside the main window, for screenshots:
 //   dialog_screens <language 0|1> <menu item> [control to focus]
-// Prints the dialog's native window id once it is shown; the program runs as usual until
-// its main window is closed.
+//   dialog_screens <language 0|1> cell <row,column> <channel file>
+// The second form opens the file and presses Enter on that cell of the table, so its editor
+// lies over the cell (with its list open for tones and choices).
+// Prints the shown window's native id; the program runs as usual until its main window is
+// closed.
 #include <cstdio>
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "image/ChannelFile.h"
 #include "shell/Application.h"
+#include "shell/ChannelGrid.h"
 #include "shell/MainWindow.h"
 #include "shell/Preferences.h"
 
@@ -25,6 +31,23 @@ QDialog* ShownDialog(kvd::gui::MainWindow& window) {
         }
     }
     return nullptr;
+}
+
+void PrintWindowId(QWidget* window) {
+    std::printf("0x%llx\n", static_cast<unsigned long long>(window->winId()));
+    std::fflush(stdout);
+}
+
+void OpenCellEditor(kvd::gui::MainWindow& window, const QString& cell, const QString& file) {
+    kvd::ChannelFile::Open(file.toStdString(), window.state());
+    window.RefreshFromState();
+    const QStringList place = cell.split(u',');
+    auto* grid = window.grid();
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(place.value(0).toInt(), place.value(1).toInt()));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(grid, &enter);
+    QTimer::singleShot(300, &window, [&window] { PrintWindowId(&window); });
 }
 
 }  // namespace
@@ -42,9 +65,14 @@ int main(int argc, char** argv) {
 
     kvd::gui::ProgramHooks hooks;
     hooks.configFolder = folder.path();
-    hooks.afterShow = [menuItem, focus](kvd::gui::MainWindow& window) {
+    const QString file = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
+    hooks.afterShow = [menuItem, focus, file](kvd::gui::MainWindow& window) {
         window.move(0, 0);
-        QTimer::singleShot(300, &window, [&window, menuItem, focus] {
+        QTimer::singleShot(300, &window, [&window, menuItem, focus, file] {
+            if (menuItem == u"cell") {
+                OpenCellEditor(window, focus, file);
+                return;
+            }
             window.menuItem(menuItem.toLatin1().constData())->trigger();
             QDialog* dialog = ShownDialog(window);
             if (!dialog) {
@@ -57,8 +85,7 @@ int main(int argc, char** argv) {
                 control && !focus.isEmpty()) {
                 control->setFocus();
             }
-            std::printf("0x%llx\n", static_cast<unsigned long long>(dialog->winId()));
-            std::fflush(stdout);
+            PrintWindowId(dialog);
         });
     };
     return kvd::gui::RunProgram(argc, argv, hooks);
