@@ -17,12 +17,13 @@ void Measure(const char* name, int iterations, Fn&& work, int rounds = 7) {
         for (int i = 0; i < iterations; ++i) {
             work();
         }
-        std::chrono::duration<double, std::micro> elapsed = std::chrono::steady_clock::now() - start;
+        std::chrono::duration<double, std::micro> elapsed =
+            std::chrono::steady_clock::now() - start;
         perIteration.push_back(elapsed.count() / iterations);
     }
     std::sort(perIteration.begin(), perIteration.end());
-    std::printf("%-28s best %9.2f us   median %9.2f us   (%d x %d runs)\n", name, perIteration.front(),
-                perIteration[perIteration.size() / 2], rounds, iterations);
+    std::printf("%-28s best %9.2f us   median %9.2f us   (%d x %d runs)\n", name,
+                perIteration.front(), perIteration[perIteration.size() / 2], rounds, iterations);
 }
 
 // Keeps the compiler from dropping a result.

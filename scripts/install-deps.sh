@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev
   libgtest-dev googletest
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
   fonts-wqy-microhei
   appstream desktop-file-utils
   python3

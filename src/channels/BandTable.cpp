@@ -27,7 +27,9 @@ int NumberAt(std::string_view text, std::size_t start) {
 
 }  // namespace
 
-bool IsValidPosition(int position) { return position >= 0 && position < kCount; }
+bool IsValidPosition(int position) {
+    return position >= 0 && position < kCount;
+}
 
 const Band& At(int position) {
     if (!IsValidPosition(position)) {
@@ -45,7 +47,11 @@ std::optional<int> PositionOfCode(std::uint8_t code) {
     return std::nullopt;
 }
 
-int LowMHz(int position) { return NumberAt(At(position).text, 0); }
-int HighMHz(int position) { return NumberAt(At(position).text, 4); }
+int LowMHz(int position) {
+    return NumberAt(At(position).text, 0);
+}
+int HighMHz(int position) {
+    return NumberAt(At(position).text, 4);
+}
 
 }  // namespace kvd::BandTable

@@ -11,7 +11,7 @@ namespace BandTable {
 constexpr int kCount = 7;
 
 struct Band {
-    const char* text;  // list item, the same in both languages
+    const char* text;   // list item, the same in both languages
     std::uint8_t code;  // band code in the memory image and the radio's identification
 };
 

@@ -31,12 +31,14 @@ constexpr std::array<Default, 6> kNewChannel = {{
     {Col::kScanAdd, 1},
 }};
 
-void FillNewChannel(ChannelTable& table, int row, const std::string& frequency, LanguageId language) {
+void FillNewChannel(ChannelTable& table, int row, const std::string& frequency,
+                    LanguageId language) {
     table.setCell(row, Col::kTxFrequency, frequency);
     for (const Default& d : kNewChannel) {
         bool tone = d.column == Col::kRxTone || d.column == Col::kTxTone;
         table.setCell(row, d.column,
-                      tone ? ToneList::Text(d.position, language) : ChoiceLists::Text(d.column, d.position, language));
+                      tone ? ToneList::Text(d.position, language)
+                           : ChoiceLists::Text(d.column, d.position, language));
         table.setChoiceIndex(row, d.column, static_cast<std::int16_t>(d.position));
     }
 }
@@ -45,7 +47,8 @@ void FillNewChannel(ChannelTable& table, int row, const std::string& frequency, 
 std::string LeadingNumberText(const std::string& text) {
     std::size_t end = 0;
     bool point = false;
-    while (end < text.size() && ((text[end] >= '0' && text[end] <= '9') || (text[end] == '.' && !point))) {
+    while (end < text.size() &&
+           ((text[end] >= '0' && text[end] <= '9') || (text[end] == '.' && !point))) {
         point = point || text[end] == '.';
         ++end;
     }
@@ -57,14 +60,18 @@ std::string LeadingNumberText(const std::string& text) {
 Editor EditorFor(int column) {
     switch (column) {
         case Col::kRxFrequency:
-        case Col::kTxFrequency: return Editor::Frequency;
+        case Col::kTxFrequency:
+            return Editor::Frequency;
         case Col::kRxTone:
-        case Col::kTxTone: return Editor::Tone;
+        case Col::kTxTone:
+            return Editor::Tone;
         case Col::kPower:
         case Col::kBusyLock:
         case Col::kBandwidth:
-        case Col::kScanAdd: return Editor::Choice;
-        default: return Editor::None;
+        case Col::kScanAdd:
+            return Editor::Choice;
+        default:
+            return Editor::None;
     }
 }
 
@@ -72,7 +79,9 @@ int ColumnToOpen(const ChannelTable& table, int row, int column) {
     return table.hasChannel(row) ? column : static_cast<int>(Col::kRxFrequency);
 }
 
-bool IsEditorKey(char32_t key) { return (key >= U'0' && key <= U'9') || key == U'.' || key == U'\b'; }
+bool IsEditorKey(char32_t key) {
+    return (key >= U'0' && key <= U'9') || key == U'.' || key == U'\b';
+}
 
 CheckedFrequency CheckFrequency(const std::string& text, const BandSelection& band) {
     std::optional<std::string> rounded = RoundDecimalText(text, 5);
@@ -120,8 +129,8 @@ void PickChoice(ChannelTable& table, int row, int column, int position, Language
     table.setChoiceIndex(row, column, static_cast<std::int16_t>(position));
 }
 
-void CommitTone(ChannelTable& table, int row, int column, const std::string& text, int selectedPosition,
-                LanguageId language) {
+void CommitTone(ChannelTable& table, int row, int column, const std::string& text,
+                int selectedPosition, LanguageId language) {
     if ((!text.empty() && text.front() == 'D') || selectedPosition == 0) {
         return;  // a pick has already been committed
     }

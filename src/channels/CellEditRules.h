@@ -24,10 +24,10 @@ int ColumnToOpen(const ChannelTable& table, int row, int column);
 bool IsEditorKey(char32_t key);
 
 enum class FrequencyCommit {
-    Written,     // the snapped frequency is in the cell (and a new channel got its defaults)
-    Deleted,     // the receive frequency was erased: the channel is gone
-    Unchanged,   // empty transmit text, or text that is no number
-    OutOfBand,   // outside the band: the caller shows "Beyond the frequency range"
+    Written,    // the snapped frequency is in the cell (and a new channel got its defaults)
+    Deleted,    // the receive frequency was erased: the channel is gone
+    Unchanged,  // empty transmit text, or text that is no number
+    OutOfBand,  // outside the band: the caller shows "Beyond the frequency range"
 };
 
 // A typed frequency checked as the editor checks it: rounded to five decimals, inside the
@@ -51,8 +51,8 @@ void PickChoice(ChannelTable& table, int row, int column, int position, Language
 // The tone editor lost the focus holding `text`, with `selectedPosition` the list item it
 // shows (-1 when the text is typed). A typed tone within 67.0..254.1 Hz is kept with one
 // decimal; anything else puts back the tone at the cell's stored list position.
-void CommitTone(ChannelTable& table, int row, int column, const std::string& text, int selectedPosition,
-                LanguageId language);
+void CommitTone(ChannelTable& table, int row, int column, const std::string& text,
+                int selectedPosition, LanguageId language);
 
 }  // namespace CellEditRules
 }  // namespace kvd

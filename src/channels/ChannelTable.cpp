@@ -10,11 +10,17 @@ namespace kvd {
 namespace {
 const std::string kEmpty;
 
-bool IsValidColumn(int column) { return column >= 0 && column < ChannelTable::kColumns; }
-bool HasChoiceEntry(int column) { return column >= 2 && column < ChannelTable::kColumns; }
+bool IsValidColumn(int column) {
+    return column >= 0 && column < ChannelTable::kColumns;
+}
+bool HasChoiceEntry(int column) {
+    return column >= 2 && column < ChannelTable::kColumns;
+}
 }  // namespace
 
-ChannelTable::ChannelTable() { NumberRows(); }
+ChannelTable::ChannelTable() {
+    NumberRows();
+}
 
 ChannelTable::ChannelTable(const ChannelTable& other)
     : CellChoiceIndex(other.CellChoiceIndex), cells_(other.cells_) {}
@@ -54,7 +60,9 @@ void ChannelTable::setChoiceIndex(int row, int column, std::int16_t position) {
     }
 }
 
-bool ChannelTable::hasChannel(int row) const { return !cell(row, kRxFrequency).empty(); }
+bool ChannelTable::hasChannel(int row) const {
+    return !cell(row, kRxFrequency).empty();
+}
 
 void ChannelTable::NumberRows() {
     for (int row = 1; row <= kChannels; ++row) {

@@ -4,7 +4,9 @@ namespace kvd::Csv {
 
 namespace {
 
-bool IsBlank(const Row& row) { return row.fields.size() == 1 && row.fields[0].empty(); }
+bool IsBlank(const Row& row) {
+    return row.fields.size() == 1 && row.fields[0].empty();
+}
 
 }  // namespace
 

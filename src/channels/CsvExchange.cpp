@@ -23,17 +23,17 @@ namespace {
 using Col = ChannelTable::Column;
 
 const std::vector<std::string> kHeader = {
-    "Location", "Name",       "Frequency", "Duplex",   "Offset", "Tone",    "rToneFreq",
-    "cToneFreq", "DtcsCode",  "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep",
-    "Skip",     "Power",      "Comment",   "URCALL",   "RPT1CALL", "RPT2CALL", "DVCODE"};
+    "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+    "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+    "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
 
 // ---- tones ----
 
 struct Tone {
     enum Kind { None, Ctcss, Dcs } kind = None;
-    int tenths = 0;        // CTCSS
-    int code = 0;          // DCS, 0..511
-    bool inverted = false; // DCS
+    int tenths = 0;         // CTCSS
+    int code = 0;           // DCS, 0..511
+    bool inverted = false;  // DCS
     bool operator==(const Tone&) const = default;
 };
 
@@ -42,13 +42,16 @@ Tone ToneOfCell(const std::string& text) {
         return {};
     }
     if (text.front() == 'D') {
-        return {Tone::Dcs, 0, static_cast<int>(std::strtol(text.substr(1, text.size() - 2).c_str(), nullptr, 8)),
+        return {Tone::Dcs, 0,
+                static_cast<int>(std::strtol(text.substr(1, text.size() - 2).c_str(), nullptr, 8)),
                 text.back() == 'I'};
     }
     return {Tone::Ctcss, static_cast<int>(std::lround(LeadingNumber(text) * 10)), 0, false};
 }
 
-std::string CtcssText(int tenths) { return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10); }
+std::string CtcssText(int tenths) {
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
 
 std::string DcsText(int code) {
     char buffer[8];
@@ -59,9 +62,12 @@ std::string DcsText(int code) {
 // The cell text (and list position) of a tone, in the table's language.
 std::string CellOfTone(const Tone& tone, LanguageId language) {
     switch (tone.kind) {
-        case Tone::None: return ToneList::Text(0, language);
-        case Tone::Ctcss: return CtcssText(tone.tenths);
-        case Tone::Dcs: return "D" + DcsText(tone.code) + (tone.inverted ? "I" : "N");
+        case Tone::None:
+            return ToneList::Text(0, language);
+        case Tone::Ctcss:
+            return CtcssText(tone.tenths);
+        case Tone::Dcs:
+            return "D" + DcsText(tone.code) + (tone.inverted ? "I" : "N");
     }
     return {};
 }
@@ -85,7 +91,9 @@ std::string MHz6(long long hz) {
 }
 
 // A cell text ("145.52500") in Hz, when it is a plain decimal frequency.
-std::optional<long long> CellHz(const std::string& cell) { return cell.empty() ? std::nullopt : ParseHz(cell); }
+std::optional<long long> CellHz(const std::string& cell) {
+    return cell.empty() ? std::nullopt : ParseHz(cell);
+}
 
 // ---- export ----
 
@@ -94,15 +102,21 @@ struct ToneColumns {
                       cross = "Tone->Tone";
 };
 
-char PolarityOf(const Tone& t) { return t.kind == Tone::Dcs && t.inverted ? 'R' : 'N'; }
+char PolarityOf(const Tone& t) {
+    return t.kind == Tone::Dcs && t.inverted ? 'R' : 'N';
+}
 
 ToneColumns ExportTones(const Tone& tx, const Tone& rx) {
     ToneColumns c;
     c.polarity = std::string{PolarityOf(tx), PolarityOf(rx)};
-    if (tx.kind == Tone::Ctcss) c.rTone = CtcssText(tx.tenths);
-    if (rx.kind == Tone::Ctcss) c.cTone = CtcssText(rx.tenths);
-    if (tx.kind == Tone::Dcs) c.dtcs = DcsText(tx.code);
-    if (rx.kind == Tone::Dcs) c.rxDtcs = DcsText(rx.code);
+    if (tx.kind == Tone::Ctcss)
+        c.rTone = CtcssText(tx.tenths);
+    if (rx.kind == Tone::Ctcss)
+        c.cTone = CtcssText(rx.tenths);
+    if (tx.kind == Tone::Dcs)
+        c.dtcs = DcsText(tx.code);
+    if (rx.kind == Tone::Dcs)
+        c.rxDtcs = DcsText(rx.code);
 
     if (tx.kind == Tone::None && rx.kind == Tone::None) {
         c.mode = "";
@@ -142,31 +156,51 @@ std::vector<std::string> ExportRow(const ChannelTable& t, int row) {
         duplex = *tx > *rx ? "+" : "-";
         offset = MHz6(*tx > *rx ? *tx - *rx : *rx - *tx);
     }
-    ToneColumns tones = ExportTones(ToneOfCell(t.cell(row, Col::kTxTone)), ToneOfCell(t.cell(row, Col::kRxTone)));
+    ToneColumns tones =
+        ExportTones(ToneOfCell(t.cell(row, Col::kTxTone)), ToneOfCell(t.cell(row, Col::kRxTone)));
     auto entry = [&](int column) { return ChoiceLists::Position(column, t.cell(row, column)); };
     bool narrow = entry(Col::kBandwidth) == 0;
     bool low = entry(Col::kPower) == 0;
     bool scanned = !t.cell(row, Col::kScanAdd).empty() && entry(Col::kScanAdd) != 0;
     bool on5kHz = rx && *rx % 5000 == 0;
-    return {std::to_string(row), "",           frequency,    duplex,        offset,
-            tones.mode,          tones.rTone,  tones.cTone,  tones.dtcs,    tones.polarity,
-            tones.rxDtcs,        tones.cross,  narrow ? "NFM" : "FM",       on5kHz ? "5.00" : "6.25",
-            scanned ? "" : "S",  low ? "Low" : "High",         "",           "",
-            "",                  "",           ""};
+    return {std::to_string(row),
+            "",
+            frequency,
+            duplex,
+            offset,
+            tones.mode,
+            tones.rTone,
+            tones.cTone,
+            tones.dtcs,
+            tones.polarity,
+            tones.rxDtcs,
+            tones.cross,
+            narrow ? "NFM" : "FM",
+            on5kHz ? "5.00" : "6.25",
+            scanned ? "" : "S",
+            low ? "Low" : "High",
+            "",
+            "",
+            "",
+            "",
+            ""};
 }
 
 // ---- import ----
 
 std::string Trimmed(std::string s) {
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && blank(s.back())) s.pop_back();
+    while (!s.empty() && blank(s.back()))
+        s.pop_back();
     std::size_t start = 0;
-    while (start < s.size() && blank(s[start])) ++start;
+    while (start < s.size() && blank(s[start]))
+        ++start;
     return s.substr(start);
 }
 
 std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return s;
 }
 
@@ -179,7 +213,8 @@ public:
         }
     }
     bool has(const std::string& name) const { return columns_.count(Lower(name)) > 0; }
-    std::string get(const Csv::Row& row, const std::string& name, const std::string& fallback = "") const {
+    std::string get(const Csv::Row& row, const std::string& name,
+                    const std::string& fallback = "") const {
         auto it = columns_.find(Lower(name));
         if (it == columns_.end()) {
             return fallback;
@@ -213,7 +248,8 @@ Tone CtcssField(const std::string& text, int line) {
 
 Tone DcsField(const std::string& text, char polarity, int line) {
     std::string code = text;
-    if (code.empty() || code.size() > 3 || code.find_first_not_of("01234567") != std::string::npos) {
+    if (code.empty() || code.size() > 3 ||
+        code.find_first_not_of("01234567") != std::string::npos) {
         Fail(ImportError::BadDcsCode, line, text);
     }
     code.insert(0, 3 - code.size(), '0');
@@ -240,22 +276,33 @@ std::pair<Tone, Tone> ImportTones(const RowReader& r, const Csv::Row& row) {
     auto rTone = [&] { return CtcssField(r.get(row, "rToneFreq"), line); };
     auto cTone = [&] { return CtcssField(r.get(row, "cToneFreq"), line); };
     auto txDcs = [&] { return DcsField(r.get(row, "DtcsCode"), polarity[0], line); };
-    if (mode.empty()) return {Tone{}, Tone{}};
-    if (mode == "Tone") return {rTone(), Tone{}};
-    if (mode == "TSQL") return {cTone(), cTone()};
-    if (mode == "DTCS") return {txDcs(), DcsField(r.get(row, "DtcsCode"), polarity[1], line)};
+    if (mode.empty())
+        return {Tone{}, Tone{}};
+    if (mode == "Tone")
+        return {rTone(), Tone{}};
+    if (mode == "TSQL")
+        return {cTone(), cTone()};
+    if (mode == "DTCS")
+        return {txDcs(), DcsField(r.get(row, "DtcsCode"), polarity[1], line)};
     if (mode != "Cross") {
         Fail(ImportError::BadToneMode, line, mode);
     }
     auto rxDcs = [&] { return DcsField(r.get(row, "RxDtcsCode"), polarity[1], line); };
     std::string cross = r.get(row, "CrossMode");
-    if (cross == "Tone->Tone") return {rTone(), cTone()};
-    if (cross == "Tone->DTCS") return {rTone(), rxDcs()};
-    if (cross == "DTCS->Tone") return {txDcs(), cTone()};
-    if (cross == "->Tone") return {Tone{}, cTone()};
-    if (cross == "->DTCS") return {Tone{}, rxDcs()};
-    if (cross == "DTCS->") return {txDcs(), Tone{}};
-    if (cross == "DTCS->DTCS") return {txDcs(), rxDcs()};
+    if (cross == "Tone->Tone")
+        return {rTone(), cTone()};
+    if (cross == "Tone->DTCS")
+        return {rTone(), rxDcs()};
+    if (cross == "DTCS->Tone")
+        return {txDcs(), cTone()};
+    if (cross == "->Tone")
+        return {Tone{}, cTone()};
+    if (cross == "->DTCS")
+        return {Tone{}, rxDcs()};
+    if (cross == "DTCS->")
+        return {txDcs(), Tone{}};
+    if (cross == "DTCS->DTCS")
+        return {txDcs(), rxDcs()};
     Fail(ImportError::BadCrossMode, line, cross);
 }
 
@@ -287,12 +334,15 @@ std::optional<long long> TransmitHz(const RowReader& r, const Csv::Row& row, lon
         Fail(ImportError::BadDuplex, row.line, r.get(row, "Duplex"));
     }
     std::string offsetText = r.get(row, "Offset");
-    std::optional<long long> offset = ParseHz(offsetText.empty() && duplex != "split" ? "0" : offsetText);
+    std::optional<long long> offset =
+        ParseHz(offsetText.empty() && duplex != "split" ? "0" : offsetText);
     if (!offset) {
         Fail(ImportError::BadOffset, row.line, offsetText);
     }
-    if (duplex == "+") return rx + *offset;
-    if (duplex == "-") return rx - *offset;
+    if (duplex == "+")
+        return rx + *offset;
+    if (duplex == "-")
+        return rx - *offset;
     return *offset;
 }
 
@@ -309,8 +359,8 @@ int ChoiceField(const RowReader& r, const Csv::Row& row, const char* column, con
     return it->second;
 }
 
-void ImportRow(const RowReader& r, const Csv::Row& row, const BandSelection& band, LanguageId language,
-               ImportResult& result, std::array<bool, 17>& used) {
+void ImportRow(const RowReader& r, const Csv::Row& row, const BandSelection& band,
+               LanguageId language, ImportResult& result, std::array<bool, 17>& used) {
     std::string frequencyText = r.get(row, "Frequency");
     if (frequencyText.empty()) {
         return;  // a location without a channel
@@ -333,20 +383,24 @@ void ImportRow(const RowReader& r, const Csv::Row& row, const BandSelection& ban
     auto [txTone, rxTone] = ImportTones(r, row);
     int wide = ChoiceField(r, row, "Mode", "FM", ImportError::BadMode, {{"fm", 1}, {"nfm", 0}});
     int scan = ChoiceField(r, row, "Skip", "", ImportError::BadSkip, {{"", 1}, {"p", 1}, {"s", 0}});
-    int power = ChoiceField(r, row, "Power", "High", ImportError::BadPower, {{"high", 1}, {"low", 0}, {"", 1}});
+    int power = ChoiceField(r, row, "Power", "High", ImportError::BadPower,
+                            {{"high", 1}, {"low", 0}, {"", 1}});
 
     ChannelTable& t = result.table;
     int rowIndex = static_cast<int>(channel);
     t.setCell(rowIndex, Col::kRxFrequency, BandFrequency(*rxHz, band, row.line, result.moved));
-    t.setCell(rowIndex, Col::kTxFrequency, txHz ? BandFrequency(*txHz, band, row.line, result.moved) : "");
+    t.setCell(rowIndex, Col::kTxFrequency,
+              txHz ? BandFrequency(*txHz, band, row.line, result.moved) : "");
     t.setCell(rowIndex, Col::kRxTone, CellOfTone(rxTone, language));
     bool txToneEmpty = !txHz && txTone.kind == Tone::None;
     t.setCell(rowIndex, Col::kTxTone, txToneEmpty ? "" : CellOfTone(txTone, language));
     for (int column : {Col::kRxTone, Col::kTxTone}) {
-        t.setChoiceIndex(rowIndex, column, static_cast<std::int16_t>(ToneList::PositionForCell(t.cell(rowIndex, column))));
+        t.setChoiceIndex(
+            rowIndex, column,
+            static_cast<std::int16_t>(ToneList::PositionForCell(t.cell(rowIndex, column))));
     }
-    const std::pair<int, int> choices[] = {{Col::kPower, power}, {Col::kBusyLock, 1}, {Col::kBandwidth, wide},
-                                           {Col::kScanAdd, scan}};
+    const std::pair<int, int> choices[] = {
+        {Col::kPower, power}, {Col::kBusyLock, 1}, {Col::kBandwidth, wide}, {Col::kScanAdd, scan}};
     for (auto [column, position] : choices) {
         CellEditRules::PickChoice(t, rowIndex, column, position, language);
     }
@@ -399,19 +453,26 @@ std::string Describe(const ImportError& e, const BandSelection& band, LanguageId
         const char* en;
     };
     static const std::map<ImportError::Kind, Text> kReasons = {
-        {ImportError::NoHeader, {"没有“Location”和“Frequency”列", "there is no \"Location\" and \"Frequency\" column"}},
+        {ImportError::NoHeader,
+         {"没有“Location”和“Frequency”列", "there is no \"Location\" and \"Frequency\" column"}},
         {ImportError::UnclosedQuote, {"引号没有结束", "a quote is never closed"}},
-        {ImportError::BadLocation, {"信道号不在 1 到 16 之间", "the location is not a channel from 1 to 16"}},
+        {ImportError::BadLocation,
+         {"信道号不在 1 到 16 之间", "the location is not a channel from 1 to 16"}},
         {ImportError::DuplicateLocation, {"信道号重复", "the channel appears twice"}},
         {ImportError::BadFrequency, {"频率不是数字", "the frequency is not a number"}},
         {ImportError::OutOfBand, {"频率超出频段范围", "the frequency is outside the band"}},
-        {ImportError::BadDuplex, {"Duplex 值无效", "the Duplex value is not \"\", +, -, split or off"}},
+        {ImportError::BadDuplex,
+         {"Duplex 值无效", "the Duplex value is not \"\", +, -, split or off"}},
         {ImportError::BadOffset, {"Offset 不是数字", "the Offset is not a number"}},
-        {ImportError::BadToneMode, {"Tone 值无效", "the Tone value is not \"\", Tone, TSQL, DTCS or Cross"}},
+        {ImportError::BadToneMode,
+         {"Tone 值无效", "the Tone value is not \"\", Tone, TSQL, DTCS or Cross"}},
         {ImportError::BadCrossMode, {"CrossMode 值无效", "the CrossMode value is not known"}},
-        {ImportError::ToneOutOfRange, {"亚音频超出 67.0 到 254.1 Hz", "the CTCSS tone is outside 67.0 to 254.1 Hz"}},
-        {ImportError::BadDcsCode, {"数字亚音码不在列表中", "the DCS code is not one this radio can carry"}},
-        {ImportError::BadPolarity, {"DtcsPolarity 值无效", "the DtcsPolarity is not NN, NR, RN or RR"}},
+        {ImportError::ToneOutOfRange,
+         {"亚音频超出 67.0 到 254.1 Hz", "the CTCSS tone is outside 67.0 to 254.1 Hz"}},
+        {ImportError::BadDcsCode,
+         {"数字亚音码不在列表中", "the DCS code is not one this radio can carry"}},
+        {ImportError::BadPolarity,
+         {"DtcsPolarity 值无效", "the DtcsPolarity is not NN, NR, RN or RR"}},
         {ImportError::BadMode, {"Mode 只能是 FM 或 NFM", "the Mode is not FM or NFM"}},
         {ImportError::BadSkip, {"Skip 只能为空或 S", "the Skip value is not empty or S"}},
         {ImportError::BadPower, {"Power 只能是 High 或 Low", "the Power is not High or Low"}},
@@ -422,14 +483,17 @@ std::string Describe(const ImportError& e, const BandSelection& band, LanguageId
         value = std::string(" ") + BandTable::At(band.position()).text + value;
     }
     if (language == kChinese) {
-        return "第 " + std::to_string(e.line) + " 行：" + reason.zh + value + "。信道列表没有改变。";
+        return "第 " + std::to_string(e.line) + " 行：" + reason.zh + value +
+               "。信道列表没有改变。";
     }
-    return "Line " + std::to_string(e.line) + ": " + reason.en + value + ". The channel list is unchanged.";
+    return "Line " + std::to_string(e.line) + ": " + reason.en + value +
+           ". The channel list is unchanged.";
 }
 
 std::string DescribeSuccess(const ImportResult& r, LanguageId language) {
     if (language == kChinese) {
-        return "已导入 " + std::to_string(r.channels) + " 个信道，" + std::to_string(r.moved) + " 个频率已调整到信道间隔。";
+        return "已导入 " + std::to_string(r.channels) + " 个信道，" + std::to_string(r.moved) +
+               " 个频率已调整到信道间隔。";
     }
     return "Imported " + std::to_string(r.channels) + " channels; " + std::to_string(r.moved) +
            " frequencies were moved onto the channel raster.";

@@ -20,18 +20,18 @@ std::string Export(const ChannelTable& table);
 
 struct ImportError {
     enum Kind {
-        NoHeader,           // no "Location" or "Frequency" column
+        NoHeader,  // no "Location" or "Frequency" column
         UnclosedQuote,
-        BadLocation,        // not a channel number 1..16
+        BadLocation,  // not a channel number 1..16
         DuplicateLocation,
-        BadFrequency,       // no number
+        BadFrequency,  // no number
         OutOfBand,
         BadDuplex,
         BadOffset,
         BadToneMode,
         BadCrossMode,
-        ToneOutOfRange,     // CTCSS outside 67.0..254.1 Hz
-        BadDcsCode,         // not a code of the DCS list
+        ToneOutOfRange,  // CTCSS outside 67.0..254.1 Hz
+        BadDcsCode,      // not a code of the DCS list
         BadPolarity,
         BadMode,
         BadSkip,

@@ -19,14 +19,13 @@ constexpr std::array<int, kCtcssCount> kCtcss = {
 
 // Octal codes as written, in list order.
 constexpr std::array<int, kDcsCount> kDcsOctal = {
-    023, 025, 026, 031, 032, 036, 043, 047, 051, 053, 054, 065, 071, 072, 073,
-    074, 0114, 0115, 0116, 0122, 0125, 0131, 0132, 0134, 0143, 0145, 0152, 0155, 0156,
-    0162, 0165, 0172, 0174, 0205, 0212, 0223, 0225, 0226, 0243, 0244, 0245, 0246, 0251,
-    0252, 0255, 0261, 0263, 0265, 0266, 0271, 0274, 0306, 0311, 0315, 0325, 0331, 0332,
-    0343, 0346, 0351, 0356, 0364, 0365, 0371, 0411, 0412, 0413, 0423, 0431, 0432, 0445,
-    0446, 0452, 0454, 0455, 0462, 0464, 0465, 0466, 0503, 0506, 0516, 0523, 0526, 0532,
-    0546, 0565, 0606, 0612, 0624, 0627, 0631, 0632, 0645, 0654, 0662, 0664, 0703, 0712,
-    0723, 0731, 0732, 0734, 0743, 0754};
+    023,  025,  026,  031,  032,  036,  043,  047,  051,  053,  054,  065,  071,  072,  073,
+    074,  0114, 0115, 0116, 0122, 0125, 0131, 0132, 0134, 0143, 0145, 0152, 0155, 0156, 0162,
+    0165, 0172, 0174, 0205, 0212, 0223, 0225, 0226, 0243, 0244, 0245, 0246, 0251, 0252, 0255,
+    0261, 0263, 0265, 0266, 0271, 0274, 0306, 0311, 0315, 0325, 0331, 0332, 0343, 0346, 0351,
+    0356, 0364, 0365, 0371, 0411, 0412, 0413, 0423, 0431, 0432, 0445, 0446, 0452, 0454, 0455,
+    0462, 0464, 0465, 0466, 0503, 0506, 0516, 0523, 0526, 0532, 0546, 0565, 0606, 0612, 0624,
+    0627, 0631, 0632, 0645, 0654, 0662, 0664, 0703, 0712, 0723, 0731, 0732, 0734, 0743, 0754};
 
 std::array<std::string, kCount> BuildFixedTexts() {
     std::array<std::string, kCount> texts;
@@ -61,7 +60,9 @@ std::string Text(int position, LanguageId language) {
     return FixedTexts()[position];
 }
 
-bool IsOff(std::string_view text) { return text == kOff.zh || text == kOff.en; }
+bool IsOff(std::string_view text) {
+    return text == kOff.zh || text == kOff.en;
+}
 
 int Position(std::string_view text) {
     if (IsOff(text)) {
@@ -87,7 +88,8 @@ int PositionForCell(std::string_view text) {
     double tenths = std::strtod(std::string(text).c_str(), nullptr) * 10.0;
     int best = kFirstCtcss;
     for (int p = kFirstCtcss; p < kFirstCtcss + kCtcssCount; ++p) {
-        if (std::abs(kCtcss[p - kFirstCtcss] - tenths) < std::abs(kCtcss[best - kFirstCtcss] - tenths)) {
+        if (std::abs(kCtcss[p - kFirstCtcss] - tenths) <
+            std::abs(kCtcss[best - kFirstCtcss] - tenths)) {
             best = p;
         }
     }

@@ -33,7 +33,8 @@ int RunExportCsv(const Arguments& args) {
     if (!OpenOrReport(args[0], state)) {
         return kExitBadInput;
     }
-    if (ChannelFile::Result written = ChannelFile::WriteAtomically(args[1], CsvExchange::Export(state.table));
+    if (ChannelFile::Result written =
+            ChannelFile::WriteAtomically(args[1], CsvExchange::Export(state.table));
         !written) {
         return Fail(args[1] + ": cannot be written: " + written.detail);
     }
@@ -66,7 +67,8 @@ int RunImportCsv(const Arguments& args) {
         }
     }
     if (input.empty() || out.empty()) {
-        return Fail("usage: kvd270-cli import-csv IN.csv --out FILE.DAT [--base FILE.DAT] [--band N]");
+        return Fail(
+            "usage: kvd270-cli import-csv IN.csv --out FILE.DAT [--base FILE.DAT] [--band N]");
     }
     RadioState state;
     state.flags.Language = kEnglish;

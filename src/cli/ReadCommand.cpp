@@ -5,8 +5,8 @@
 #include "cli/LinkSession.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
-#include "link/qt/BackupLocation.h"
 #include "image/RadioState.h"
+#include "link/qt/BackupLocation.h"
 
 namespace kvd::cli {
 

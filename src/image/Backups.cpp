@@ -29,7 +29,8 @@ std::string Stamp(std::chrono::system_clock::time_point now) {
 
 bool IsBackup(const std::filesystem::path& p) {
     std::string name = p.filename().string();
-    return name.size() > kPrefix.size() + kSuffix.size() && name.starts_with(kPrefix) && name.ends_with(kSuffix);
+    return name.size() > kPrefix.size() + kSuffix.size() && name.starts_with(kPrefix) &&
+           name.ends_with(kSuffix);
 }
 
 constexpr std::size_t kStampLength = 15;  // YYYYMMDD-HHMMSS
@@ -42,7 +43,9 @@ std::pair<std::string, long> SortKey(const std::filesystem::path& p) {
     return {stem.substr(0, stampEnd), n};
 }
 
-bool Older(const std::filesystem::path& a, const std::filesystem::path& b) { return SortKey(a) < SortKey(b); }
+bool Older(const std::filesystem::path& a, const std::filesystem::path& b) {
+    return SortKey(a) < SortKey(b);
+}
 
 }  // namespace
 
@@ -58,7 +61,8 @@ std::vector<std::filesystem::path> List(const std::filesystem::path& folder) {
     return backups;
 }
 
-Saved Save(const std::filesystem::path& folder, const RadioState& state, std::chrono::system_clock::time_point now) {
+Saved Save(const std::filesystem::path& folder, const RadioState& state,
+           std::chrono::system_clock::time_point now) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {

@@ -23,10 +23,10 @@ constexpr std::size_t kRxFrequency = 0;
 constexpr std::size_t kTxFrequency = 4;
 constexpr std::size_t kRxTone = 8;
 constexpr std::size_t kTxTone = 10;
-constexpr std::size_t kBusyLock = 12;      // bit 3 clear = lock on carrier
+constexpr std::size_t kBusyLock = 12;        // bit 3 clear = lock on carrier
 constexpr std::size_t kPowerBandwidth = 13;  // bit 5 power high, bit 4 wide
-constexpr std::size_t kReserved1 = 14;     // 0xFC
-constexpr std::size_t kReserved2 = 15;     // 0xFF
+constexpr std::size_t kReserved1 = 14;       // 0xFC
+constexpr std::size_t kReserved2 = 15;       // 0xFF
 }  // namespace Record
 
 constexpr std::size_t kSettings = 0x100;

@@ -22,7 +22,9 @@ namespace kvd::ChannelFile {
 
 namespace {
 
-std::string ErrnoText(int error) { return std::error_code(error, std::generic_category()).message(); }
+std::string ErrnoText(int error) {
+    return std::error_code(error, std::generic_category()).message();
+}
 
 bool HasSignature(const std::string& bytes) {
     return bytes.size() >= ByteMap::kModelTag.size() &&

@@ -83,8 +83,8 @@ void RenderChannelRecord(const ChannelTable& table, int row, std::span<std::uint
         return ChoiceLists::Position(column, table.cell(row, column)) == 0;
     };
     r[R::kBusyLock] = isFirstEntry(Col::kBusyLock) ? 0xF0 : 0xF8;
-    r[R::kPowerBandwidth] = static_cast<std::uint8_t>(0xC0 | (isFirstEntry(Col::kPower) ? 0 : 0x20) |
-                                                      (isFirstEntry(Col::kBandwidth) ? 0 : 0x10));
+    r[R::kPowerBandwidth] = static_cast<std::uint8_t>(
+        0xC0 | (isFirstEntry(Col::kPower) ? 0 : 0x20) | (isFirstEntry(Col::kBandwidth) ? 0 : 0x10));
     r[R::kReserved1] = 0xFC;
     r[R::kReserved2] = 0xFF;
 }

@@ -12,9 +12,12 @@ constexpr std::string_view kBitTable =
 }  // namespace
 
 int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
     return -1;
 }
 
@@ -26,7 +29,8 @@ std::string HexByte(long value) {
 
 std::string HexWord(std::int16_t value) {
     char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "%04X", static_cast<unsigned>(static_cast<std::uint16_t>(value)));
+    std::snprintf(buffer, sizeof buffer, "%04X",
+                  static_cast<unsigned>(static_cast<std::uint16_t>(value)));
     return buffer;
 }
 

@@ -23,7 +23,8 @@ std::span<const std::uint8_t, 16> RecordOf(std::span<const std::uint8_t> image, 
     return image.subspan(BM::kChannelRecords + BM::kChannelRecordSize * (row - 1)).first<16>();
 }
 
-std::span<const std::uint8_t, 4> DebugFieldOf(std::span<const std::uint8_t> image, int row, int column) {
+std::span<const std::uint8_t, 4> DebugFieldOf(std::span<const std::uint8_t> image, int row,
+                                              int column) {
     return image.subspan(BM::kDebugFrequencies + 8 * row + 4 * column).first<4>();
 }
 
@@ -35,7 +36,8 @@ void ParseScanAdd(std::span<const std::uint8_t> image, RadioState& s) {
         }
         std::uint8_t bits = image[row <= 8 ? BM::kScanAddLow : BM::kScanAddHigh];
         int position = (bits >> ((row - 1) % 8)) & 1;
-        s.table.setCell(row, Col::kScanAdd, ChoiceLists::Text(Col::kScanAdd, position, s.flags.Language));
+        s.table.setCell(row, Col::kScanAdd,
+                        ChoiceLists::Text(Col::kScanAdd, position, s.flags.Language));
         s.table.setChoiceIndex(row, Col::kScanAdd, static_cast<std::int16_t>(position));
     }
 }
@@ -47,17 +49,18 @@ void ParseRest(std::span<const std::uint8_t> image, RadioState& s) {
         s.band.TakeBand(*band);
     }
     for (int g = 1; g <= ProgramSettings::kGroupCodes; ++g) {
-        s.settings.GroupCodes[g] =
-            ParseGroupCode(image.subspan(BM::kGroupCodes + BM::kGroupCodeLength * (g - 1), BM::kGroupCodeLength));
+        s.settings.GroupCodes[g] = ParseGroupCode(
+            image.subspan(BM::kGroupCodes + BM::kGroupCodeLength * (g - 1), BM::kGroupCodeLength));
     }
     for (int row = 0; row < ProgramSettings::kDebugRows; ++row) {
         for (int column = 0; column < 2; ++column) {
-            s.settings.DebugFrequencies[row][column] = ParseFrequency(DebugFieldOf(image, row, column));
+            s.settings.DebugFrequencies[row][column] =
+                ParseFrequency(DebugFieldOf(image, row, column));
         }
     }
     for (int line = 0; line < 2; ++line) {
-        s.settings.EmbeddedInfo[line] =
-            ParseTextField(image.subspan(BM::kEmbeddedInfo + BM::kEmbeddedLineLength * line, BM::kEmbeddedLineLength));
+        s.settings.EmbeddedInfo[line] = ParseTextField(image.subspan(
+            BM::kEmbeddedInfo + BM::kEmbeddedLineLength * line, BM::kEmbeddedLineLength));
     }
 }
 
@@ -72,7 +75,8 @@ MemoryImage FixedBytes() {
     constexpr std::string_view kModel = "KVD-270";
     std::copy(kModel.begin(), kModel.end(), image.begin() + BM::kModelBlock);
     constexpr std::string_view kIdentificationConstant = "52718394";
-    std::copy(kIdentificationConstant.begin(), kIdentificationConstant.end(), image.begin() + 0x340);
+    std::copy(kIdentificationConstant.begin(), kIdentificationConstant.end(),
+              image.begin() + 0x340);
     std::fill(image.begin() + 0x348, image.end(), 0x88);
     return image;
 }
@@ -112,8 +116,9 @@ MemoryImage EncodeImageBytes(const RadioState& s) {
     MemoryImage image = FixedBytes();
     std::span<std::uint8_t> bytes(image);
     for (int row = 1; row <= ChannelTable::kChannels; ++row) {
-        RenderChannelRecord(s.table, row,
-                            bytes.subspan(BM::kChannelRecords + BM::kChannelRecordSize * (row - 1)).first<16>());
+        RenderChannelRecord(
+            s.table, row,
+            bytes.subspan(BM::kChannelRecords + BM::kChannelRecordSize * (row - 1)).first<16>());
     }
     RenderSettingsBlock(s, bytes);
     image[BM::kScanAddLow] = ScanAddBits(s.table, 1);
@@ -124,8 +129,9 @@ MemoryImage EncodeImageBytes(const RadioState& s) {
     image[BM::kBandCode] = bandCode;
     image[BM::kModelBandCode] = bandCode;
     for (int g = 1; g <= ProgramSettings::kGroupCodes; ++g) {
-        RenderGroupCode(s.settings.GroupCodes[g],
-                        bytes.subspan(BM::kGroupCodes + BM::kGroupCodeLength * (g - 1), BM::kGroupCodeLength));
+        RenderGroupCode(
+            s.settings.GroupCodes[g],
+            bytes.subspan(BM::kGroupCodes + BM::kGroupCodeLength * (g - 1), BM::kGroupCodeLength));
     }
     for (int row = 0; row < ProgramSettings::kDebugRows; ++row) {
         for (int column = 0; column < 2; ++column) {
@@ -135,11 +141,14 @@ MemoryImage EncodeImageBytes(const RadioState& s) {
     }
     for (int line = 0; line < 2; ++line) {
         RenderTextField(s.settings.EmbeddedInfo[line],
-                        bytes.subspan(BM::kEmbeddedInfo + BM::kEmbeddedLineLength * line, BM::kEmbeddedLineLength));
+                        bytes.subspan(BM::kEmbeddedInfo + BM::kEmbeddedLineLength * line,
+                                      BM::kEmbeddedLineLength));
     }
     return image;
 }
 
-std::string EncodeImage(const RadioState& state) { return BytesToImageText(EncodeImageBytes(state)); }
+std::string EncodeImage(const RadioState& state) {
+    return BytesToImageText(EncodeImageBytes(state));
+}
 
 }  // namespace kvd

@@ -59,19 +59,23 @@ std::string SnapFrequencyText(std::string_view text) {
     return std::string(text.substr(0, text.size() - 4)) + digits;
 }
 
-double SnapFrequency(std::string_view text) { return LeadingNumber(SnapFrequencyText(text)); }
+double SnapFrequency(std::string_view text) {
+    return LeadingNumber(SnapFrequencyText(text));
+}
 
 std::optional<std::string> RoundDecimalText(std::string_view text, int decimals) {
     std::size_t point = text.find('.');
     std::string whole(text.substr(0, point));
-    std::string fraction = point == std::string_view::npos ? "" : std::string(text.substr(point + 1));
+    std::string fraction =
+        point == std::string_view::npos ? "" : std::string(text.substr(point + 1));
     auto allDigits = [](const std::string& s) {
         return s.find_first_not_of("0123456789") == std::string::npos;
     };
     if ((whole.empty() && fraction.empty()) || !allDigits(whole) || !allDigits(fraction)) {
         return std::nullopt;
     }
-    bool roundUp = fraction.size() > static_cast<std::size_t>(decimals) && fraction[decimals] >= '5';
+    bool roundUp =
+        fraction.size() > static_cast<std::size_t>(decimals) && fraction[decimals] >= '5';
     fraction.resize(static_cast<std::size_t>(decimals), '0');
     std::string digits = (whole.empty() ? "0" : whole) + fraction;
     for (std::size_t i = digits.size(); roundUp && i-- > 0;) {

@@ -6,8 +6,8 @@
 
 #include "image/ByteMap.h"
 #include "image/ImageFields.h"
-#include "image/Raster.h"
 #include "image/RadioState.h"
+#include "image/Raster.h"
 
 namespace kvd {
 
@@ -37,9 +37,15 @@ struct ByteField {
     int max;
 };
 
-constexpr Slot B(int i) { return {Slot::Basic, i}; }
-constexpr Slot F(int i) { return {Slot::Function, i}; }
-constexpr Slot P(PanelList list) { return {Slot::Panel, static_cast<int>(list)}; }
+constexpr Slot B(int i) {
+    return {Slot::Basic, i};
+}
+constexpr Slot F(int i) {
+    return {Slot::Function, i};
+}
+constexpr Slot P(PanelList list) {
+    return {Slot::Panel, static_cast<int>(list)};
+}
 
 constexpr std::array<ByteField, 29> kByteFields = {{
     {0x100, B(0), Codec::Plain, 0, 4},
@@ -93,26 +99,43 @@ constexpr std::array<TextField, 3> kTextFields = {{
 }};
 
 // A FunctionOptions slot read as a number, as the radio expects it.
-long SlotNumber(const std::string& text) { return std::lround(LeadingNumber(text)); }
+long SlotNumber(const std::string& text) {
+    return std::lround(LeadingNumber(text));
+}
 
 long ReadSlot(const RadioState& s, Slot slot) {
     switch (slot.kind) {
-        case Slot::Basic: return s.settings.BasicOptions[slot.index];
-        case Slot::Function: return SlotNumber(s.settings.FunctionOptions[slot.index]);
-        case Slot::Key1: return s.settings.KeyFunction1;
-        case Slot::Key2: return s.settings.KeyFunction2;
-        case Slot::Panel: return s.panel.positions[slot.index];
+        case Slot::Basic:
+            return s.settings.BasicOptions[slot.index];
+        case Slot::Function:
+            return SlotNumber(s.settings.FunctionOptions[slot.index]);
+        case Slot::Key1:
+            return s.settings.KeyFunction1;
+        case Slot::Key2:
+            return s.settings.KeyFunction2;
+        case Slot::Panel:
+            return s.panel.positions[slot.index];
     }
     return 0;
 }
 
 void WriteSlot(RadioState& s, Slot slot, int value) {
     switch (slot.kind) {
-        case Slot::Basic: s.settings.BasicOptions[slot.index] = static_cast<std::int16_t>(value); break;
-        case Slot::Function: s.settings.FunctionOptions[slot.index] = std::to_string(value); break;
-        case Slot::Key1: s.settings.KeyFunction1 = static_cast<std::int16_t>(value); break;
-        case Slot::Key2: s.settings.KeyFunction2 = static_cast<std::int16_t>(value); break;
-        case Slot::Panel: s.panel.positions[slot.index] = static_cast<std::int16_t>(value); break;
+        case Slot::Basic:
+            s.settings.BasicOptions[slot.index] = static_cast<std::int16_t>(value);
+            break;
+        case Slot::Function:
+            s.settings.FunctionOptions[slot.index] = std::to_string(value);
+            break;
+        case Slot::Key1:
+            s.settings.KeyFunction1 = static_cast<std::int16_t>(value);
+            break;
+        case Slot::Key2:
+            s.settings.KeyFunction2 = static_cast<std::int16_t>(value);
+            break;
+        case Slot::Panel:
+            s.panel.positions[slot.index] = static_cast<std::int16_t>(value);
+            break;
     }
 }
 
@@ -143,20 +166,35 @@ void ParseByteField(const ByteField& f, std::uint8_t n, RadioState& s) {
         return;
     }
     switch (f.codec) {
-        case Codec::PlusOne: WriteSlot(s, f.slot, n - 1); break;
-        case Codec::Tens: WriteSlot(s, f.slot, n * 10); break;
-        default: WriteSlot(s, f.slot, n); break;
+        case Codec::PlusOne:
+            WriteSlot(s, f.slot, n - 1);
+            break;
+        case Codec::Tens:
+            WriteSlot(s, f.slot, n * 10);
+            break;
+        default:
+            WriteSlot(s, f.slot, n);
+            break;
     }
 }
 
 std::uint8_t RenderByteField(const ByteField& f, const RadioState& s) {
     long value = ReadSlot(s, f.slot);
     switch (f.codec) {
-        case Codec::Plain: break;
-        case Codec::ZeroAsFF: value = value == 0 ? 0xFF : value; break;
-        case Codec::PlusOne: value += 1; break;
-        case Codec::Tens: value /= 10; break;
-        case Codec::AsciiDigit: value = value == 0 ? 0 : std::to_string(value)[0]; break;
+        case Codec::Plain:
+            break;
+        case Codec::ZeroAsFF:
+            value = value == 0 ? 0xFF : value;
+            break;
+        case Codec::PlusOne:
+            value += 1;
+            break;
+        case Codec::Tens:
+            value /= 10;
+            break;
+        case Codec::AsciiDigit:
+            value = value == 0 ? 0 : std::to_string(value)[0];
+            break;
         case Codec::Bit0: {
             const std::string& text = s.settings.FunctionOptions[f.slot.index];
             value = 0xFE | (!text.empty() && text.back() == '1' ? 1 : 0);
@@ -179,7 +217,8 @@ void ParseSettingsBlock(std::span<const std::uint8_t> image, RadioState& s) {
         }
     }
     for (const TextField& f : kTextFields) {
-        s.settings.FunctionOptions[f.functionSlot] = ParseTextField(image.subspan(f.offset, f.length));
+        s.settings.FunctionOptions[f.functionSlot] =
+            ParseTextField(image.subspan(f.offset, f.length));
     }
 }
 
@@ -188,12 +227,14 @@ void RenderSettingsBlock(const RadioState& s, std::span<std::uint8_t> image) {
         image[f.offset] = RenderByteField(f, s);
     }
     for (const WordField& f : kWordFields) {
-        auto value = static_cast<std::uint16_t>(SlotNumber(s.settings.FunctionOptions[f.functionSlot]));
+        auto value =
+            static_cast<std::uint16_t>(SlotNumber(s.settings.FunctionOptions[f.functionSlot]));
         image[f.offset] = static_cast<std::uint8_t>(value & 0xFF);
         image[f.offset + 1] = static_cast<std::uint8_t>(value >> 8);
     }
     for (const TextField& f : kTextFields) {
-        RenderTextField(s.settings.FunctionOptions[f.functionSlot], image.subspan(f.offset, f.length));
+        RenderTextField(s.settings.FunctionOptions[f.functionSlot],
+                        image.subspan(f.offset, f.length));
     }
 }
 

@@ -21,7 +21,9 @@ namespace {
 
 constexpr int kPorts = 8;
 
-QString PortItemName(int n) { return QStringLiteral("mnucom%1").arg(n); }
+QString PortItemName(int n) {
+    return QStringLiteral("mnucom%1").arg(n);
+}
 
 const LocalText kBackupSaved{"备份：", "Backup: "};
 const LocalText kBackupFailed{"备份失败：", "No backup written: "};
@@ -35,14 +37,16 @@ LinkCommands::LinkCommands(MainWindow& window, std::unique_ptr<link::LinkPort> p
       link_(std::make_unique<link::SerialLink>(window.state(), *port_)),
       backupFolder_(link::BackupFolder()) {
     setObjectName(QStringLiteral("LinkCommands"));
-    link_->setMessageHandler(
-        [this](const QString& text, int style) { return window_.LocalizedMessageBox(text, style); });
+    link_->setMessageHandler([this](const QString& text, int style) {
+        return window_.LocalizedMessageBox(text, style);
+    });
     connectLink();
     connectMenus();
     window_.setPortRestorer([this](int n) {
         link_->RestorePort(n, window_.configFolder().toStdString());
         for (int i = 1; i <= kPorts; ++i) {
-            window_.menuItem(PortItemName(i).toLatin1().constData())->setChecked(port_->isOpen() && i == n);
+            window_.menuItem(PortItemName(i).toLatin1().constData())
+                ->setChecked(port_->isOpen() && i == n);
         }
     });
     window_.addCloseHandler([this] { port_->close(); });
@@ -55,11 +59,13 @@ void LinkCommands::connectLink() {
     QProgressBar* progress = window_.progressBar();
     connect(link_.get(), &link::SerialLink::statusTextChanged, status, &QLabel::setText);
     connect(link_.get(), &link::SerialLink::statusVisibleChanged, status, &QLabel::setVisible);
-    connect(link_.get(), &link::SerialLink::progressChanged, progress, [progress](bool visible, int value) {
-        progress->setValue(value);
-        progress->setVisible(visible);
-    });
-    connect(link_.get(), &link::SerialLink::lockEngaged, this, [this](link::Mode mode) { setLocked(true, mode); });
+    connect(link_.get(), &link::SerialLink::progressChanged, progress,
+            [progress](bool visible, int value) {
+                progress->setValue(value);
+                progress->setVisible(visible);
+            });
+    connect(link_.get(), &link::SerialLink::lockEngaged, this,
+            [this](link::Mode mode) { setLocked(true, mode); });
     connect(link_.get(), &link::SerialLink::lockReleased, this, [this] { setLocked(false); });
     connect(link_.get(), &link::SerialLink::commitEditsRequested, this, &LinkCommands::commitEdits);
     connect(link_.get(), &link::SerialLink::readApplied, this, &LinkCommands::readApplied);
@@ -131,10 +137,13 @@ void LinkCommands::readApplied() {
                                        QString::fromStdString(saved.path.filename().string())
                                  : QString::fromUtf8(kBackupFailed.pick(language)) +
                                        QString::fromStdString(saved.result.detail);
-    window_.statusLabel()->setToolTip(saved.result ? QString::fromStdString(saved.path.string()) : QString());
+    window_.statusLabel()->setToolTip(saved.result ? QString::fromStdString(saved.path.string())
+                                                   : QString());
 }
 
-void LinkCommands::ended(link::Outcome outcome) { emit conversationEnded(outcome); }
+void LinkCommands::ended(link::Outcome outcome) {
+    emit conversationEnded(outcome);
+}
 
 void LinkCommands::showStatus(const QString& text) {
     QLabel* status = window_.statusLabel();

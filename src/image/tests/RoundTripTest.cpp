@@ -30,7 +30,9 @@ TEST(RoundTrip, AnyImageSettlesAfterOneDecode) {
         for (auto& b : bytes) {
             // Mostly erased or small values, as radios hold them, with some noise.
             int pick = byte(random);
-            b = static_cast<std::uint8_t>(pick < 100 ? 0xFF : pick < 200 ? pick % 12 : byte(random));
+            b = static_cast<std::uint8_t>(pick < 100   ? 0xFF
+                                          : pick < 200 ? pick % 12
+                                                       : byte(random));
         }
         RadioState s = test::StartupState(static_cast<LanguageId>(i % 2));
         DecodeImageBytes(bytes, s);

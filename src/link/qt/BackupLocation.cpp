@@ -7,7 +7,8 @@ namespace kvd::link {
 
 std::filesystem::path BackupFolder() {
     QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return std::filesystem::path(QDir(data).filePath(QStringLiteral("kvd270/backups")).toStdString());
+    return std::filesystem::path(
+        QDir(data).filePath(QStringLiteral("kvd270/backups")).toStdString());
 }
 
 }  // namespace kvd::link
