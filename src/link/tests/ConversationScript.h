@@ -61,8 +61,7 @@ public:
     void Break() { apply(conversation.Break()); }
 
     // The radio says what it owes and the timers run until the conversation is over (an hour
-    // at most). While
-    // the band question is open a stray byte and a stale time-out tick come in.
+    // at most). While the band question is open a stray byte and a stale time-out tick come.
     void Finish() {
         while (violations.empty() && now < 3600000) {
             if (conversation.awaitingBandAnswer()) {
