@@ -70,8 +70,8 @@ TEST(ConversationTest, ReadTakesTheRadiosMemoryAndBand) {
 }
 
 // The second write goes to a radio on another band and is answered Yes: the question comes
-// once, and the stray byte and stale tick that come while it is open count for nothing.
-// Answered No, "E" goes at once and the question stays on show.
+// once, and the stray byte and stale tick that come while it is open count for nothing. (The
+// answer No is the command line's and the window's tests.)
 TEST(ConversationTest, WritesFortySixBlocksOrFortySevenWithDebugAccess) {
     for (bool debug : {false, true}) {
         SCOPED_TRACE(debug);
@@ -96,19 +96,11 @@ TEST(ConversationTest, WritesFortySixBlocksOrFortySevenWithDebugAccess) {
         EXPECT_EQ(s.All(Action::SetProgress).size(), 46u) << "acks after the 46th add nothing";
         EXPECT_EQ(s.Last(Action::SetProgress).value, 460);
         EXPECT_TRUE(s.All(Action::ShowMessage).empty());
-        EXPECT_EQ(s.All(Action::AskBandQuestion).size(), debug ? 1u : 0u);
+        const std::vector<Script::Entry> asked = s.All(Action::AskBandQuestion);
+        ASSERT_EQ(asked.size(), debug ? 1u : 0u);
+        EXPECT_TRUE(!debug || asked[0].second.style ==
+                                  (link::MessageStyle::kInformation | link::MessageStyle::kYesNo));
     }
-    Script s;
-    s.program.band.TakeBand(5);
-    s.yes = false;
-    s.radio.emplace(EncodeImageBytes(test::StartupState()));
-    s.Start(Mode::Write);
-    s.Finish();
-    EXPECT_EQ(s.Last(Action::AskBandQuestion).text, TextId::BandMismatch);
-    EXPECT_EQ(s.Last(Action::AskBandQuestion).style,
-              link::MessageStyle::kInformation | link::MessageStyle::kYesNo);
-    EXPECT_EQ(s.Frames().size(), 4u) << "PROGRAM, 02, 06, E";
-    ExpectEndedNormally(s, Outcome::BandDeclined, TextId::BandMismatch);
 }
 
 TEST(ConversationTest, RepliesCountOnlyWhenExactlyRight) {
