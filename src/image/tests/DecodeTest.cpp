@@ -50,7 +50,7 @@ TEST(DecodeImage, ErasedRadioKeepsOutOfRangeSettings) {
 // The transmit tone is empty only with neither a tone nor a transmit frequency; only bits 3,
 // 4 and 5 of the flag bytes count. Decoded in either language, a language switch gives the
 // other's rows, tones no list holds included.
-TEST(DecodeImage, ChannelCellsAndTheirListPositions) {
+TEST(DecodeImage, ChannelCellsInEitherLanguage) {
     MemoryImage m = Erased();
     PutChannel(m, 1, "50622546FFFFFFFFFFFFFFFFF0C0");
     PutChannel(m, 2, "00505514005055141328FFFFF8F0");
@@ -58,18 +58,12 @@ TEST(DecodeImage, ChannelCellsAndTheirListPositions) {
     PutChannel(m, 4, "0050551400505514FFFF7503F0D0");
     PutChannel(m, 5, "00505514FFFFFFFF1320DC05");
     m[0x16E] = 0x0A;
-    m[0x16F] = 0x08;
-    PutChannel(m, 12, "00000015");
     RadioState s = StartupState(kChinese);
     DecodeImageBytes(m, s);
     EXPECT_EQ(test::RowText(s.table, 1), "01|462.56250|关闭|||低|载波|窄带|无");
     EXPECT_EQ(test::RowText(s.table, 2), "02|145.55000|D023N|145.55000|关闭|高|关闭|宽带|有");
     EXPECT_EQ(test::RowText(s.table, 3), "03|145.55000|67.0||D754I|高|关闭|宽带|无");
     EXPECT_EQ(test::RowText(s.table, 5), "05|145.55000|D23N||150.0|高|关闭|宽带|无");
-    EXPECT_EQ(s.table.choiceIndex(2, Col::kRxTone), 51);
-    EXPECT_EQ(s.table.choiceIndex(2, Col::kScanAdd), 1);
-    EXPECT_EQ(s.table.choiceIndex(3, Col::kTxTone), 260);
-    EXPECT_EQ(s.table.cell(12, Col::kScanAdd), "有") << "channel 12 is bit 3 of the second byte";
     RadioState en = StartupState(kEnglish);
     DecodeImageBytes(m, en);
     s.table.SetGrid1Text(kEnglish);
@@ -78,32 +72,24 @@ TEST(DecodeImage, ChannelCellsAndTheirListPositions) {
     }
 }
 
-TEST(DecodeImage, SettingsFieldsAndTheirRanges) {
+// In-range values are the encoder's examples and the round trip's; here what only decoding
+// meets: values the radio cannot mean, which leave the setting as it was, and flag bytes.
+TEST(DecodeImage, OutOfRangeValuesKeepTheSettingAndFlagsCountTheirLowBit) {
     MemoryImage m = test::ExpectedStartupImage();
-    const std::pair<std::size_t, int> bytes[] = {{0x120, 0x00}, {0x102, 25},   {0x106, '6'},
-                                                 {0x1AD, 0x01}, {0x1F0, 0x31}, {0x1F1, 0x3A},
-                                                 {0x1F2, 0x32}, {0x151, 0x00}, {0x12E, 0x02}};
-    for (auto [offset, value] : bytes) {
-        m[offset] = static_cast<std::uint8_t>(value);
-    }
+    m[0x1AD] = 0x01;  // 136-174MHz
+    m[0x151] = 0x00;
+    m[0x12E] = 0x02;
+    m[0x106] = 'x';
     RadioState s = StartupState();
     s.settings.FunctionOptions[12] = "9";
+    s.settings.BasicOptions[6] = 6;
     DecodeImageBytes(m, s);
-    EXPECT_EQ(s.panel[PanelList::Timeout], -1) << "no selection";
-    EXPECT_EQ(s.settings.BasicOptions[2], 250);
-    EXPECT_EQ(s.settings.BasicOptions[6], 6);
     EXPECT_EQ(s.band.position(), 5);
     EXPECT_EQ(s.band.CurrentBand, 5);
     EXPECT_EQ(s.band.BandLowMHz, 136);
-    EXPECT_EQ(s.settings.GroupCodes[1], "102");
     EXPECT_EQ(s.settings.FunctionOptions[12], "9") << "0 is out of range";
     EXPECT_EQ(s.settings.FunctionOptions[10], "0") << "only bit 0 counts";
-
-    m[0x120] = 0x28;
-    m[0x106] = 'x';  // no meaning: keeps the value
-    DecodeImageBytes(m, s);
-    EXPECT_EQ(s.panel[PanelList::Timeout], 39);
-    EXPECT_EQ(s.settings.BasicOptions[6], 6);
+    EXPECT_EQ(s.settings.BasicOptions[6], 6) << "no meaning";
 }
 
 TEST(DecodeImage, TextInputOfAnyLengthDecodes) {
