@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "link/PortNames.h"
 
 namespace kvd::link {
@@ -14,9 +16,7 @@ using PortNames::Platform;
 
 class PortNamesTest : public ::testing::Test {
 protected:
-    fs::path root = fs::temp_directory_path() /
-                    ("kvd-portnames-" +
-                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::path root = fs::temp_directory_path() / ("kvd-portnames-" + std::to_string(::getpid()));
     fs::path dev = root / "dev";
     fs::path config = root / "config";
 
