@@ -23,10 +23,7 @@ protected:
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
-    void TearDown() override {
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir_);
-    }
+    void TearDown() override { fs::remove_all(dir_); }
     static std::string ReadAll(const fs::path& p) {
         std::ifstream in(p, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
@@ -41,21 +38,20 @@ protected:
                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
+// The codec's round trips are its own tests; here the file around the image.
 TEST_F(ChannelFileTest, SavedStatesReplaceAnyFileWholeAndOpenUnchanged) {
-    fs::path file = dir_ / "ROUND.DAT";
+    const fs::path file = dir_ / "ROUND.DAT";
     WriteAll(file, std::string(2000, 'x'));
     std::mt19937 random(1);
-    for (int i = 0; i < 50; ++i) {
-        RadioState original = test::RandomValidState(random);
-        ASSERT_TRUE(ChannelFile::Save(file, original));
-        MemoryImage image = EncodeImageBytes(original);
-        ASSERT_EQ(ReadAll(file), "KVD27" + std::string(image.begin(), image.end()));
-        RadioState opened = test::StartupState(original.flags.Language);
-        opened.flags.DebugAccess = 1;
-        ASSERT_TRUE(ChannelFile::Open(file, opened));
-        test::ExpectSameImageContent(original, opened);
-        EXPECT_EQ(opened.flags.DebugAccess, 0);
-    }
+    const RadioState original = test::RandomValidState(random);
+    ASSERT_TRUE(ChannelFile::Save(file, original));
+    const MemoryImage image = EncodeImageBytes(original);
+    EXPECT_EQ(ReadAll(file), "KVD27" + std::string(image.begin(), image.end()));
+    RadioState opened = test::StartupState(original.flags.Language);
+    opened.flags.DebugAccess = 1;
+    ASSERT_TRUE(ChannelFile::Open(file, opened));
+    test::ExpectSameImageContent(original, opened);
+    EXPECT_EQ(opened.flags.DebugAccess, 0);
     EXPECT_EQ(Entries(), 1) << "no temporary file left";
 }
 
@@ -83,15 +79,12 @@ TEST_F(ChannelFileTest, ShortFilesReadTheMissingBytesAsErasedAndLongOnesAreCut) 
     fs::path file = dir_ / "SHORT.DAT";
     WriteAll(file, full.substr(0, 5 + 16));  // signature and channel 1
     RadioState s = test::StartupState();
-    s.settings.KeyFunction1 = 4;
     ASSERT_TRUE(ChannelFile::Open(file, s));
     EXPECT_EQ(s.table.cell(1, 1), "145.00000");
-    EXPECT_EQ(s.settings.KeyFunction1, 4) << "0xFF is out of range";
     EXPECT_EQ(s.settings.HighPowerLevel, 255);
-
     WriteAll(file, full + "trailing bytes are ignored");
     ASSERT_TRUE(ChannelFile::Open(file, s));
-    EXPECT_EQ(s.settings.KeyFunction1, 10);
+    EXPECT_EQ(s.settings.HighPowerLevel, source.settings.HighPowerLevel);
 }
 
 TEST_F(ChannelFileTest, AFailedSaveLeavesTheOldFileWholeAndNoTemporaryFile) {
@@ -102,17 +95,15 @@ TEST_F(ChannelFileTest, AFailedSaveLeavesTheOldFileWholeAndNoTemporaryFile) {
 
     // A disk that fills up part way: files may grow to 100 bytes only, whoever runs this.
     fs::path file = dir_ / "KEEP.DAT";
+    std::mt19937 random(2);
     ASSERT_TRUE(ChannelFile::Save(file, test::StartupState()));
     std::string before = ReadAll(file);
-    RadioState changed = test::StartupState();
-    changed.table.setCell(1, 1, "145.00000");
     rlimit old{};
     ::getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 100;
+    const rlimit small{100, old.rlim_max};
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    result = ChannelFile::Save(file, changed);
+    result = ChannelFile::Save(file, test::RandomValidState(random));
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(result.kind, ChannelFile::Result::CannotWrite);
@@ -123,8 +114,7 @@ TEST_F(ChannelFileTest, AFailedSaveLeavesTheOldFileWholeAndNoTemporaryFile) {
 
 TEST_F(ChannelFileTest, BackupsAreNamedByTimeAndTheNewestHundredKept) {
     using namespace std::chrono;
-    RadioState state = test::StartupState();
-    state.table.setCell(1, 1, "145.00000");
+    const RadioState state = test::StartupState();
     auto base = system_clock::from_time_t(1'800'000'000);
     for (int i = 0; i < 104; ++i) {
         Backups::Saved saved = Backups::Save(dir_ / "backups", state, base + seconds(i / 2));
@@ -136,9 +126,7 @@ TEST_F(ChannelFileTest, BackupsAreNamedByTimeAndTheNewestHundredKept) {
     // Two backups within one second get distinct names; the oldest four went.
     EXPECT_TRUE(kept.back().filename().string().ends_with("-2.DAT")) << kept.back();
     EXPECT_TRUE(kept.front().filename().string().ends_with("02.DAT")) << kept.front();
-    RadioState restored = test::StartupState();
-    ASSERT_TRUE(ChannelFile::Open(kept.back(), restored));
-    EXPECT_EQ(restored.table.cell(1, 1), "145.00000");
+    EXPECT_EQ(ReadAll(kept.back()), ChannelFile::Render(state));
 
     WriteAll(dir_ / "file", "x");
     Backups::Saved saved = Backups::Save(dir_ / "file" / "backups", state);

@@ -7,6 +7,7 @@
 #include "channels/BandTable.h"
 #include "channels/CellEditRules.h"
 #include "channels/ToneList.h"
+#include "image/HexText.h"
 #include "image/Utf8.h"
 
 namespace kvd::test {
@@ -26,22 +27,18 @@ std::string FrequencyText(long tensOfHz) {
 }
 
 std::string RandomRasterFrequency(std::mt19937& r, int band) {
-    long low = BandTable::LowMHz(band) * 100000L;
-    long high = BandTable::HighMHz(band) * 100000L;
-    long step = Uniform(r, 0, 1) ? 500 : 625;
-    long steps = (high - low - 1) / step;
-    return FrequencyText(low + step * std::uniform_int_distribution<long>(0, steps)(r));
+    const long low = BandTable::LowMHz(band) * 100000L, high = BandTable::HighMHz(band) * 100000L;
+    const long step = Uniform(r, 0, 1) ? 500 : 625;
+    return FrequencyText(low +
+                         step * std::uniform_int_distribution<long>(0, (high - low - 1) / step)(r));
 }
 
 std::string RandomText(std::mt19937& r, int maxLength, bool forbidColon = false) {
     std::string text;
     int length = Uniform(r, 0, maxLength);
     for (int i = 0; i < length; ++i) {
-        char32_t c = static_cast<char32_t>(Uniform(r, 1, 0xFE));
-        if (forbidColon && c == U':') {
-            c = U'#';
-        }
-        AppendUtf8(text, c);
+        const auto c = static_cast<char32_t>(Uniform(r, 1, 0xFE));
+        AppendUtf8(text, forbidColon && c == U':' ? U'#' : c);
     }
     return text;
 }
@@ -84,14 +81,12 @@ void RandomSettings(std::mt19937& r, RadioState& s) {
     }
     set.KeyFunction1 = static_cast<std::int16_t>(Uniform(r, 0, 11));
     set.KeyFunction2 = static_cast<std::int16_t>(Uniform(r, 0, 11));
-    struct Range {
-        int slot, lo, hi;
-    };
-    for (Range f : {Range{4, 0, 2}, Range{6, 0, 1}, Range{7, 0, 10}, Range{8, 0, 5}, Range{9, 0, 1},
-                    Range{10, 0, 1}, Range{11, 0, 2}, Range{12, 1, 16}, Range{13, 0, 91},
-                    Range{14, 0, 91}, Range{15, 0, 3}, Range{19, -32768, 300},
-                    Range{20, -32768, 300}, Range{23, 0, 1}, Range{24, 0, 1}}) {
-        set.FunctionOptions[f.slot] = std::to_string(Uniform(r, f.lo, f.hi));
+    const int ranges[][3] = {{4, 0, 2},         {6, 0, 1},   {7, 0, 10}, {8, 0, 5},
+                             {9, 0, 1},         {10, 0, 1},  {11, 0, 2}, {12, 1, 16},
+                             {13, 0, 91},       {14, 0, 91}, {15, 0, 3}, {19, -32768, 300},
+                             {20, -32768, 300}, {23, 0, 1},  {24, 0, 1}};  // slot, lowest, highest
+    for (const auto& [slot, lo, hi] : ranges) {
+        set.FunctionOptions[slot] = std::to_string(Uniform(r, lo, hi));
     }
     set.FunctionOptions[16] = RandomText(r, 10);
     set.FunctionOptions[17] = RandomText(r, 16);
@@ -171,33 +166,23 @@ void ExpectSameImageContent(const RadioState& expected, const RadioState& actual
 MemoryImage ExpectedStartupImage() {
     MemoryImage m;
     m.fill(0xFF);
-    auto put = [&](std::size_t offset, std::initializer_list<int> bytes) {
-        for (int b : bytes) {
-            m[offset++] = static_cast<std::uint8_t>(b);
-        }
-    };
-    for (int ch = 0; ch < 16; ++ch) {
-        put(16 * ch + 12, {0xF8, 0xF0, 0xFC, 0xFF});
+    // clang-format off
+    std::vector<std::pair<std::size_t, std::string_view>> runs = {
+        {0x100, "0001000101010000"}, {0x10D, "0A00"}, {0x11F, "0102010100010101010101010101"},
+        {0x130, "31"}, {0x140, "32"}, {0x150, "000101010100000000"}, {0x16E, "0000"},
+        {0x173, "D0"}, {0x178, "5C"}, {0x1A8, "4B5644323733F8FF"}, {0x330, "4B56442D323730"},
+        {0x33C, "33"}, {0x340, "35323731383339348888888888888888"}};
+    // clang-format on
+    for (int i = 0; i < 16; ++i) {
+        runs.emplace_back(16 * i + 12, "F8F0FCFF");  // each channel's flags
     }
-    put(0x100, {0x00, 0x01, 0x00, 0x01, 0x01, 0x01, 0x00, 0x00});
-    put(0x10D, {0x0A, 0x00});
-    put(0x11F,
-        {0x01, 0x02, 0x01, 0x01, 0x00, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01});
-    put(0x12E, {0xFF});
-    put(0x130, {'1'});
-    put(0x140, {'2'});
-    put(0x150, {0x00, 0x01, 0x01, 0x01, 0x01, 0x00, 0x00, 0x00, 0x00});
-    put(0x16E, {0x00, 0x00});
-    put(0x173, {0xD0});
-    put(0x178, {0x5C});
-    put(0x1A8, {0x4B, 0x56, 0x44, 0x32, 0x37, 0x33, 0xF8, 0xFF});
+    for (auto [offset, hex] : runs) {
+        const std::vector<std::uint8_t> bytes = ImageTextToBytes(hex, hex.size() / 2);
+        std::copy(bytes.begin(), bytes.end(), m.begin() + static_cast<std::ptrdiff_t>(offset));
+    }
     for (int g = 0; g < 8; ++g) {
-        put(0x1F0 + 16 * g, {'1' + g});
+        m[0x1F0 + 16 * g] = static_cast<std::uint8_t>('1' + g);  // group codes "1" to "8"
     }
-    put(0x330, {0x4B, 0x56, 0x44, 0x2D, 0x32, 0x37, 0x30});
-    put(0x33C, {0x33});
-    put(0x340, {0x35, 0x32, 0x37, 0x31, 0x38, 0x33, 0x39, 0x34});
-    put(0x348, {0x88, 0x88, 0x88, 0x88, 0x88, 0x88, 0x88, 0x88});
     return m;
 }
 

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "link/PortNames.h"
 
 namespace kvd::link {
@@ -14,9 +16,7 @@ using PortNames::Platform;
 
 class PortNamesTest : public ::testing::Test {
 protected:
-    fs::path root = fs::temp_directory_path() /
-                    ("kvd-portnames-" +
-                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::path root = fs::temp_directory_path() / ("kvd-portnames-" + std::to_string(::getpid()));
     fs::path dev = root / "dev";
     fs::path config = root / "config";
 
@@ -33,7 +33,7 @@ protected:
     std::string Dev(const char* name) const { return (dev / name).string(); }
 };
 
-TEST_F(PortNamesTest, UsbAdaptersFirstThenBuiltInPortsByNumber) {
+TEST_F(PortNamesTest, ComEntriesThenUsbAdaptersThenBuiltInPortsByNumber) {
     const std::vector<std::string> ordered = {Dev("ttyUSB0"), Dev("ttyUSB1"), Dev("ttyACM0"),
                                               Dev("ttyS0"),   Dev("ttyS2"),   Dev("ttyS10")};
     EXPECT_EQ(PortNames::SerialDevices(dev, Platform::Linux), ordered);
@@ -41,9 +41,8 @@ TEST_F(PortNamesTest, UsbAdaptersFirstThenBuiltInPortsByNumber) {
               (std::vector<std::string>{Dev("cu.Bluetooth"), Dev("cu.usbserial-2")}));
     EXPECT_EQ(DeviceFor(3, config, Platform::Linux, dev), Dev("ttyACM0"));
     EXPECT_EQ(DeviceFor(7, config, Platform::Linux, dev), "") << "fewer devices than items";
-}
 
-TEST_F(PortNamesTest, ComEntriesComeFirstAndWindowsItemsAreComPorts) {
+    // Entries named COMn come first; on Windows item n is COMn.
     fs::create_symlink("/dev/pts/9", config / "COM1");
     fs::create_symlink("../dev/ttyS2", config / "com2");  // as Wine names them, relative
     EXPECT_EQ(DeviceFor(1, config, Platform::Linux, dev), "/dev/pts/9");
