@@ -6,6 +6,11 @@
 
 namespace kvd::gui::test {
 
+const char* const kOptionalLists[] = {"Combo4",  "Combo6",  "Combo7",  "Combo8",  "Combo9",
+                                      "Combo10", "Combo11", "Combo12", "Combo13", "Combo14",
+                                      "Combo15", "Combo0",  "Combo16", "Combo18", "Combo17",
+                                      "Combo19", "Combo20", "Combo22", "Combo21"};
+
 QDialog* OpenFromMenu(MainWindow& window, const char* menuItem, const char* dialogName) {
     window.menuItem(menuItem)->trigger();
     return Find<QDialog>(&window, dialogName);
@@ -51,6 +56,21 @@ void TypeInto(QLineEdit* field, const QString& keys) {
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Delete);
     TypeKeys(field, keys);
+}
+
+QString ListPositions(QDialog* optional) {
+    QStringList positions;
+    for (const char* name : kOptionalLists) {
+        positions << QString::number(Find<QComboBox>(optional, name)->currentIndex());
+    }
+    return positions.join(u' ');
+}
+
+void ChoosePositions(QDialog* optional, const QString& positions) {
+    const QStringList chosen = positions.split(u' ');
+    for (int i = 0; i < chosen.size(); ++i) {
+        Find<QComboBox>(optional, kOptionalLists[i])->setCurrentIndex(chosen[i].toInt());
+    }
 }
 
 }  // namespace kvd::gui::test

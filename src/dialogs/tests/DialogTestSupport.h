@@ -33,12 +33,9 @@ void TypeKeys(QWidget* widget, const QString& keys);
 // Replaces a text box's whole text by typing.
 void TypeInto(QLineEdit* field, const QString& keys);
 
-// A clock the test moves by hand; starts far from zero, as a machine's clock does.
-struct ManualClock {
-    double now = 5000.25;
-    std::function<double()> function() {
-        return [this] { return now; };
-    }
-};
+// The optional-function dialog's lists in the order of their settings, their positions read
+// as "1 0 7 ..." and chosen from such a text.
+QString ListPositions(QDialog* optional);
+void ChoosePositions(QDialog* optional, const QString& positions);
 
 }  // namespace kvd::gui::test

@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -27,10 +26,9 @@ QComboBox* List(MainWindow& window, const char* name) {
 void PressWhenShown(const QString& caption) {
     QTimer::singleShot(0, [caption] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        QCOMPARE(box->textFormat(), Qt::PlainText);
+        QVERIFY(box && box->textFormat() == Qt::PlainText);
         for (QAbstractButton* button : box->buttons()) {
-            if (!caption.isEmpty() && button->text() == caption) {
+            if (button->text() == caption) {
                 return button->click();
             }
         }
@@ -81,9 +79,6 @@ private slots:
         }
         QCOMPARE(shown, QStringList({"Off", "Carrow", "Hight", "88.5", "D023N", "146.00000"}));
         QCOMPARE(CellText(window, 0, 1), QStringLiteral("RX frequency"));
-        MessageBoxResponder answer(Style::kIdYes);
-        window.LocalizedMessageBox("?", Style::kYesNo);
-        QCOMPARE(answer.shown().back().buttonTexts, QStringList({"Yes", "No"}));
 
         window.menuItem("mnuChinese")->trigger();
         QCOMPARE(CellText(window, 1, 2), QStringLiteral("关闭"));
@@ -101,20 +96,14 @@ private slots:
         window.menuItem("mnuOpen")->setText("mark");
         QCOMPARE(MissingCaptionTargets(&window, MainCaptions()), QStringList());
         window.menuItem("mnuChinese")->trigger();
-        QCOMPARE(run.state.table.cell(2, ChannelTable::kRxTone), std::string("mark"));
-        QCOMPARE(List(window, "Combo6")->itemText(0), QStringLiteral("mark"));
-        QCOMPARE(window.menuItem("mnuOpen")->text(), QStringLiteral("mark"));
-
-        window.menuItem("mnuEnglish")->trigger();
-        window.findChild<QGroupBox*>("Frame1")->setTitle("mark");
-        window.menuItem("mnuEnglish")->trigger();
-        QCOMPARE(window.findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("mark"));
         // A language that is neither (a stored 2): both items leave it be.
         run.state.flags.Language = 2;
         window.menuItem("mnuChinese")->trigger();
         window.menuItem("mnuEnglish")->trigger();
         QCOMPARE(run.state.flags.Language, 2);
-        QCOMPARE(window.findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("mark"));
+        QCOMPARE(run.state.table.cell(2, ChannelTable::kRxTone), std::string("mark"));
+        QCOMPARE(List(window, "Combo6")->itemText(0), QStringLiteral("mark"));
+        QCOMPARE(window.menuItem("mnuOpen")->text(), QStringLiteral("mark"));
     }
 
     void registeredWindowsAreVisitedByRankMadeOnceAndStayHidden() {
@@ -138,7 +127,6 @@ private slots:
         window.show();
         QWidget* about = window.languages().window(LanguageRegistry::kAbout);
         QVERIFY(about && !about->isVisible());
-        QCOMPARE(window.languages().window(LanguageRegistry::kOptionalFunction), nullptr);
         window.menuItem("mnuEnglish")->trigger();
         QCOMPARE(visits, QStringList({"Form2", "Form6", "frmAbout", "Form2", "Form6", "frmAbout"}));
         QCOMPARE(window.languages().window(LanguageRegistry::kAbout), about);  // made once

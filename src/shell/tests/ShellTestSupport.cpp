@@ -70,6 +70,11 @@ QString CellText(MainWindow& window, int row, int column) {
     return window.gridModel()->index(row, column).data().toString();
 }
 
+int Opacity(const QImage& picture) {
+    return qAlpha(
+        picture.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(0, 0));
+}
+
 QLineEdit* FrequencyEditor(MainWindow& window) {
     return window.findChild<QLineEdit*>(QStringLiteral("Text1"));
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "image/RadioState.h"
 #include "shell/BandCombo.h"
@@ -27,6 +28,15 @@ namespace Style = MessageBoxStyle;
 
 // Band 136-174MHz, as most editing cases use it.
 constexpr int kBand136 = 5;
+
+// Receives the pages the program asks the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
 
 // One run of the program in a folder of its own: preferences written before start-up, read
 // back after the window closed.
@@ -64,6 +74,8 @@ void FillChannel(RadioState& state, int row, const char* frequency, int rxTonePo
                  int choicePosition);
 
 QString CellText(MainWindow& window, int row, int column);
+// How much of a picture is drawn: its average opacity, 0 for an empty one to 255.
+int Opacity(const QImage& picture);
 
 QLineEdit* FrequencyEditor(MainWindow& window);
 QComboBox* ToneEditor(MainWindow& window);
