@@ -32,6 +32,15 @@ void TypeIntoCell(MainWindow& window, int row, int column, const QString& text) 
     Press(Qt::Key_Return);
 }
 
+// The editor of each column.
+const char* const kEditors[] = {"",         "Text1",    "Combo8",   "Text1",   "Combo8",
+                                "Combo5_5", "Combo5_6", "Combo5_7", "Combo5_8"};
+
+template <class Editor = QComboBox>
+Editor* EditorOf(MainWindow& window, int column) {
+    return window.findChild<Editor*>(kEditors[column]);
+}
+
 // Every item of a list shows whole in the list's own field, closed.
 void ExpectItemsFit(QComboBox* list) {
     QStyleOptionComboBox option;
@@ -57,12 +66,12 @@ private slots:
         MainWindow& window = StartInBand136(run);
         MessageBoxResponder answer(Style::kIdOk);
         ClickCell(window, 1, Col::kScanAdd);  // an empty row opens its receive frequency
-        QVERIFY(FrequencyEditor(window)->isVisible());
+        QVERIFY(EditorOf<QLineEdit>(window, Col::kRxFrequency)->isVisible());
         Type("145.5312");
         Press(Qt::Key_Escape);  // cancels nothing
-        QVERIFY(FrequencyEditor(window)->isVisible());
+        QVERIFY(EditorOf<QLineEdit>(window, Col::kRxFrequency)->isVisible());
         Press(Qt::Key_Return);
-        QVERIFY(!FrequencyEditor(window)->isVisible());
+        QVERIFY(!EditorOf<QLineEdit>(window, Col::kRxFrequency)->isVisible());
         QCOMPARE(QApplication::focusWidget(), window.grid());
         QCOMPARE(CellText(window, 1, Col::kTxFrequency), QStringLiteral("145.53000"));
         QCOMPARE(CellText(window, 1, Col::kScanAdd), QStringLiteral("有"));  // the defaults
@@ -86,7 +95,7 @@ private slots:
     void tonesTypedAndPickedAndChoicesPicked() {
         ShellRun run;
         MainWindow& window = StartInBand136(run);
-        QComboBox* tone = ToneEditor(window);
+        QComboBox* tone = EditorOf(window, Col::kRxTone);
         // Typed into the open list: the text counts, the entry keeps pointing at 100.0.
         FillChannel(run.state, 1, "145.00000", 13, 1);
         ClickCell(window, 1, Col::kRxTone);
@@ -122,7 +131,7 @@ private slots:
         // An entry that disagrees with the text shows the preselection.
         run.state.table.setChoiceIndex(6, Col::kBandwidth, 0);
         ClickCell(window, 6, Col::kBandwidth);
-        QComboBox* bandwidth = ChoiceEditor(window, Col::kBandwidth);
+        QComboBox* bandwidth = EditorOf(window, Col::kBandwidth);
         QTRY_VERIFY(bandwidth->view()->isVisible());
         QCOMPARE(bandwidth->currentIndex(), 0);
         ClickCell(window, 6, Col::kRxFrequency);  // closes the list
@@ -132,7 +141,7 @@ private slots:
         Press(Qt::Key_Return);
 
         ClickCell(window, 6, Col::kPower);
-        QAbstractItemView* list = ChoiceEditor(window, Col::kPower)->view();
+        QAbstractItemView* list = EditorOf(window, Col::kPower)->view();
         QTRY_VERIFY(list->isVisible());
         QTest::keyClick(list, Qt::Key_Up);
         QTest::keyClick(list, Qt::Key_Return);
@@ -150,7 +159,7 @@ private slots:
         ClickCell(window, 2, Col::kRxFrequency);
         QCOMPARE(Cell(run, 1, Col::kRxFrequency), QStringLiteral("140.00000"));
         QCOMPARE(window.findChild<CellEditors*>()->EditRow, 2);
-        QVERIFY(FrequencyEditor(window)->hasFocus());
+        QVERIFY(EditorOf<QLineEdit>(window, Col::kRxFrequency)->hasFocus());
 
         // The band list, as a read or a write moves the focus there.
         Type("141");
@@ -158,9 +167,9 @@ private slots:
         QCOMPARE(Cell(run, 2, Col::kRxFrequency), QStringLiteral("141.00000"));
         // A choice list hides, writes nothing and leaves the focus where it went.
         ClickCell(window, 2, Col::kPower);
-        ChoiceEditor(window, Col::kPower)->hidePopup();
+        EditorOf(window, Col::kPower)->hidePopup();
         window.bandList()->setFocus(Qt::OtherFocusReason);
-        QVERIFY(!ChoiceEditor(window, Col::kPower)->isVisible());
+        QVERIFY(!EditorOf(window, Col::kPower)->isVisible());
         QCOMPARE(QApplication::focusWidget(), window.bandList());
         QCOMPARE(Cell(run, 2, Col::kPower), QStringLiteral("低"));
 
@@ -169,7 +178,7 @@ private slots:
         Type("142");
         window.menuItem("mnulock")->trigger();
         QCOMPARE(Cell(run, 3, Col::kRxFrequency), QStringLiteral("142.00000"));
-        QVERIFY(!FrequencyEditor(window)->isVisible());
+        QVERIFY(!EditorOf<QLineEdit>(window, Col::kRxFrequency)->isVisible());
         window.menuItem("mnulock")->trigger();
 
         // Closing the window, without a message even out of band.
@@ -224,14 +233,11 @@ private slots:
             run.writePreferences(QByteArray(2, '\0') + char(language));
             MainWindow& window = StartInBand136(run);
             FillChannel(run.state, 9, "145.00000", 0, 1);
-            QCOMPARE(ToneEditor(window)->itemText(0), language ? "Off" : "关闭");
-            QCOMPARE(ChoiceEditor(window, Col::kPower)->itemText(1), language ? "Hight" : "高");
+            QCOMPARE(EditorOf(window, Col::kRxTone)->itemText(0), language ? "Off" : "关闭");
+            QCOMPARE(EditorOf(window, Col::kPower)->itemText(1), language ? "Hight" : "高");
             for (int column = 1; column <= 8; ++column) {
                 ClickCell(window, 9, column);
-                QWidget* editor = column == 1 || column == 3 ? FrequencyEditor(window)
-                                  : column == 2 || column == 4
-                                      ? static_cast<QWidget*>(ToneEditor(window))
-                                      : ChoiceEditor(window, column);
+                QWidget* editor = EditorOf<QWidget>(window, column);
                 QVERIFY(editor->isVisible());
                 if (auto* combo = qobject_cast<QComboBox*>(editor)) {
                     QVERIFY(combo->view()->isVisible());

@@ -19,9 +19,7 @@ void FillVariedState(RadioState& state) {
     state.band.TakeBand(kBand136);
     FillChannel(state, 1, "145.00000", 9, 1);
     FillChannel(state, 2, "150.02500", 60, 1);
-    FillChannel(state, 16, "173.99375", 0, 1);
     state.panel.positions = {2, 7, 3, 5, 0, 0};
-    state.settings.KeyFunction1 = 3;
     state.settings.HighPowerLevel = 200;
     // Empty at start-up, which no file carries.
     state.settings.FunctionOptions[19] = "120";
@@ -128,7 +126,7 @@ private slots:
 
         MessageBoxResponder ok(Style::kIdOk);
         window.menuItem("mnuNew")->trigger();  // empties the channels only
-        QVERIFY(!run.state.table.hasChannel(1) && !run.state.table.hasChannel(16));
+        QVERIFY(!run.state.table.hasChannel(1) && !run.state.table.hasChannel(2));
         QCOMPARE(CellText(window, 2, 0), QStringLiteral("02"));
         QCOMPARE(run.state.panel, before.panel);
         QCOMPARE(run.state.band.position(), kBand136);
@@ -159,7 +157,7 @@ private slots:
         QCOMPARE(CellText(window, 2, Col::kRxFrequency), QStringLiteral("150.02500"));
         const QList<MessageBoxRecord>& shown = answers.shown();
         QCOMPARE(shown.size(), 6);
-        QCOMPARE(shown[0].prompt, QStringLiteral("已导入 3 个信道，0 个频率已调整到信道间隔。"));
+        QCOMPARE(shown[0].prompt, QStringLiteral("已导入 2 个信道，0 个频率已调整到信道间隔。"));
         QCOMPARE(shown[0].icon, QMessageBox::Information);
         QCOMPARE(shown[1].prompt,
                  QStringLiteral("第 3 行：频率超出频段范围 136-174MHz (\"446.006250\")。"

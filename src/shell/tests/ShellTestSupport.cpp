@@ -75,18 +75,6 @@ int Opacity(const QImage& picture) {
         picture.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(0, 0));
 }
 
-QLineEdit* FrequencyEditor(MainWindow& window) {
-    return window.findChild<QLineEdit*>(QStringLiteral("Text1"));
-}
-
-QComboBox* ToneEditor(MainWindow& window) {
-    return window.findChild<QComboBox*>(QStringLiteral("Combo8"));
-}
-
-QComboBox* ChoiceEditor(MainWindow& window, int column) {
-    return window.findChild<QComboBox*>(QStringLiteral("Combo5_%1").arg(column));
-}
-
 void ClickCell(MainWindow& window, int row, int column) {
     ChannelGrid* grid = window.grid();
     const QRect cell = grid->visualRect(window.gridModel()->index(row, column));

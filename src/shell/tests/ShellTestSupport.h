@@ -77,10 +77,6 @@ QString CellText(MainWindow& window, int row, int column);
 // How much of a picture is drawn: its average opacity, 0 for an empty one to 255.
 int Opacity(const QImage& picture);
 
-QLineEdit* FrequencyEditor(MainWindow& window);
-QComboBox* ToneEditor(MainWindow& window);
-QComboBox* ChoiceEditor(MainWindow& window, int column);
-
 // A left click on a grid cell, as the user makes it.
 void ClickCell(MainWindow& window, int row, int column);
 // Keys into whatever holds the focus.

@@ -111,21 +111,6 @@ private slots:
         QCOMPARE(run.preferences(), QByteArray("\1\x08\1", 3));
     }
 
-    void unwritableConfigurationFolderStillStartsAndCloses() {
-        QTemporaryDir base;
-        QVERIFY(QFile(base.filePath("file")).open(QIODevice::WriteOnly));
-        // A folder below a plain file can be neither created nor written, not even by root.
-        const QString folder = base.filePath("file/config");
-        RadioState state;
-        MainWindow window(state, {folder});
-        window.Startup();
-        window.show();
-        QCOMPARE(state.flags.Language, kChinese);
-        QVERIFY(!window.isEditLocked());
-        QVERIFY(window.close());
-        QVERIFY(!QFile::exists(folder + "/parameter"));
-    }
-
     void aPreferencesFileThatMayOnlyBeReadStillGivesItsBytes() {
         ShellRun run;
         run.writePreferences(QByteArray("\0\0\1", 3));
@@ -133,7 +118,7 @@ private slots:
         QCOMPARE(run.start().windowTitle(), kEnglishTitle);
     }
 
-    void programFolderWhenWritableElseTheUserFolderMade() {
+    void configurationFolderIsTheProgramsWhenWritableElseTheUsersAndMayBeUnwritable() {
         QTemporaryDir program;
         QTemporaryDir user;
         QCOMPARE(ChooseConfigFolder(program.path(), user.filePath("cfg")), program.path());
@@ -142,6 +127,17 @@ private slots:
         QCOMPARE(ChooseConfigFolder(user.filePath("file"), user.filePath("cfg")),
                  user.filePath("cfg"));
         QVERIFY(QDir(user.filePath("cfg")).exists());
+
+        // A folder below a plain file can be neither created nor written, not even by root.
+        const QString folder = user.filePath("file/config");
+        RadioState state;
+        MainWindow window(state, {folder});
+        window.Startup();
+        window.show();
+        QCOMPARE(state.flags.Language, kChinese);
+        QVERIFY(!window.isEditLocked());
+        QVERIFY(window.close());
+        QVERIFY(!QFile::exists(folder + "/parameter"));
     }
 };
 
