@@ -46,9 +46,6 @@ private slots:
         MainWindow& window = run.start();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         FillChannel(run.state, 1, "145.52500", 0, 0);
-        FillChannel(run.state, 3, "146.00000", 9, 1);  // 88.5 Hz
-        run.state.table.setCell(3, ChannelTable::kTxTone, "D023N");
-        run.state.table.setChoiceIndex(3, ChannelTable::kTxTone, 51);
         const int chosen[] = {2, 39, 0, 9, 0, 1};
         for (int i = 0; i < 6; ++i) {
             List(window, kPanelLists[i])->setCurrentIndex(chosen[i]);  // as the user picks
@@ -71,18 +68,12 @@ private slots:
         QCOMPARE(List(window, "Combo3")->currentText(), QStringLiteral("600 S"));
         QCOMPARE(window.findChild<QLabel*>("Label1")->text(), QStringLiteral("Time-out Warn:"));
         QCOMPARE(window.findChild<QAction*>("Toolbar1_read")->toolTip(), "Read frequency");
-        // Off tones and choices are rewritten; tones and frequencies stay as they are.
-        const int cells[][2] = {{1, 2}, {1, 6}, {3, 5}, {3, 2}, {3, 4}, {3, 1}};  // row, column
-        QStringList shown;
-        for (const auto& cell : cells) {
-            shown << CellText(window, cell[0], cell[1]);
-        }
-        QCOMPARE(shown, QStringList({"Off", "Carrow", "Hight", "88.5", "D023N", "146.00000"}));
+        // The table rewrites its list-derived cells (pinned with the core); the grid shows them.
+        QCOMPARE(CellText(window, 1, 2), QStringLiteral("Off"));
         QCOMPARE(CellText(window, 0, 1), QStringLiteral("RX frequency"));
 
         window.menuItem("mnuChinese")->trigger();
         QCOMPARE(CellText(window, 1, 2), QStringLiteral("关闭"));
-        QCOMPARE(CellText(window, 3, 7), QStringLiteral("宽带"));
         QCOMPARE(List(window, "Combo7")->currentText(), QStringLiteral("使能"));
     }
 
