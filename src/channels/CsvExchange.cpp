@@ -448,11 +448,7 @@ ImportResult Import(std::string_view csv, const BandSelection& band, LanguageId 
 }
 
 std::string Describe(const ImportError& e, const BandSelection& band, LanguageId language) {
-    struct Text {
-        const char* zh;
-        const char* en;
-    };
-    static const std::map<ImportError::Kind, Text> kReasons = {
+    static const std::map<ImportError::Kind, LocalText> kReasons = {
         {ImportError::NoHeader,
          {"没有“Location”和“Frequency”列", "there is no \"Location\" and \"Frequency\" column"}},
         {ImportError::UnclosedQuote, {"引号没有结束", "a quote is never closed"}},
@@ -477,16 +473,15 @@ std::string Describe(const ImportError& e, const BandSelection& band, LanguageId
         {ImportError::BadSkip, {"Skip 只能为空或 S", "the Skip value is not empty or S"}},
         {ImportError::BadPower, {"Power 只能是 High 或 Low", "the Power is not High or Low"}},
     };
-    const Text& reason = kReasons.at(e.kind);
+    const char* reason = kReasons.at(e.kind).pick(language);
     std::string value = e.value.empty() ? "" : " (\"" + e.value + "\")";
     if (e.kind == ImportError::OutOfBand) {
         value = std::string(" ") + BandTable::At(band.position()).text + value;
     }
     if (language == kChinese) {
-        return "第 " + std::to_string(e.line) + " 行：" + reason.zh + value +
-               "。信道列表没有改变。";
+        return "第 " + std::to_string(e.line) + " 行：" + reason + value + "。信道列表没有改变。";
     }
-    return "Line " + std::to_string(e.line) + ": " + reason.en + value +
+    return "Line " + std::to_string(e.line) + ": " + reason + value +
            ". The channel list is unchanged.";
 }
 

@@ -1,6 +1,5 @@
-#include <fstream>
 #include <iostream>
-#include <iterator>
+#include <limits>
 
 #include "channels/CsvExchange.h"
 #include "cli/Command.h"
@@ -8,19 +7,6 @@
 #include "image/RadioState.h"
 
 namespace kvd::cli {
-
-namespace {
-
-bool ReadText(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    text.assign(std::istreambuf_iterator<char>(in), {});
-    return !in.bad();
-}
-
-}  // namespace
 
 // export-csv FILE.DAT OUT.csv
 int RunExportCsv(const Arguments& args) {
@@ -82,7 +68,7 @@ int RunImportCsv(const Arguments& args) {
         state.band.TakeBand(band);
     }
     std::string csv;
-    if (!ReadText(input, csv)) {
+    if (!ChannelFile::ReadBytes(input, csv, std::numeric_limits<std::size_t>::max())) {
         return Fail(input + ": cannot be read");
     }
     CsvExchange::ImportResult result = CsvExchange::Import(csv, state.band, state.flags.Language);

@@ -1,6 +1,7 @@
 #include "image/ChannelFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -54,7 +55,7 @@ void FlushToDisk([[maybe_unused]] const std::filesystem::path& path) {
 
 }  // namespace
 
-Result ReadBytes(const std::filesystem::path& path, std::string& bytes) {
+Result ReadBytes(const std::filesystem::path& path, std::string& bytes, std::size_t limit) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         return {Result::CannotRead, ErrnoText(EISDIR)};
@@ -63,12 +64,16 @@ Result ReadBytes(const std::filesystem::path& path, std::string& bytes) {
     if (!in) {
         return {Result::CannotRead, ErrnoText(errno)};
     }
-    bytes.assign(kSize, '\xFF');
-    in.read(bytes.data(), static_cast<std::streamsize>(kSize));
+    bytes.clear();
+    std::array<char, 4096> chunk;
+    while (bytes.size() < limit && in) {
+        in.read(chunk.data(),
+                static_cast<std::streamsize>(std::min(chunk.size(), limit - bytes.size())));
+        bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) {
         return {Result::CannotRead, ErrnoText(errno)};
     }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
     return {};
 }
 

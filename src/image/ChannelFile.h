@@ -22,8 +22,9 @@ struct Result {
     explicit operator bool() const { return kind == Ok; }
 };
 
-// The first 853 bytes of a file (fewer when the file is shorter).
-Result ReadBytes(const std::filesystem::path& path, std::string& bytes);
+// The first `limit` bytes of a file (fewer when the file is shorter); a channel file's 853
+// unless told otherwise.
+Result ReadBytes(const std::filesystem::path& path, std::string& bytes, std::size_t limit = kSize);
 
 // Open: checks the signature, then decodes the image into the state. A wrong signature
 // or an unreadable file leaves the state as it was.

@@ -1,7 +1,6 @@
 #include "shell/CsvCommands.h"
 
 #include <QAction>
-#include <QFile>
 
 #include "channels/CsvExchange.h"
 #include "image/ChannelFile.h"
@@ -19,23 +18,7 @@ namespace Style = MessageBoxStyle;
 
 // Sixteen channels take a few kilobytes; anything far larger is the wrong file, and is not
 // read into memory whole.
-constexpr qint64 kLargestCsv = 1 << 20;
-
-enum class Read { Ok, Failed, TooLarge };
-
-Read ReadCsv(const QString& path, QByteArray& bytes, QString& reason) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
-        return Read::Failed;
-    }
-    bytes = file.read(kLargestCsv + 1);
-    if (file.error() != QFileDevice::NoError) {
-        reason = file.errorString();
-        return Read::Failed;
-    }
-    return bytes.size() > kLargestCsv ? Read::TooLarge : Read::Ok;
-}
+constexpr std::size_t kLargestCsv = 1 << 20;
 
 QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -58,21 +41,19 @@ void CsvCommands::Import() {
     }
     RadioState& state = window_.state();
     const LanguageId language = state.flags.Language;
-    QByteArray bytes;
-    QString reason;
-    switch (ReadCsv(path, bytes, reason)) {
-        case Read::Failed:
-            FileSteps::ReportFailure(window_, FileTexts::kCannotRead, path, reason.toStdString());
-            return;
-        case Read::TooLarge:
-            window_.LocalizedMessageBox(FileSteps::Pick(FileTexts::kTooLarge, language),
-                                        Style::kOk | Style::kExclamation);
-            return;
-        case Read::Ok:
-            break;
+    std::string bytes;
+    const ChannelFile::Result read =
+        ChannelFile::ReadBytes(FileSteps::NativePath(path), bytes, kLargestCsv + 1);
+    if (!read) {
+        FileSteps::ReportFailure(window_, FileTexts::kCannotRead, path, read.detail);
+        return;
     }
-    const CsvExchange::ImportResult result =
-        CsvExchange::Import(bytes.toStdString(), state.band, language);
+    if (bytes.size() > kLargestCsv) {
+        window_.LocalizedMessageBox(FileSteps::Pick(FileTexts::kTooLarge, language),
+                                    Style::kOk | Style::kExclamation);
+        return;
+    }
+    const CsvExchange::ImportResult result = CsvExchange::Import(bytes, state.band, language);
     if (result.error) {
         window_.LocalizedMessageBox(
             FromStd(CsvExchange::Describe(*result.error, state.band, language)),
