@@ -21,10 +21,6 @@ namespace {
 
 constexpr int kPorts = 8;
 
-QString PortItemName(int n) {
-    return QStringLiteral("mnucom%1").arg(n);
-}
-
 const LocalText kBackupSaved{"备份：", "Backup: "};
 const LocalText kBackupFailed{"备份失败：", "No backup written: "};
 
@@ -44,10 +40,7 @@ LinkCommands::LinkCommands(MainWindow& window, std::unique_ptr<link::LinkPort> p
     connectMenus();
     window_.setPortRestorer([this](int n) {
         link_->RestorePort(n, window_.configFolder().toStdString());
-        for (int i = 1; i <= kPorts; ++i) {
-            window_.menuItem(PortItemName(i).toLatin1().constData())
-                ->setChecked(port_->isOpen() && i == n);
-        }
+        markPort(port_->isOpen() ? n : 0, QString());
     });
     window_.addCloseHandler([this] { port_->close(); });
 }
@@ -83,8 +76,7 @@ void LinkCommands::connectMenus() {
         link_->Start(link::Mode::Write);
     });
     for (int n = 1; n <= kPorts; ++n) {
-        connect(window_.menuItem(PortItemName(n).toLatin1().constData()), &QAction::triggered, this,
-                [this, n] { SelectPort(n); });
+        connect(portItem(n), &QAction::triggered, this, [this, n] { SelectPort(n); });
     }
     if (auto* portMenu = window_.findChild<QMenu*>(QStringLiteral("mnucom"))) {
         portMenu->setToolTipsVisible(true);
@@ -94,16 +86,21 @@ void LinkCommands::connectMenus() {
 void LinkCommands::SelectPort(int n) {
     // Choosing an unmarked item takes the marks off the others first; the port under them
     // is closed either way.
-    for (int i = 1; i <= kPorts; ++i) {
-        QAction* item = window_.menuItem(PortItemName(i).toLatin1().constData());
-        item->setChecked(false);
-        item->setToolTip(QString());
-    }
+    markPort(0, QString());
     link::OpenResult opened = link_->SelectPort(n, window_.configFolder().toStdString());
     if (opened.ok) {
-        QAction* item = window_.menuItem(PortItemName(n).toLatin1().constData());
-        item->setChecked(true);
-        item->setToolTip(QString::fromStdString(opened.device));
+        markPort(n, QString::fromStdString(opened.device));
+    }
+}
+
+QAction* LinkCommands::portItem(int n) const {
+    return window_.menuItem(QStringLiteral("mnucom%1").arg(n).toLatin1().constData());
+}
+
+void LinkCommands::markPort(int n, const QString& device) {
+    for (int i = 1; i <= kPorts; ++i) {
+        portItem(i)->setChecked(i == n);
+        portItem(i)->setToolTip(i == n ? device : QString());
     }
 }
 

@@ -9,6 +9,8 @@
 #include "link/Action.h"
 #include "link/qt/LinkPort.h"
 
+class QAction;
+
 namespace kvd::link {
 class SerialLink;
 }  // namespace kvd::link
@@ -39,6 +41,9 @@ private:
     void connectLink();
     void connectMenus();
     void setLocked(bool locked, link::Mode mode = link::Mode::Read);
+    QAction* portItem(int n) const;
+    // Checks item n (none for 0) with the device as its tooltip, and unchecks the others.
+    void markPort(int n, const QString& device);
     void commitEdits();
     void readApplied();
     void ended(link::Outcome outcome);
