@@ -6,8 +6,6 @@ namespace kvd::gui {
 
 namespace {
 
-FileDialogResponder* gResponder = nullptr;
-
 // Where the next dialog opens: the folder of the last file chosen in this run.
 QString& LastFolder() {
     static QString folder;
@@ -26,7 +24,7 @@ FileDialogRecord Describe(const QFileDialog& dialog) {
 }
 
 QString Shown(QFileDialog& dialog) {
-    if (FileDialogResponder* responder = FileDialogResponder::Current()) {
+    if (auto* responder = FileDialogResponder::Current()) {
         return responder->respond(Describe(dialog));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -58,27 +56,9 @@ QString AskFileName(QWidget* parent, const FileRequest& request) {
     return file.absoluteFilePath();
 }
 
-FileDialogResponder::FileDialogResponder(Answer answer)
-    : answer_(std::move(answer)), previous_(gResponder) {
-    gResponder = this;
-}
-
 FileDialogResponder::FileDialogResponder(const QStringList& answers)
-    : FileDialogResponder([queue = answers](const FileDialogRecord&) mutable {
+    : Responder([queue = answers](const FileDialogRecord&) mutable {
           return queue.isEmpty() ? QString() : queue.takeFirst();
       }) {}
-
-FileDialogResponder::~FileDialogResponder() {
-    gResponder = previous_;
-}
-
-FileDialogResponder* FileDialogResponder::Current() {
-    return gResponder;
-}
-
-QString FileDialogResponder::respond(const FileDialogRecord& record) {
-    shown_.append(record);
-    return answer_(record);
-}
 
 }  // namespace kvd::gui

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <functional>
-
 #include <QFileDialog>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include "shell/Responder.h"
 
 namespace kvd::gui {
 
@@ -34,27 +34,11 @@ struct FileDialogRecord {
 // Test seam: while one exists, every dialog is built as usual, handed to it instead of being
 // shown, and answered with the path it returns (empty: Cancel). Responders nest; the newest
 // answers.
-class FileDialogResponder {
+class FileDialogResponder : public Responder<FileDialogRecord, QString> {
 public:
-    using Answer = std::function<QString(const FileDialogRecord&)>;
-
-    explicit FileDialogResponder(Answer answer);
+    using Responder::Responder;
     // Answers the dialogs in turn with these paths; Cancel once they run out.
     explicit FileDialogResponder(const QStringList& answers);
-    ~FileDialogResponder();
-    FileDialogResponder(const FileDialogResponder&) = delete;
-    FileDialogResponder& operator=(const FileDialogResponder&) = delete;
-
-    // Every dialog answered so far, oldest first.
-    const QList<FileDialogRecord>& shown() const { return shown_; }
-
-    static FileDialogResponder* Current();
-    QString respond(const FileDialogRecord& record);
-
-private:
-    Answer answer_;
-    QList<FileDialogRecord> shown_;
-    FileDialogResponder* previous_;
 };
 
 }  // namespace kvd::gui

@@ -10,8 +10,6 @@ namespace kvd::gui {
 
 namespace {
 
-MessageBoxResponder* gResponder = nullptr;
-
 namespace Style = MessageBoxStyle;
 
 void AddButtons(QMessageBox& box, int style, LanguageId language) {
@@ -59,7 +57,7 @@ int LocalizedMessageBox(QWidget* owner, LanguageId language, const QString& prom
     box.setWindowModality(Qt::ApplicationModal);
     AddButtons(box, style, language);
 
-    if (MessageBoxResponder* responder = MessageBoxResponder::Current()) {
+    if (auto* responder = MessageBoxResponder::Current()) {
         const MessageBoxRecord record = Describe(box, style);
         const int answer = responder->respond(record);
         return record.buttons.contains(answer) ? answer : record.defaultButton;
@@ -68,25 +66,7 @@ int LocalizedMessageBox(QWidget* owner, LanguageId language, const QString& prom
     return PressedId(box, style);
 }
 
-MessageBoxResponder::MessageBoxResponder(Answer answer)
-    : answer_(std::move(answer)), previous_(gResponder) {
-    gResponder = this;
-}
-
 MessageBoxResponder::MessageBoxResponder(int id)
-    : MessageBoxResponder([id](const MessageBoxRecord&) { return id; }) {}
-
-MessageBoxResponder::~MessageBoxResponder() {
-    gResponder = previous_;
-}
-
-MessageBoxResponder* MessageBoxResponder::Current() {
-    return gResponder;
-}
-
-int MessageBoxResponder::respond(const MessageBoxRecord& record) {
-    shown_.append(record);
-    return answer_(record);
-}
+    : Responder([id](const MessageBoxRecord&) { return id; }) {}
 
 }  // namespace kvd::gui

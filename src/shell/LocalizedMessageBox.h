@@ -1,13 +1,12 @@
 #pragma once
 
-#include <functional>
-
 #include <QList>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
 
 #include "settings/Language.h"
+#include "shell/Responder.h"
 
 class QWidget;
 
@@ -34,28 +33,11 @@ struct MessageBoxRecord {
 // Test seam: while one exists, every box is built as usual, handed to it instead of being
 // shown, and answered with the id it returns. An answer the box has no button for counts as
 // the default button. Responders nest; the newest answers.
-class MessageBoxResponder {
+class MessageBoxResponder : public Responder<MessageBoxRecord, int> {
 public:
-    using Answer = std::function<int(const MessageBoxRecord&)>;
-
-    explicit MessageBoxResponder(Answer answer);
+    using Responder::Responder;
     // Answers every box with the same button id.
     explicit MessageBoxResponder(int id);
-    ~MessageBoxResponder();
-    MessageBoxResponder(const MessageBoxResponder&) = delete;
-    MessageBoxResponder& operator=(const MessageBoxResponder&) = delete;
-
-    // Every box answered so far, oldest first.
-    const QList<MessageBoxRecord>& shown() const { return shown_; }
-
-    // The box to answer, if a responder is installed.
-    static MessageBoxResponder* Current();
-    int respond(const MessageBoxRecord& record);
-
-private:
-    Answer answer_;
-    QList<MessageBoxRecord> shown_;
-    MessageBoxResponder* previous_;
 };
 
 }  // namespace kvd::gui
