@@ -13,9 +13,7 @@ int RunExportCsv(const Arguments& args) {
     if (args.size() != 2) {
         return Fail("usage: kvd270-cli export-csv FILE.DAT OUT.csv");
     }
-    RadioState state;
-    state.flags.Language = kEnglish;
-    ApplyStartupDefaults(state);
+    RadioState state = StartupState(kEnglish);
     if (!OpenOrReport(args[0], state)) {
         return kExitBadInput;
     }
@@ -56,9 +54,7 @@ int RunImportCsv(const Arguments& args) {
         return Fail(
             "usage: kvd270-cli import-csv IN.csv --out FILE.DAT [--base FILE.DAT] [--band N]");
     }
-    RadioState state;
-    state.flags.Language = kEnglish;
-    ApplyStartupDefaults(state);
+    RadioState state = StartupState(kEnglish);
     if (!base.empty()) {
         if (!OpenOrReport(base, state)) {
             return kExitBadInput;

@@ -37,9 +37,7 @@ int RunRead(const Arguments& args) {
         return Fail(out + ": no folder " + folder.string());
     }
 
-    RadioState state;
-    state.flags.Language = link.language;
-    ApplyStartupDefaults(state);
+    RadioState state = StartupState(link.language);
     if (LinkSession{link.port, false}.Run(kvd::link::Mode::Read, state) !=
         kvd::link::Outcome::ReadDone) {
         return kExitFailed;  // the output file was not touched

@@ -35,9 +35,7 @@ int RunShow(const Arguments& args) {
         return Fail("usage: kvd270-cli show FILE.DAT [--lang en|zh] [--json]");
     }
 
-    RadioState state;
-    state.flags.Language = language;
-    ApplyStartupDefaults(state);
+    RadioState state = StartupState(language);
     if (!OpenOrReport(path, state)) {
         return kExitBadInput;
     }

@@ -33,9 +33,7 @@ int RunWrite(const Arguments& args) {
         return Fail("usage: kvd270-cli write --port DEVICE [--debug-access] [--yes] FILE.DAT");
     }
 
-    RadioState state;
-    state.flags.Language = link.language;
-    ApplyStartupDefaults(state);
+    RadioState state = StartupState(link.language);
     state.band.SuppressBandPrompt = true;  // as Open does before decoding
     if (!OpenOrReport(file, state)) {
         return kExitBadInput;

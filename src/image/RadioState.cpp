@@ -11,4 +11,11 @@ void ApplyStartupDefaults(RadioState& state) {
     state.flags.DebugAccess = 0;
 }
 
+RadioState StartupState(LanguageId language) {
+    RadioState state;
+    state.flags.Language = language;
+    ApplyStartupDefaults(state);
+    return state;
+}
+
 }  // namespace kvd

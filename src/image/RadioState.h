@@ -22,5 +22,7 @@ struct RadioState {
 // start-up defaults, rows numbered, the panel lists at position 1, no debug access.
 // Language and port are left as they are (they come from the preferences).
 void ApplyStartupDefaults(RadioState& state);
+// A fresh state with the start-up defaults and its texts in `language`.
+RadioState StartupState(LanguageId language);
 
 }  // namespace kvd

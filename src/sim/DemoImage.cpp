@@ -16,9 +16,7 @@ constexpr long kSpacing = 2500;  // 25 kHz between channels, in units of 10 Hz
 }  // namespace
 
 MemoryImage DemoImage(int band) {
-    RadioState state;
-    state.flags.Language = kEnglish;
-    ApplyStartupDefaults(state);
+    RadioState state = StartupState(kEnglish);
     state.band.TakeBand(band);
     using Col = ChannelTable::Column;
     const long base = BandTable::LowMHz(state.band.position()) * 100000L + 100000L;
