@@ -1,8 +1,10 @@
-// The interface language: switching it, and the message box that speaks it.
+// The interface language: switching it, windows joining the switch in their order, and the
+// message box that speaks it.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "ShellTestSupport.h"
@@ -93,6 +95,27 @@ private slots:
         QCOMPARE(run.state.table.cell(2, ChannelTable::kRxTone), std::string("mark"));
         QCOMPARE(List(window, "Combo6")->itemText(0), QStringLiteral("mark"));
         QCOMPARE(window.menuItem("mnuOpen")->text(), QStringLiteral("mark"));
+    }
+
+    void registeredWindowsAreVisitedByRank() {
+        // A window without the program's parts, so only the test's windows are registered.
+        QTemporaryDir folder;
+        RadioState state;
+        MainWindow window(state, {folder.path()});
+        QStringList visits;
+        auto entry = [&](int rank, const char* name) {
+            return LanguageRegistry::Entry{
+                rank,
+                [&window] { return new QWidget(&window, Qt::Window); },
+                {},
+                [&visits, name](QWidget*, LanguageId) { visits.append(name); }};
+        };
+        // Added in any order, visited in the fixed one.
+        window.languages().add(entry(LanguageRegistry::kAbout, "frmAbout"));
+        window.languages().add(entry(LanguageRegistry::kPowerDebug, "Form2"));
+        window.languages().add(entry(LanguageRegistry::kKeysSet, "Form6"));
+        window.Startup();
+        QCOMPARE(visits, QStringList({"Form2", "Form6", "frmAbout"}));
     }
 
     void messageBoxesSpeakTheLanguageAndReturnTheButtonPressed() {
