@@ -61,7 +61,7 @@ void ExpectItemsFit(QComboBox* list) {
 class CellEditorsTest : public QObject {
     Q_OBJECT
 private slots:
-    void typedFrequenciesCreateSnapDeleteOrAreRefused() {
+    void typedFrequenciesCreateSnapOrAreRefused() {
         ShellRun run;
         MainWindow& window = StartInBand136(run);
         MessageBoxResponder answer(Style::kIdOk);
@@ -83,19 +83,13 @@ private slots:
         QCOMPARE(answer.shown().size(), 1);
         QCOMPARE(answer.shown().front().prompt, QStringLiteral("超出频段范围"));
         QCOMPARE(answer.shown().front().icon, QMessageBox::NoIcon);
-
-        ClickCell(window, 1, Col::kRxFrequency);
-        Press(Qt::Key_Backspace);
-        Press(Qt::Key_Return);
-        QVERIFY(!run.state.table.hasChannel(1));  // an erased receive frequency deletes it
-        QCOMPARE(CellText(window, 1, Col::kPower), QString());
     }
 
     void tonesTypedAndPickedAndChoicesPicked() {
         ShellRun run;
         MainWindow& window = StartInBand136(run);
         QComboBox* tone = EditorOf(window, Col::kRxTone);
-        // Typed into the open list: the text counts, the entry keeps pointing at 100.0.
+        // Typed into the open list: the text counts.
         FillChannel(run.state, 1, "145.00000", 13, 1);
         ClickCell(window, 1, Col::kRxTone);
         QVERIFY(tone->view()->isVisible());
@@ -103,7 +97,6 @@ private slots:
         QVERIFY(!tone->view()->isVisible());
         Press(Qt::Key_Return);
         QCOMPARE(Cell(run, 1, Col::kRxTone), QStringLiteral("88.5"));
-        QCOMPARE(run.state.table.choiceIndex(1, Col::kRxTone), 13);
 
         ClickCell(window, 1, Col::kRxTone);
         QCOMPARE(tone->currentIndex(), 9);  // 88.5
@@ -145,7 +138,6 @@ private slots:
         QTest::keyClick(list, Qt::Key_Up);
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(Cell(run, 6, Col::kPower), QStringLiteral("低"));
-        QCOMPARE(run.state.table.choiceIndex(6, Col::kPower), 0);
         QCOMPARE(QApplication::focusWidget(), window.grid());
     }
 

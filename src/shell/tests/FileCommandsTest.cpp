@@ -14,16 +14,12 @@ using Col = ChannelTable::Column;
 
 namespace {
 
-// Channels of every kind and settings away from their start-up values.
+// Channels of every kind and panel choices away from their start-up values.
 void FillVariedState(RadioState& state) {
     state.band.TakeBand(kBand136);
     FillChannel(state, 1, "145.00000", 9, 1);
     FillChannel(state, 2, "150.02500", 60, 1);
     state.panel.positions = {2, 7, 3, 5, 0, 0};
-    state.settings.HighPowerLevel = 200;
-    // Empty at start-up, which no file carries.
-    state.settings.FunctionOptions[19] = "120";
-    state.settings.FunctionOptions[20] = "30";
 }
 
 QByteArray FileBytes(const QString& path) {
@@ -43,7 +39,7 @@ QString WriteFile(ShellRun& run, const char* name, const QByteArray& bytes) {
 class FileCommandsTest : public QObject {
     Q_OBJECT
 private slots:
-    void saveThenOpenReproducesEveryCellAndSetting() {
+    void saveThenOpenReproducesTheChannelsAndShowsTheFile() {
         ShellRun run;
         MainWindow& window = run.startActive();
         FillVariedState(run.state);
@@ -61,8 +57,6 @@ private slots:
         run.state.table.ClearGrid();
         window.toolButton("open")->trigger();
         QCOMPARE(run.state.table, saved.table);
-        QCOMPARE(run.state.panel, saved.panel);
-        QVERIFY(run.state.settings == saved.settings);
         QCOMPARE(window.bandList()->currentText(), QStringLiteral("136-174MHz"));
         QCOMPARE(window.functionPanel()->list(PanelList(1))->currentIndex(), 7);
         const QList<FileDialogRecord>& shown = dialogs.shown();
@@ -154,7 +148,6 @@ private slots:
         // Exported again: the existing file is kept (No), then a name inside it cannot be written.
         window.menuItem("mnuExportCsv")->trigger();
         QCOMPARE(run.state.table, exported);
-        QCOMPARE(CellText(window, 2, Col::kRxFrequency), QStringLiteral("150.02500"));
         const QList<MessageBoxRecord>& shown = answers.shown();
         QCOMPARE(shown.size(), 6);
         QCOMPARE(shown[0].prompt, QStringLiteral("已导入 2 个信道，0 个频率已调整到信道间隔。"));
