@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "channels/BandSelection.h"
-#include "channels/BandTable.h"
 #include "channels/ChannelTable.h"
 
 namespace kvd {
@@ -45,21 +44,6 @@ TEST_F(BandFixture, AChangeFromTheOpenedListAsksOkClearsTheTableCancelRestoresTh
     EXPECT_EQ(band.BandHighMHz, 430);
     EXPECT_FALSE(table.hasChannel(2));
     EXPECT_TRUE(band.SuppressBandPrompt);
-}
-
-TEST_F(BandFixture, ClosedListChangesAndBandsFromARadioNeverAsk) {
-    band.Select(6, table, Answer(false));
-    EXPECT_EQ(band.BandLowMHz, 600);
-    EXPECT_EQ(band.BandHighMHz, 720);
-    band.ListOpened();
-    band.TakeBand(3);
-    EXPECT_EQ(questions, 0);
-    EXPECT_EQ(band.CurrentBand, 3);
-    EXPECT_EQ(band.BandLowMHz, 370);
-    EXPECT_TRUE(band.SuppressBandPrompt);
-    EXPECT_TRUE(table.hasChannel(2));
-    EXPECT_EQ(BandTable::PositionOfCode(0x73), 6);
-    EXPECT_FALSE(BandTable::PositionOfCode(0x22));
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "../../image/tests/TestStates.h"
 #include "channels/BandSelection.h"
 #include "channels/CellEditRules.h"
@@ -140,23 +138,6 @@ TEST_F(CsvFixture, BadFilesNameTheLineAndTheReason) {
     EXPECT_EQ(Import("").error->kind, ImportError::NoHeader);
     EXPECT_EQ(Import("Name,Comment\nx,y\n").error->kind, ImportError::NoHeader);
     EXPECT_FALSE(Import(header).error) << "a header alone is an empty channel list";
-}
-
-// Random states of either language, any band, typed tones included.
-TEST_F(CsvFixture, RandomTablesSurviveExportAndImport) {
-    std::mt19937 random(3);
-    for (int round = 0; round < 300; ++round) {
-        RadioState s = test::RandomValidState(random);
-        auto result = CsvExchange::Import(CsvExchange::Export(s.table), s.band, s.flags.Language);
-        ASSERT_FALSE(result.error) << CsvExchange::Describe(*result.error, s.band, kEnglish);
-        ASSERT_EQ(result.moved, 0);
-        for (int row = 1; row <= 16; ++row) {
-            for (int column : {1, 2, 3, 4, 5, 7, 8}) {
-                ASSERT_EQ(result.table.cell(row, column), s.table.cell(row, column))
-                    << "round " << round << " row " << row << " column " << column;
-            }
-        }
-    }
 }
 
 TEST(Csv, QuotingBothWays) {

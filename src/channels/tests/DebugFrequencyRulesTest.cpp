@@ -21,15 +21,5 @@ TEST(DebugFrequencyRules, ReceiveGoesToTheRasterThatMovesItLeastAsAThreeDigitTex
     }
 }
 
-TEST(DebugFrequencyRules, TransmitFollowsTheReceiveRaster) {
-    EXPECT_EQ(SnapTransmit("145.012", "145.00625"), "145.00625");
-    EXPECT_EQ(SnapTransmit("145.012", "145.00500"), "145.01000");
-    EXPECT_EQ(SnapTransmit("99.0031", "145.00500"), "099.00000");
-    EXPECT_EQ(SnapTransmit("", "145.00500"), "145.00500");
-    EXPECT_EQ(SnapTransmit("1234.5", "145.00500"), std::nullopt);
-    EXPECT_TRUE(CanEditTransmit("145.00500"));
-    EXPECT_FALSE(CanEditTransmit(""));
-}
-
 }  // namespace
 }  // namespace kvd

@@ -2,9 +2,7 @@
 
 #include <set>
 
-#include "channels/ChoiceLists.h"
 #include "channels/ToneList.h"
-#include "settings/PanelLists.h"
 
 namespace kvd {
 namespace {
@@ -28,21 +26,6 @@ TEST(ToneList, OffFiftyAscendingCtcssTonesAndBothDcsPolaritiesEachOnce) {
     for (int p = 2; p <= 50; ++p) {
         EXPECT_LT(ToneList::CtcssTenths(p - 1), ToneList::CtcssTenths(p));
     }
-}
-
-TEST(Lists, ChoiceAndPanelItemsKeepTheRadioMakersSpelling) {
-    EXPECT_EQ(ChoiceLists::Text(5, 1, kEnglish), "Hight");
-    EXPECT_EQ(ChoiceLists::Text(6, 0, kEnglish), "Carrow");
-    EXPECT_EQ(ChoiceLists::Text(8, 2, kEnglish), "");
-    EXPECT_EQ(ChoiceLists::Text(4, 0, kEnglish), "");
-    EXPECT_EQ(ChoiceLists::Position(7, "宽带"), 1);
-    EXPECT_EQ(ChoiceLists::Position(7, "Low"), -1);
-    EXPECT_EQ(PanelLists::Item(PanelList::Timeout, 39, kChinese), "600 秒");
-    EXPECT_EQ(PanelLists::Item(PanelList::Timeout, 40, kChinese), "");
-    EXPECT_EQ(PanelLists::Item(PanelList::TimeoutWarning, 0, kEnglish), "Off");
-    EXPECT_EQ(PanelLists::Item(PanelList::TimeoutWarning, 10, kEnglish), "10 S");
-    EXPECT_EQ(PanelLists::Item(PanelList::Squelch, 0, kChinese), "0 级");
-    EXPECT_EQ(PanelLists::Item(PanelList::VoicePrompt, 2, kEnglish), "Englist");
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include "TestStates.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
-#include "image/ImageCodec.h"
 
 namespace kvd {
 namespace {
@@ -37,55 +36,6 @@ protected:
                           ("kvd-file-" + std::to_string(::getpid()) + "-" +
                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
-
-// The codec's round trips are its own tests; here the file around the image.
-TEST_F(ChannelFileTest, SavedStatesReplaceAnyFileWholeAndOpenUnchanged) {
-    const fs::path file = dir_ / "ROUND.DAT";
-    WriteAll(file, std::string(2000, 'x'));
-    std::mt19937 random(1);
-    const RadioState original = test::RandomValidState(random);
-    ASSERT_TRUE(ChannelFile::Save(file, original));
-    const MemoryImage image = EncodeImageBytes(original);
-    EXPECT_EQ(ReadAll(file), "KVD27" + std::string(image.begin(), image.end()));
-    RadioState opened = test::StartupState(original.flags.Language);
-    opened.flags.DebugAccess = 1;
-    ASSERT_TRUE(ChannelFile::Open(file, opened));
-    test::ExpectSameImageContent(original, opened);
-    EXPECT_EQ(opened.flags.DebugAccess, 0);
-    EXPECT_EQ(Entries(), 1) << "no temporary file left";
-}
-
-TEST_F(ChannelFileTest, WrongSignatureAndUnreadableFilesLeaveTheStateAlone) {
-    RadioState s = test::StartupState();
-    s.table.setCell(1, 1, "145.00000");
-    const RadioState before = s;
-    fs::path other = dir_ / "OTHER.DAT";
-    for (std::string bytes :
-         {"KVD28" + std::string(848, '\0'), std::string(), std::string("KVD")}) {
-        WriteAll(other, bytes);
-        EXPECT_EQ(ChannelFile::Open(other, s).kind, ChannelFile::Result::WrongSignature);
-    }
-    ChannelFile::Result missing = ChannelFile::Open(dir_ / "MISSING.DAT", s);
-    EXPECT_EQ(missing.kind, ChannelFile::Result::CannotRead);
-    EXPECT_FALSE(missing.detail.empty());
-    EXPECT_EQ(ChannelFile::Open(dir_, s).kind, ChannelFile::Result::CannotRead);
-    EXPECT_TRUE(s.table == before.table);
-}
-
-TEST_F(ChannelFileTest, ShortFilesReadTheMissingBytesAsErasedAndLongOnesAreCut) {
-    RadioState source = test::StartupState();
-    source.table.setCell(1, 1, "145.00000");
-    std::string full = ChannelFile::Render(source);
-    fs::path file = dir_ / "SHORT.DAT";
-    WriteAll(file, full.substr(0, 5 + 16));  // signature and channel 1
-    RadioState s = test::StartupState();
-    ASSERT_TRUE(ChannelFile::Open(file, s));
-    EXPECT_EQ(s.table.cell(1, 1), "145.00000");
-    EXPECT_EQ(s.settings.HighPowerLevel, 255);
-    WriteAll(file, full + "trailing bytes are ignored");
-    ASSERT_TRUE(ChannelFile::Open(file, s));
-    EXPECT_EQ(s.settings.HighPowerLevel, source.settings.HighPowerLevel);
-}
 
 TEST_F(ChannelFileTest, AFailedSaveLeavesTheOldFileWholeAndNoTemporaryFile) {
     fs::create_directories(dir_ / "TAKEN.DAT");
