@@ -39,14 +39,14 @@ protected:
 
 TEST_F(ChannelFileTest, AFailedSaveLeavesTheOldFileWholeAndNoTemporaryFile) {
     fs::create_directories(dir_ / "TAKEN.DAT");
-    ChannelFile::Result result = ChannelFile::Save(dir_ / "TAKEN.DAT", test::StartupState());
+    ChannelFile::Result result = ChannelFile::Save(dir_ / "TAKEN.DAT", StartupState(kChinese));
     EXPECT_EQ(result.kind, ChannelFile::Result::CannotWrite);
     EXPECT_EQ(Entries(), 1) << "the temporary file is removed";
 
     // A disk that fills up part way: files may grow to 100 bytes only, whoever runs this.
     fs::path file = dir_ / "KEEP.DAT";
     std::mt19937 random(2);
-    ASSERT_TRUE(ChannelFile::Save(file, test::StartupState()));
+    ASSERT_TRUE(ChannelFile::Save(file, StartupState(kChinese)));
     std::string before = ReadAll(file);
     rlimit old{};
     ::getrlimit(RLIMIT_FSIZE, &old);
@@ -64,7 +64,7 @@ TEST_F(ChannelFileTest, AFailedSaveLeavesTheOldFileWholeAndNoTemporaryFile) {
 
 TEST_F(ChannelFileTest, BackupsAreNamedByTimeAndTheNewestHundredKept) {
     using namespace std::chrono;
-    const RadioState state = test::StartupState();
+    const RadioState state = StartupState(kChinese);
     auto base = system_clock::from_time_t(1'800'000'000);
     for (int i = 0; i < 104; ++i) {
         Backups::Saved saved = Backups::Save(dir_ / "backups", state, base + seconds(i / 2));

@@ -7,7 +7,6 @@ namespace kvd {
 namespace {
 
 using Col = ChannelTable::Column;
-using test::StartupState;
 
 MemoryImage Erased() {
     MemoryImage m;
@@ -18,7 +17,7 @@ MemoryImage Erased() {
 // Values a radio cannot mean leave the setting as it was; tools/xcheck compares the rest of
 // decoding, from the start-up state, against its own decoder.
 TEST(DecodeImage, ErasedOrMeaninglessValuesKeepTheSetting) {
-    RadioState s = StartupState();
+    RadioState s = StartupState(kChinese);
     s.settings.BasicOptions = {3, 2, 500, 2, 16, 0, 5, 15};
     s.settings.KeyFunction1 = 7;
     s.panel.positions = {2, 20, 5, 9, 0, 0};

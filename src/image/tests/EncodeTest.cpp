@@ -8,11 +8,10 @@ namespace kvd {
 namespace {
 
 using Col = ChannelTable::Column;
-using test::StartupState;
 
 TEST(EncodeImage, StartUpStateByteForByte) {
     const std::string expected = BytesToImageText(test::ExpectedStartupImage());
-    EXPECT_EQ(BytesToImageText(EncodeImageBytes(StartupState())), expected);
+    EXPECT_EQ(BytesToImageText(EncodeImageBytes(StartupState(kChinese))), expected);
     EXPECT_EQ(EncodeImage(StartupState(kEnglish)), expected);
 }
 
@@ -36,7 +35,7 @@ TEST(EncodeImage, ChannelRecordFields) {
 }
 
 TEST(EncodeImage, SettingsThatChangeFormAndFieldsThatKeepTheirWidth) {
-    RadioState s = StartupState();
+    RadioState s = StartupState(kChinese);
     s.settings.BasicOptions[2] = 255;  // milliseconds, stored in tens
     s.settings.BasicOptions[6] = 4;
     s.settings.FunctionOptions[10] = "0";

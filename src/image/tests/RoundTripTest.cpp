@@ -13,7 +13,7 @@ TEST(RoundTrip, RandomValidStatesAndTheirBytesComeBackUnchanged) {
         SCOPED_TRACE("state " + std::to_string(i));
         const RadioState original = test::RandomValidState(random);
         const std::string image = EncodeImage(original);
-        RadioState decoded = test::StartupState(original.flags.Language);
+        RadioState decoded = StartupState(original.flags.Language);
         DecodeImage(image, decoded);
         test::ExpectSameImageContent(original, decoded);
         EXPECT_EQ(EncodeImage(decoded), image);

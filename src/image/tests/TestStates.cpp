@@ -118,13 +118,6 @@ void RandomPanel(std::mt19937& r, PanelChoices& panel) {
 
 }  // namespace
 
-RadioState StartupState(LanguageId language) {
-    RadioState s;
-    s.flags.Language = language;
-    ApplyStartupDefaults(s);
-    return s;
-}
-
 RadioState RandomValidState(std::mt19937& r) {
     RadioState s = StartupState(static_cast<LanguageId>(Uniform(r, 0, 1)));
     s.band.TakeBand(Uniform(r, 0, BandTable::kCount - 1));

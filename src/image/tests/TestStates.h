@@ -8,8 +8,6 @@
 
 namespace kvd::test {
 
-RadioState StartupState(LanguageId language = kChinese);
-
 // A state the editors and dialogs could have produced: channels on the 5 kHz or 6.25 kHz
 // raster inside a random band, tones from the list or typed, settings within the ranges
 // the radio carries.
