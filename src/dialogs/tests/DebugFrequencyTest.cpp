@@ -43,8 +43,9 @@ private slots:
             {4, kTx, "145.012", "04|145.00625|145.00625"},  // the receive frequency's raster
             {2, kRx, "145.005", "02|145.00500|145.00500"},
             {2, kTx, "145.012", "02|145.00500|145.01000"},
-            {2, kTx, "1000", "02|145.00500|145.01000"},  // beyond what the image holds
-            {2, kRx, "1440.1", "02|145.00500|145.01000"},
+            {2, kTx, "", "02|145.00500|145.00500"},      // cleared: the receive frequency again
+            {2, kTx, "1000", "02|145.00500|145.00500"},  // beyond what the image holds
+            {2, kRx, "1440.1", "02|145.00500|145.00500"},
             {16, kTx, "145.3", "16|145.00000|145.30000"}};
         for (const auto& [row, column, typed, shown] : edits) {
             QVERIFY(EditCell(grid, row, column, typed));
@@ -56,12 +57,12 @@ private slots:
 
         run.window().menuItem("mnuEnglish")->trigger();
         QCOMPARE(Row(grid, 0), QStringLiteral("Channel|RX Frequency|TX Frequency"));
-        QCOMPARE(Row(grid, 2), QStringLiteral("02|145.00500|145.01000"));
+        QCOMPARE(Row(grid, 2), QStringLiteral("02|145.00500|145.00500"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("测试频率"));
         QCOMPARE(Find<QPushButton>(dialog, "Command1")->text(), QStringLiteral("OK"));
         PressButton(dialog, "Command1");
         QCOMPARE(rows[15], (std::array<std::string, 2>{"145.00000", "145.30000"}));
-        QCOMPARE(rows[1], (std::array<std::string, 2>{"145.00500", "145.01000"}));
+        QCOMPARE(rows[1], (std::array<std::string, 2>{"145.00500", "145.00500"}));
         QCOMPARE(rows[0][0], std::string("462.56250"));
     }
 };
