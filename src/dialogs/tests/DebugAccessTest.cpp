@@ -56,15 +56,12 @@ private slots:
         AccessRun a;
         // Grant and withdrawal reach an open power window at once.
         OpenFromMenu(a.run.window(), "mnudebug", "Form2");
-        a.click("lblCombo13", 0);
-        a.click("lblCombo14", 3);
-        a.click("lblCombo15", 6);
+        a.click("lblCombo13", 20);
+        a.click("lblCombo15", 22);
+        // Other captions of the window are no part of the gesture.
         for (const char* other : {"lblCombo11", "lblCombo12", "lblText5"}) {
             QTest::mouseClick(Find<QLabel>(a.optional, other), Qt::LeftButton);
         }
-        QCOMPARE(a.access(), kWithdrawn);
-        a.click("lblCombo13", 20);
-        a.click("lblCombo15", 22);
         QCOMPARE(a.access(), kWithdrawn);
         a.click("lblCombo14", 24.6);
         QCOMPARE(a.access(), kGranted);
