@@ -12,7 +12,7 @@
 #include "dialogs/OptionalFunctionDialog.h"
 #include "dialogs/OptionalFunctionTable.h"
 #include "image/RadioState.h"
-#include "image/Raster.h"
+#include "channels/Raster.h"
 #include "shell/MainWindow.h"
 #include "shell/MessageBoxStyle.h"
 

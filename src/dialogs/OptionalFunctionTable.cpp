@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "image/Raster.h"
+#include "channels/Raster.h"
 #include "settings/ProgramSettings.h"
 
 namespace kvd::gui::OptionalFunctionTable {

@@ -5,7 +5,7 @@
 #include <QGroupBox>
 
 #include "settings/Language.h"
-#include "settings/PanelChoices.h"
+#include "settings/PanelList.h"
 
 class QComboBox;
 class QLabel;

@@ -5,7 +5,7 @@
 
 #include "image/HexText.h"
 #include "image/ImageFields.h"
-#include "image/Raster.h"
+#include "channels/Raster.h"
 
 namespace kvd {
 namespace {
