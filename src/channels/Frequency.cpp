@@ -6,15 +6,6 @@ namespace {
 
 constexpr char kDigits[] = "0123456789ABCDEF";
 
-bool AllDecimal(std::uint32_t packed) {
-    for (int shift = 0; shift < 32; shift += 4) {
-        if (((packed >> shift) & 0xF) > 9) {
-            return false;
-        }
-    }
-    return true;
-}
-
 int DigitValue(char c) {
     if (c >= '0' && c <= '9') {
         return c - '0';
@@ -28,12 +19,14 @@ int DigitValue(char c) {
 }  // namespace
 
 Frequency Frequency::FromPacked(std::uint32_t packed) {
-    if (!AllDecimal(packed)) {
-        return Frequency(0, packed);
-    }
     std::uint32_t tens = 0;
-    for (int shift = 28; shift >= 0; shift -= 4) {
-        tens = tens * 10 + ((packed >> shift) & 0xF);
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        const std::uint32_t high = (packed >> (shift + 4)) & 0xF;
+        const std::uint32_t low = (packed >> shift) & 0xF;
+        if (high > 9 || low > 9) {
+            return Frequency(0, packed);
+        }
+        tens = tens * 100 + high * 10 + low;
     }
     return Frequency(tens, 0);
 }

@@ -77,13 +77,23 @@ void PutNumber(const Field& f, int value, std::span<std::uint8_t> b) {
     b[0] = static_cast<std::uint8_t>(value & 0xFF);
 }
 
+// Characters 0x80..0xFE take two bytes of UTF-8.
 void ReadText(const Field& f, std::span<const std::uint8_t> b, std::string& text) {
-    text.clear();
+    char utf8[2 * 32];
+    std::size_t length = 0;
     for (std::uint8_t c : b) {
-        if (c != kNoCharacter) {
-            AppendUtf8(text, f.codec == Codec::GroupCode && c == kGroupZero ? U'0' : c);
+        if (c == kNoCharacter || length + 2 > sizeof utf8) {
+            continue;
+        }
+        if (c < 0x80) {
+            utf8[length++] =
+                f.codec == Codec::GroupCode && c == kGroupZero ? '0' : static_cast<char>(c);
+        } else {
+            utf8[length++] = static_cast<char>(0xC0 | c >> 6);
+            utf8[length++] = static_cast<char>(0x80 | (c & 0x3F));
         }
     }
+    text.assign(utf8, length);
 }
 
 // One byte per character position: a character beyond one byte becomes "?", positions past

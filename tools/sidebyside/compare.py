@@ -49,7 +49,8 @@ def run(tool, lang, paths):
     """Output blocks of one tool over the paths, in order."""
     proc = subprocess.run([tool, lang], input="\n".join(paths) + "\n", capture_output=True,
                           text=True, check=True)
-    blocks = proc.stdout.split("== ")[1:]
+    # A block starts on a line of its own; texts inside the JSON never hold a line break.
+    blocks = [b.rstrip("\n") for b in ("\n" + proc.stdout).split("\n== ")[1:]]
     assert len(blocks) == len(paths), (tool, len(blocks), len(paths))
     return blocks
 
