@@ -140,6 +140,15 @@ RadioState RandomValidState(std::mt19937& r) {
     return s;
 }
 
+void ExpectSameImageContent(const RadioState& expected, const RadioState& actual) {
+    for (int row = 1; row <= Channels::kCount; ++row) {
+        EXPECT_EQ(RowText(expected.channels, row), RowText(actual.channels, row));
+        EXPECT_TRUE(expected.channels[row] == actual.channels[row]) << "channel " << row;
+    }
+    EXPECT_TRUE(expected.settings == actual.settings);
+    EXPECT_EQ(expected.band.position(), actual.band.position());
+}
+
 std::string RowText(const Channels& channels, int row, LanguageId language) {
     std::string text = ChannelCells::Text(channels, row, 0, language);
     for (int column = 1; column < ChannelCells::kColumns; ++column) {

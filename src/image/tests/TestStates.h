@@ -13,6 +13,9 @@ namespace kvd::test {
 // every setting of the field table at a value its row accepts.
 RadioState RandomValidState(std::mt19937& random);
 
+// Compares everything the image carries: channels, settings, band.
+void ExpectSameImageContent(const RadioState& expected, const RadioState& actual);
+
 // A row's nine cells in the language, joined by "|".
 std::string RowText(const Channels& channels, int row, LanguageId language = kChinese);
 
