@@ -11,8 +11,5 @@ inline constexpr const char* kFixedNeedsChannelTitle = "提示";
 inline constexpr const char* kEmptyChannelRefused = "不可选择空信道，请重新选择！";
 inline constexpr const char* kMemoryTooLong = "存储器只能存储16位！";
 
-// The longest auto-dial memory the radio keeps.
-inline constexpr int kMemoryLength = 16;
-
 }  // namespace DialogMessages
 }  // namespace kvd::gui

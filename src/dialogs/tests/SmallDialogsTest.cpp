@@ -43,7 +43,7 @@ private slots:
     void keysSetShowsTheFunctionsAndMarksTheKeyBeingEdited() {
         ShellRun run;
         run.start();
-        run.state.settings.KeyFunction2 = -1;  // no item: shows "OFF"
+        run.state.settings.pf2Function = -1;  // no item: shows "OFF"
         QDialog* dialog = OpenFromMenu(run.window(), "Key_enactment", "Form6");
         auto* pf1 = Find<QComboBox>(dialog, "Combo1");
         auto* pf2 = Find<QComboBox>(dialog, "Combo2");
@@ -54,8 +54,8 @@ private slots:
         QCOMPARE(pf2->currentText(), QStringLiteral("Scan & Delete temporary"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Keys Set"));
         PressButton(dialog, "Command1");
-        QCOMPARE(run.state.settings.KeyFunction1, 10);
-        QCOMPARE(run.state.settings.KeyFunction2, 7);
+        QCOMPARE(run.state.settings.pf1Function, 10);
+        QCOMPARE(run.state.settings.pf2Function, 7);
 
         OpenFromMenu(run.window(), "Key_enactment", "Form6");
         QVERIFY(QTest::qWaitForWindowActive(dialog));
@@ -76,7 +76,7 @@ private slots:
     void embeddedInformationTakesTwoLinesOf32SingleByteCharacters() {
         ShellRun run;
         run.start();
-        run.state.settings.EmbeddedInfo = {"Dealer: Radio Shop", "Tel 555-0100"};
+        run.state.settings.embeddedInfo = {"Dealer: Radio Shop", "Tel 555-0100"};
         QDialog* dialog = OpenFromMenu(run.window(), "mnusetin", "Form7");
         auto* first = Find<QLineEdit>(dialog, "Text1");
         auto* second = Find<QLineEdit>(dialog, "Text2");
@@ -93,8 +93,8 @@ private slots:
         QCOMPARE(second->text(), QStringLiteral(" OK"));
 
         PressButton(dialog, "Command1");
-        QCOMPARE(QString::fromStdString(run.state.settings.EmbeddedInfo[0]), first->text());
-        QCOMPARE(run.state.settings.EmbeddedInfo[1], std::string(" OK"));
+        QCOMPARE(QString::fromStdString(run.state.settings.embeddedInfo[0]), first->text());
+        QCOMPARE(run.state.settings.embeddedInfo[1], std::string(" OK"));
     }
 
     void powerDebugShowsLevelsAndMovesOnlyWithAccess() {
@@ -116,8 +116,8 @@ private slots:
         low->triggerAction(QAbstractSlider::SliderPageStepSub);
         QCOMPARE(levels(), QStringLiteral("255 87"));
         PressButton(dialog, "Command1");
-        QCOMPARE(run.state.settings.HighPowerLevel, 255);
-        QCOMPARE(run.state.settings.LowPowerLevel, 87);
+        QCOMPARE(run.state.settings.highPowerLevel, 255);
+        QCOMPARE(run.state.settings.lowPowerLevel, 87);
 
         // A flag of any other value leaves the sliders as they are.
         run.state.flags.DebugAccess = 7;

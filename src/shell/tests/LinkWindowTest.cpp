@@ -86,8 +86,8 @@ private slots:
         QVERIFY(!window.menuItem("mnureadFre")->isEnabled());
         RadioState expected;
         ApplyStartupDefaults(expected);
-        DecodeImageBytes(sim::DemoImage(kBand136), expected);
-        QCOMPARE(run.state.table, expected.table);
+        DecodeImage(sim::DemoImage(kBand136), expected);
+        QCOMPARE(run.state.channels, expected.channels);
         QCOMPARE(window.bandList()->currentIndex(), kBand136);
         QTRY_VERIFY_WITH_TIMEOUT(!Locked(window), 3000);
         QVERIFY(!window.progressBar()->isVisible());
@@ -105,7 +105,7 @@ private slots:
         RadioState written;
         ApplyStartupDefaults(written);
         QVERIFY(ChannelFile::Open(saved.toStdString(), written));
-        QCOMPARE(written.table.cell(4, 1), std::string("146.00625"));
+        QCOMPARE(FrequencyText(written.channels[4]->rx), std::string("146.00625"));
         QTRY_VERIFY_WITH_TIMEOUT(!Locked(window), 3000);
         QVERIFY(run.unansweredBoxes().isEmpty());
     }
