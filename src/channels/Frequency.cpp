@@ -1,5 +1,7 @@
 #include "channels/Frequency.h"
 
+#include <array>
+
 namespace kvd {
 
 namespace {
@@ -18,15 +20,35 @@ int DigitValue(char c) {
 
 }  // namespace
 
+namespace {
+
+// A byte of two packed digits by its value 0..99, and back (0xFF: a digit is no decimal one).
+constexpr auto kPackedPairs = [] {
+    std::array<std::uint8_t, 100> pairs{};
+    for (int value = 0; value < 100; ++value) {
+        pairs[value] = static_cast<std::uint8_t>(value / 10 << 4 | value % 10);
+    }
+    return pairs;
+}();
+constexpr auto kPairValues = [] {
+    std::array<std::uint8_t, 256> values{};
+    for (int byte = 0; byte < 256; ++byte) {
+        const int high = byte >> 4, low = byte & 0xF;
+        values[byte] = static_cast<std::uint8_t>(high > 9 || low > 9 ? 0xFF : high * 10 + low);
+    }
+    return values;
+}();
+
+}  // namespace
+
 Frequency Frequency::FromPacked(std::uint32_t packed) {
     std::uint32_t tens = 0;
     for (int shift = 24; shift >= 0; shift -= 8) {
-        const std::uint32_t high = (packed >> (shift + 4)) & 0xF;
-        const std::uint32_t low = (packed >> shift) & 0xF;
-        if (high > 9 || low > 9) {
+        const std::uint8_t pair = kPairValues[(packed >> shift) & 0xFF];
+        if (pair == 0xFF) {
             return Frequency(0, packed);
         }
-        tens = tens * 100 + high * 10 + low;
+        tens = tens * 100 + pair;
     }
     return Frequency(tens, 0);
 }
@@ -35,14 +57,10 @@ std::uint32_t Frequency::packed() const {
     if (undecimal_ != 0) {
         return undecimal_;
     }
-    std::uint32_t packed = 0;
-    std::uint32_t rest = tens_;
-    for (int shift = 0; shift < 32; shift += 8) {
-        const std::uint32_t pair = rest % 100;
-        rest /= 100;
-        packed |= ((pair / 10) << 4 | pair % 10) << shift;
-    }
-    return packed;
+    const std::uint32_t low = tens_ % 10000, high = tens_ / 10000;
+    return std::uint32_t{kPackedPairs[low % 100]} | std::uint32_t{kPackedPairs[low / 100]} << 8 |
+           std::uint32_t{kPackedPairs[high % 100]} << 16 |
+           std::uint32_t{kPackedPairs[high / 100 % 100]} << 24;
 }
 
 std::string FrequencyText(Frequency frequency) {

@@ -105,7 +105,8 @@ void PutText(const Field& f, std::string_view text, std::span<std::uint8_t> b) {
             out = kNoCharacter;
             continue;
         }
-        const char32_t c = NextCodePoint(text, at);
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const char32_t c = lead < 0x80 ? text[at++] : NextCodePoint(text, at);
         if (f.codec == Codec::GroupCode && c == U'0') {
             out = kGroupZero;
         } else {

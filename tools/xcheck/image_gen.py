@@ -129,11 +129,13 @@ def programmed_image(rng, tone=listed_tone_word):
     image[0x16E] = rng.getrandbits(8)  # scan add, channels 1-8 and 9-16
     image[0x16F] = rng.getrandbits(8)
     image[0x123] = 0x00
-    image[0x1A8:0x1B0] = b"KVD27" + bytes([code, 0xF8, 0xFF])
-    image[0x330:0x350] = b"KVD-270" + b"\xff" * 5 + bytes([code]) + b"\xff" * 3 + b"52718394" + b"\x88" * 8
+    image[0x1A8:0x1B0] = b"KVD27\xff\xf8\xff"  # the band code goes in with the settings
+    image[0x330:0x350] = b"KVD-270" + b"\xff" * 9 + b"52718394" + b"\x88" * 8
     for f in field_table.FIELDS:
         raw = setting_bytes(rng, f, code)
-        image[f["offset"] : f["offset"] + len(raw)] = raw
+        for at in (f["offset"], f["copy_offset"]):
+            if at is not None:
+                image[at : at + len(raw)] = raw
     return image
 
 

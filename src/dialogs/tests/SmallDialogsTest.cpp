@@ -9,6 +9,7 @@
 #include "DialogTestSupport.h"
 #include "dialogs/DialogCaptions.h"
 #include "dialogs/OptionalFunctionTable.h"
+#include "image/FieldTable.h"
 
 using namespace kvd;
 using namespace kvd::gui;
@@ -37,6 +38,34 @@ private slots:
             dialog->close();
             QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(dialog && !dialog->isVisible());
+        }
+    }
+
+    // The field table names, for every setting, the control whose caption names it to the
+    // user; every such control exists, and every list offers exactly what the table lets the
+    // user choose.
+    void theFieldTableNamesControlsAndListsThatExist() {
+        ShellRun run;
+        MainWindow& window = run.start();
+        for (const FieldTable::Field& f : FieldTable::All()) {
+            const QStringList place = QString::fromLatin1(f.caption).split(u'.');
+            QWidget* owner =
+                place[0] == "Form1" ? &window : Find<QWidget>(&window, qPrintable(place[0]));
+            QVERIFY2(owner, f.caption);
+            QVERIFY2(place.size() == 1 || Find<QObject>(owner, qPrintable(place[1])), f.caption);
+        }
+        const int keyFunctions = static_cast<int>(DialogCaptions::KeyFunctions().size());
+        QCOMPARE(keyFunctions, FieldTable::Of(&Settings::pf1Function).userRange().highest + 1);
+        QCOMPARE(keyFunctions, FieldTable::Of(&Settings::pf2Function).userRange().highest + 1);
+        for (auto lists :
+             {OptionalFunctionTable::LeadingLists(), OptionalFunctionTable::DtmfLists()}) {
+            for (const OptionalList& list : lists) {
+                const FieldTable::Range range = FieldTable::Of(list.setting.member).userRange();
+                const int count =
+                    static_cast<int>(OptionalFunctionTable::Items(list, kEnglish).size());
+                QCOMPARE(OptionalFunctionTable::ValueOf(list.setting, 0), range.lowest);
+                QCOMPARE(OptionalFunctionTable::ValueOf(list.setting, count - 1), range.highest);
+            }
         }
     }
 
