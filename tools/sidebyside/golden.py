@@ -3,12 +3,15 @@
 
     golden.py --tool build/release/tools/sidebyside/kvd270-roundtrip            check
     golden.py --tool OLD/kvd270-roundtrip --write                               make
+    golden.py --tool build/release/tools/sidebyside/kvd270-roundtrip --accept   accept
 
 golden/ holds channel files of every kind compare.py generates and, for each language, what
 the build that wrote them printed when it opened them one after another (expected.LANG.txt:
 the `show --json` output and the bytes Save writes, per file). Checking runs the given build
 over the same files in the same order and accepts a block only when it is the same, or when
-compare.py's rule for kept tone words accepts it.
+compare.py's rule for kept tone words accepts it. A change of what the program writes that
+is meant (a setting added to the field table) is taken over with --accept, which keeps the
+files and writes what the given build prints as the new expectation.
 """
 
 import argparse
@@ -49,6 +52,7 @@ def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--tool", required=True)
     parser.add_argument("--write", action="store_true", help="make the corpus and expectations")
+    parser.add_argument("--accept", action="store_true", help="take over the tool's output")
     args = parser.parse_args(argv)
     if args.write:
         make_corpus()
@@ -57,7 +61,7 @@ def main(argv):
     for lang in ("en", "zh"):
         expected_path = os.path.join(GOLDEN, "expected.%s.txt" % lang)
         got = blocks_of(args.tool, lang, names)
-        if args.write:
+        if args.write or args.accept:
             with open(expected_path, "w", encoding="utf-8") as f:
                 f.write("".join("== " + b + "\n" for b in got))
             continue
