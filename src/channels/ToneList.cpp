@@ -75,14 +75,4 @@ int PositionOf(Tone tone) {
     return -1;
 }
 
-int CtcssTenths(int position) {
-    const Tone tone = At(position);
-    return tone.kind() == Tone::Kind::Ctcss ? tone.ctcssTenths() : -1;
-}
-
-int DcsCode(int position) {
-    const Tone tone = At(position);
-    return tone.kind() == Tone::Kind::Dcs ? tone.dcsCode() : -1;
-}
-
 }  // namespace kvd::ToneList

@@ -29,10 +29,5 @@ std::string Text(int position, LanguageId language);
 // typed by hand, a DCS code the radio has but the list lacks, another word).
 int PositionOf(Tone tone);
 
-// The CTCSS tone of a position 1..50 in tenths of a hertz, the DCS code of a position
-// 51..260; -1 for other positions.
-int CtcssTenths(int position);
-int DcsCode(int position);
-
 }  // namespace ToneList
 }  // namespace kvd

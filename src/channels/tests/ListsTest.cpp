@@ -25,9 +25,9 @@ TEST(ToneList, OffFiftyAscendingCtcssTonesAndBothDcsPolaritiesEachOnce) {
     EXPECT_EQ(ToneList::PositionOf(Tone::Ctcss(1500)), -1);
     EXPECT_EQ(ToneList::PositionOf(Tone::Dcs(024, Tone::Polarity::Normal)), -1) << "not listed";
     EXPECT_EQ(ToneList::PositionOf(Tone::FromWord(0x2013)), -1) << "no code of its own";
-    EXPECT_EQ(ToneList::DcsCode(156), 023);
+    EXPECT_EQ(ToneList::At(156).dcsCode(), 023);
     for (int p = 2; p <= 50; ++p) {
-        EXPECT_LT(ToneList::CtcssTenths(p - 1), ToneList::CtcssTenths(p));
+        EXPECT_LT(ToneList::At(p - 1).ctcssTenths(), ToneList::At(p).ctcssTenths());
     }
 }
 
