@@ -15,6 +15,10 @@ class BandSelection;
 // ("Location,Name,Frequency,Duplex,Offset,Tone,..."). Columns are matched by name.
 namespace CsvExchange {
 
+// Sixteen channels take a few kilobytes; a file larger than this is the wrong file, and is
+// not read into memory whole.
+constexpr std::size_t kLargestFile = 1 << 20;
+
 // One row per programmed channel, header first, CRLF line ends.
 std::string Export(const ChannelTable& table);
 

@@ -1,5 +1,4 @@
 #include <iostream>
-#include <limits>
 
 #include "channels/CsvExchange.h"
 #include "cli/Command.h"
@@ -64,8 +63,13 @@ int RunImportCsv(const Arguments& args) {
         state.band.TakeBand(band);
     }
     std::string csv;
-    if (!ChannelFile::ReadBytes(input, csv, std::numeric_limits<std::size_t>::max())) {
-        return Fail(input + ": cannot be read");
+    if (ChannelFile::Result read =
+            ChannelFile::ReadBytes(input, csv, CsvExchange::kLargestFile + 1);
+        !read) {
+        return Fail(input + ": cannot be read: " + read.detail);
+    }
+    if (csv.size() > CsvExchange::kLargestFile) {
+        return Fail(input + ": the file is too large to be a channel list");
     }
     CsvExchange::ImportResult result = CsvExchange::Import(csv, state.band, state.flags.Language);
     if (result.error) {

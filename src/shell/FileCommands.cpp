@@ -56,7 +56,7 @@ void FileCommands::Open() {
                                         Style::kOk);
             break;
         default:
-            FileSteps::ReportFailure(window_, FileTexts::kCannotRead, path, opened.detail);
+            FileSteps::ReportFailure(window_, FileTexts::kCannotRead, path, opened);
             break;
     }
 }
@@ -71,7 +71,7 @@ void FileCommands::Save() {
     const ChannelFile::Result saved =
         ChannelFile::Save(FileSteps::NativePath(path), window_.state());
     if (!saved) {
-        FileSteps::ReportFailure(window_, FileTexts::kCannotWrite, path, saved.detail);
+        FileSteps::ReportFailure(window_, FileTexts::kCannotWrite, path, saved);
         return;
     }
     // The caption names the file only once it holds what the window shows.
