@@ -3,6 +3,7 @@
 #include "channels/CsvExchange.h"
 #include "cli/Command.h"
 #include "image/ChannelFile.h"
+#include "image/QuotedText.h"
 #include "image/RadioState.h"
 
 namespace kvd::cli {
@@ -38,11 +39,11 @@ int RunImportCsv(const Arguments& args) {
         } else if (a == "--band" && hasValue) {
             const std::string& value = args[++i];
             if (value.size() != 1 || value[0] < '0' || value[0] > '6') {
-                return Fail("--band takes a band list position 0..6, not \"" + value + "\"");
+                return Fail("--band takes a band list position 0..6, not " + QuotedText(value));
             }
             band = value[0] - '0';
         } else if (!a.empty() && a[0] == '-') {
-            return Fail("unknown option " + a);
+            return Fail("unknown option " + QuotedText(a));
         } else if (input.empty()) {
             input = a;
         } else {
