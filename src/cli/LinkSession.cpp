@@ -40,10 +40,10 @@ link::Outcome LinkSession::Run(link::Mode mode, RadioState& state) const {
     link::SerialPort port;
     link::OpenResult opened = port.open(device);
     if (!opened.ok) {
-        std::fprintf(stderr, "kvd270-cli: %s\n",
-                     link::PortFailureStatus(device, opened.reason, opened.permissionDenied,
-                                             state.flags.Language)
-                         .c_str());
+        std::fprintf(
+            stderr, "kvd270-cli: %s\n",
+            link::PortFailureStatus(device, opened.reason, opened.problem(), state.flags.Language)
+                .c_str());
     }
     link::SerialLink serial(state, port);
     const bool yes = answerYes;

@@ -31,6 +31,9 @@ constexpr LocalText kPermissionHint{
     "%D：没有访问权限。请把用户加入 dialout 组（sudo usermod -aG dialout $USER），然后重新登录。",
     "%D: permission denied. Add your user to the dialout group (sudo usermod -aG dialout $USER) "
     "and log in again."};
+constexpr LocalText kPortInUse{
+    "%D：已被其它程序使用。请关闭该程序或选择其它串口。",
+    "%D: in use by another program. Close that program or choose another port."};
 constexpr LocalText kPortOpened{"COM%N：%D", "COM%N: %D"};
 
 struct Field {
@@ -71,9 +74,12 @@ std::string PortBusyText(int portNumber, LanguageId language) {
 }
 
 std::string PortFailureStatus(const std::string& device, const std::string& reason,
-                              bool permissionDenied, LanguageId language) {
-    if (permissionDenied) {
+                              PortProblem problem, LanguageId language) {
+    if (problem == PortProblem::PermissionDenied) {
         return Fill(kPermissionHint.pick(language), {{'D', device}});
+    }
+    if (problem == PortProblem::InUse) {
+        return Fill(kPortInUse.pick(language), {{'D', device}});
     }
     return Fill(kPortFailure.pick(language), {{'D', device}, {'R', reason}});
 }

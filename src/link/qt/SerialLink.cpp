@@ -108,7 +108,7 @@ OpenResult SerialLink::SelectPort(int n, const std::filesystem::path& configFold
         ask(QString::fromStdString(PortBusyText(n, language)), MessageStyle::kInformation);
         emit portStatus(QString::fromStdString(
             PortFailureStatus(result.device.empty() ? "COM" + std::to_string(n) : result.device,
-                              result.reason, result.permissionDenied, language)));
+                              result.reason, result.problem(), language)));
         return result;
     }
     state_.flags.PortNumber = static_cast<std::int16_t>(n);
