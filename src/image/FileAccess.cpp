@@ -1,5 +1,6 @@
 #include "image/FileAccess.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <random>
