@@ -6,6 +6,7 @@
 #include <QStyleOptionComboBox>
 
 #include "ShellTestSupport.h"
+#include "image/ChannelFile.h"
 #include "shell/CellEditors.h"
 
 using namespace kvd;
@@ -182,6 +183,61 @@ private slots:
         QCOMPARE(Cell(run, 4, Col::kRxFrequency), QStringLiteral("143.00000"));
         QCOMPARE(Cell(run, 5, Col::kRxFrequency), QString());
         QVERIFY(answer.shown().isEmpty());
+    }
+
+    // The lock opens no editor and leaves none open; one left over from before a file
+    // replaced the table never writes into it.
+    void theEditLockLeavesNoEditorThatCouldWriteLater() {
+        ShellRun run;
+        MainWindow& window = StartInBand136(run);
+        auto* cellEditors = window.findChild<CellEditors*>();
+        QAction* lock = window.menuItem("mnulock");
+        lock->trigger();
+        ClickCell(window, 1, Col::kRxFrequency);
+        Press(Qt::Key_Return);
+        QCOMPARE(cellEditors->openEditor(), CellEditRules::Editor::None);
+        QVERIFY(!EditorOf<QLineEdit>(window, Col::kRxFrequency)->isVisible());
+
+        // A file opened under the lock; unlocked, the next click leaves its channel alone.
+        RadioState file;
+        ApplyStartupDefaults(file);
+        file.band.TakeBand(kBand136);
+        FillChannel(file, 1, "137.00000", 0, 1);
+        const QString path = run.folder() + "/one.DAT";
+        QVERIFY(ChannelFile::Save(path.toStdString(), file));
+        {
+            FileDialogResponder chosen(QStringList{path});
+            window.menuItem("mnuOpen")->trigger();
+        }
+        lock->trigger();
+        ClickCell(window, 2, Col::kRxFrequency);
+        QCOMPARE(Cell(run, 1, Col::kRxFrequency), QStringLiteral("137.00000"));
+
+        // Locking while the focus is in another window still writes what the editor holds
+        // first, and hides it.
+        Type("138");
+        QDialog* keys = window.findChild<QDialog*>("Form6");
+        window.menuItem("Key_enactment")->trigger();
+        keys->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(keys));
+        QVERIFY(EditorOf<QLineEdit>(window, Col::kRxFrequency)->isVisible());
+        lock->trigger();
+        QCOMPARE(Cell(run, 2, Col::kRxFrequency), QStringLiteral("138.00000"));
+        QCOMPARE(cellEditors->openEditor(), CellEditRules::Editor::None);
+        QVERIFY(!EditorOf<QLineEdit>(window, Col::kRxFrequency)->isVisible());
+        keys->close();
+        lock->trigger();
+
+        // An editor still open when the table is replaced (a read finishing while the user
+        // types) goes without writing.
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        ClickCell(window, 1, Col::kRxFrequency);
+        Type("139");
+        window.RefreshFromState();
+        QCOMPARE(cellEditors->openEditor(), CellEditRules::Editor::None);
+        ClickCell(window, 3, Col::kRxFrequency);
+        QCOMPARE(Cell(run, 1, Col::kRxFrequency), QStringLiteral("137.00000"));
     }
 
     void onlyALeftPressOrEnterOnAChannelCellOpensAnEditor() {
