@@ -32,6 +32,10 @@ constexpr LocalText kPermissionHint{
     "%D: permission denied. Add your user to the dialout group (sudo usermod -aG dialout $USER) "
     "and log in again."};
 constexpr LocalText kPortOpened{"COM%N：%D", "COM%N: %D"};
+constexpr LocalText kPortMissing{"COM%N：没有对应的串口设备", "COM%N: no such serial device"};
+constexpr LocalText kPortLost{"COM%N：串口已断开，请检查连线后重新选择该串口",
+                              "COM%N: the port was lost; check the cable, then choose the port "
+                              "again"};
 
 struct Field {
     char key;  // the letter after '%'
@@ -76,6 +80,14 @@ std::string PortFailureStatus(const std::string& device, const std::string& reas
         return Fill(kPermissionHint.pick(language), {{'D', device}});
     }
     return Fill(kPortFailure.pick(language), {{'D', device}, {'R', reason}});
+}
+
+std::string PortMissingStatus(int portNumber, LanguageId language) {
+    return Fill(kPortMissing.pick(language), {{'N', std::to_string(portNumber)}});
+}
+
+std::string PortLostStatus(int portNumber, LanguageId language) {
+    return Fill(kPortLost.pick(language), {{'N', std::to_string(portNumber)}});
 }
 
 std::string PortOpenedStatus(int portNumber, const std::string& device, LanguageId language) {
