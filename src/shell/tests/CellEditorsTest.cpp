@@ -272,6 +272,10 @@ private slots:
         Press(Qt::Key_Return);
         QCOMPARE(Cell(run, 2, Col::kRxTone), QStringLiteral("67.0"));
         QCOMPARE(grid->currentIndex(), cell(2, 2));
+        // A typed key never searches out a cell that starts with it.
+        grid->setCurrentIndex(cell(3, 1));
+        Type("1");
+        QCOMPARE(grid->currentIndex(), cell(3, 1));
     }
 
     void editorsCoverTheirCellAndTheirListsOpenInBothLanguages() {
