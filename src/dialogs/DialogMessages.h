@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Language.h"
+
 namespace kvd::gui {
 
 // Messages of the settings dialogs. They exist in Chinese only and are shown as they are in
@@ -13,6 +15,13 @@ inline constexpr const char* kMemoryTooLong = "存储器只能存储16位！";
 
 // The longest auto-dial memory the radio keeps.
 inline constexpr int kMemoryLength = 16;
+
+// The program's own refusal of a scan delay the radio cannot hold, in the interface language;
+// %1 is the field's caption.
+inline constexpr LocalText kScanDelayRange{"%1只能是 0 到 300 之间的整数！",
+                                           "%1 takes only whole numbers from 0 to 300!"};
+// The longest scan delay the radio takes, in seconds.
+inline constexpr int kLongestScanDelay = 300;
 
 }  // namespace DialogMessages
 }  // namespace kvd::gui

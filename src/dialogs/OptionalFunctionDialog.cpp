@@ -18,6 +18,7 @@
 #include "dialogs/ClickableLabel.h"
 #include "dialogs/DialogFit.h"
 #include "dialogs/DialogGrid.h"
+#include "dialogs/DialogMessages.h"
 #include "dialogs/FieldRule.h"
 #include "dialogs/OptionalFunctionTable.h"
 
@@ -32,8 +33,7 @@ constexpr int kMemoryRowTwips = 300;
 constexpr int kMemories = 8;
 constexpr int kIdCodeLength = 10;
 constexpr int kTransmitCodeLength = 16;
-// The scan delays the image holds run from 0 to 300 s.
-constexpr int kLongestScanDelay = 300;
+constexpr int kLongestScanDelay = DialogMessages::kLongestScanDelay;
 
 constexpr FieldRule kAnyOneByte{FieldRule::Characters::OneByte, 0};
 
@@ -199,6 +199,9 @@ DialogGrid* OptionalFunctionDialog::buildMemoryGrid() {
     for (int row = 1; row <= kMemories; ++row) {
         memories_->setText(row, 0, QString::number(row));
     }
+    // A full memory shows whole.
+    memories_->fitColumnToText(
+        1, WidestDtmfText(memories_->fontMetrics(), DialogMessages::kMemoryLength));
     memories_->setItemDelegate(new CellEditorDelegate(
         memories_, {FieldRule::Characters::Dtmf, 0},
         [this](int row, int, const QString& typed) { memoryEdited(row, typed); }));

@@ -1,7 +1,10 @@
 // What the optional-function dialog does with the settings: filling, storing, the priority
 // rules and the auto-dial memories.
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -27,6 +30,16 @@ constexpr int kPriorityFixed = 1;
 
 QString Local(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// Whole seconds the radio takes; empty stands for 0, as the start-up settings have it.
+bool IsScanDelay(const QString& text) {
+    if (text.isEmpty()) {
+        return true;
+    }
+    const bool digits =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return digits && text.size() <= 3 && text.toInt() <= DialogMessages::kLongestScanDelay;
 }
 
 }  // namespace
@@ -62,6 +75,31 @@ void OptionalFunctionDialog::fillList(const OptionalList& list) {
     } else if (box == priorityChannel_) {
         priorityChannelChanged(box->currentIndex());
     }
+}
+
+void OptionalFunctionDialog::accept() {
+    if (scanDelaysTaken()) {
+        ModelessDialog::accept();
+    }
+}
+
+bool OptionalFunctionDialog::scanDelaysTaken() {
+    for (const char* name : {"Text5", "Text6"}) {
+        auto* field = findChild<QLineEdit*>(QString::fromLatin1(name));
+        if (IsScanDelay(field->text())) {
+            continue;
+        }
+        const QString caption =
+            findChild<QLabel*>(QStringLiteral("lbl") + field->objectName())->text();
+        owner().LocalizedMessageBox(
+            QString::fromUtf8(DialogMessages::kScanDelayRange.pick(state().flags.Language))
+                .arg(caption),
+            MessageBoxStyle::kOk | MessageBoxStyle::kExclamation);
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+        return false;
+    }
+    return true;
 }
 
 void OptionalFunctionDialog::store() {

@@ -35,6 +35,10 @@ constexpr LocalText kPortInUse{
     "%D：已被其它程序使用。请关闭该程序或选择其它串口。",
     "%D: in use by another program. Close that program or choose another port."};
 constexpr LocalText kPortOpened{"COM%N：%D", "COM%N: %D"};
+constexpr LocalText kPortMissing{"COM%N：没有对应的串口设备", "COM%N: no such serial device"};
+constexpr LocalText kPortLost{"COM%N：串口已断开，请检查连线后重新选择该串口",
+                              "COM%N: the port was lost; check the cable, then choose the port "
+                              "again"};
 
 struct Field {
     char key;  // the letter after '%'
@@ -82,6 +86,14 @@ std::string PortFailureStatus(const std::string& device, const std::string& reas
         return Fill(kPortInUse.pick(language), {{'D', device}});
     }
     return Fill(kPortFailure.pick(language), {{'D', device}, {'R', reason}});
+}
+
+std::string PortMissingStatus(int portNumber, LanguageId language) {
+    return Fill(kPortMissing.pick(language), {{'N', std::to_string(portNumber)}});
+}
+
+std::string PortLostStatus(int portNumber, LanguageId language) {
+    return Fill(kPortLost.pick(language), {{'N', std::to_string(portNumber)}});
 }
 
 std::string PortOpenedStatus(int portNumber, const std::string& device, LanguageId language) {

@@ -34,6 +34,12 @@ enum class PortProblem {
 std::string PortFailureStatus(const std::string& device, const std::string& reason,
                               PortProblem problem, LanguageId language);
 
+// Status line when no device stands behind port item n.
+std::string PortMissingStatus(int portNumber, LanguageId language);
+
+// Status line when the open port n went away (its adapter was pulled out).
+std::string PortLostStatus(int portNumber, LanguageId language);
+
 // Status line naming the device behind the open port.
 std::string PortOpenedStatus(int portNumber, const std::string& device, LanguageId language);
 

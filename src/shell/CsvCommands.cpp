@@ -57,6 +57,7 @@ void CsvCommands::Import() {
         return;
     }
     state.table = result.table;
+    window_.RefreshFromState();
     window_.LocalizedMessageBox(FromStd(CsvExchange::DescribeSuccess(result, language)),
                                 Style::kOk | Style::kInformation);
 }

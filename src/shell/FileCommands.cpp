@@ -33,6 +33,7 @@ void FileCommands::New() {
                                     Pick(FileTexts::kNewTitle, language));
     if (answer != Style::kIdCancel) {
         state.table.ClearGrid1();
+        window_.RefreshFromState();
     }
 }
 

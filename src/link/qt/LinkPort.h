@@ -40,6 +40,8 @@ public:
 signals:
     void received(const QByteArray& bytes);
     void breakDetected();
+    // The open device went away (an adapter pulled out); the port is closed now.
+    void lost();
 };
 
 }  // namespace kvd::link

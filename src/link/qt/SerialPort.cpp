@@ -126,8 +126,10 @@ bool SerialPort::writeByte(std::uint8_t byte, int timeoutMs) {
 void SerialPort::onError(QSerialPort::SerialPortError error) {
     // A device that was unplugged (or a pseudo-terminal whose other end closed) reports a
     // read error on every event-loop pass until it is closed.
-    if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError) {
+    if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError) &&
+        port_.isOpen()) {
         close();
+        emit lost();
     }
 }
 

@@ -79,6 +79,8 @@ TEST_F(PtyTest, RawBytesAtTheLineSettingsAndNothingOld) {
 TEST_F(PtyTest, NoDeviceAndVanishingDevicesFailCleanly) {
     EXPECT_FALSE(port.open("").ok);
 
+    int lost = 0;
+    QObject::connect(&port, &link::LinkPort::lost, [&lost] { ++lost; });
     ASSERT_TRUE(port.open(device).ok);
     for (int* fd : {&slave, &master}) {
         ::close(*fd);
@@ -87,6 +89,9 @@ TEST_F(PtyTest, NoDeviceAndVanishingDevicesFailCleanly) {
     Spin([&] { return !port.isOpen(); });
     EXPECT_FALSE(port.isOpen());
     EXPECT_FALSE(port.writeByte(0x45, 100));
+    EXPECT_EQ(lost, 1) << "the window hears once that the port went away";
+    port.close();
+    EXPECT_EQ(lost, 1) << "closing on purpose is no loss";
 }
 
 // Qt calls both a held port and a forbidden one a permission error; only the second is a
