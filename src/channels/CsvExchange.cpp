@@ -14,6 +14,7 @@
 #include "channels/Csv.h"
 #include "channels/Raster.h"
 #include "channels/ToneList.h"
+#include "image/QuotedText.h"
 
 namespace kvd::CsvExchange {
 
@@ -74,9 +75,17 @@ std::string DcsText(int code) {
 
 // ---- frequencies, in Hz ----
 
+// Whole MHz digits of a frequency or an offset: beyond them a number is no frequency of any
+// radio, and in Hz it would no longer fit the arithmetic.
+constexpr std::size_t kLargestWholeDigits = 6;
+
+bool TooLong(const std::string& rounded) {
+    return rounded.find('.') > kLargestWholeDigits;
+}
+
 std::optional<long long> ParseHz(std::string_view text) {
     std::optional<std::string> rounded = RoundDecimalText(text, 6);
-    if (!rounded) {
+    if (!rounded || TooLong(*rounded)) {
         return std::nullopt;
     }
     std::string digits = *rounded;
@@ -86,7 +95,9 @@ std::optional<long long> ParseHz(std::string_view text) {
 
 std::string MHz6(long long hz) {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%lld.%06lld", hz / 1000000, hz % 1000000);
+    const long long size = hz < 0 ? -hz : hz;
+    std::snprintf(buffer, sizeof buffer, "%s%lld.%06lld", hz < 0 ? "-" : "", size / 1000000,
+                  size % 1000000);
     return buffer;
 }
 
@@ -208,10 +219,15 @@ class RowReader {
 public:
     explicit RowReader(const std::vector<std::string>& header) {
         for (std::size_t i = 0; i < header.size(); ++i) {
-            columns_[Lower(Trimmed(header[i]))] = i;
+            std::string name = Trimmed(header[i]);
+            if (!columns_.emplace(Lower(name), i).second && !name.empty() && duplicate_.empty()) {
+                duplicate_ = name;
+            }
         }
     }
     bool has(const std::string& name) const { return columns_.count(Lower(name)) > 0; }
+    // The first column name that comes twice (in any case), empty when none does.
+    const std::string& duplicate() const { return duplicate_; }
     std::string get(const Csv::Row& row, const std::string& name,
                     const std::string& fallback = "") const {
         auto it = columns_.find(Lower(name));
@@ -223,6 +239,7 @@ public:
 
 private:
     std::map<std::string, std::size_t> columns_;
+    std::string duplicate_;
 };
 
 struct Failure {
@@ -235,7 +252,7 @@ struct Failure {
 
 CsvTone CtcssField(const std::string& text, int line) {
     std::optional<std::string> rounded = RoundDecimalText(text, 1);
-    if (!rounded) {
+    if (!rounded || rounded->size() > std::string_view("254.1").size()) {
         Fail(ImportError::ToneOutOfRange, line, text);
     }
     int tenths = static_cast<int>(std::lround(LeadingNumber(*rounded) * 10));
@@ -306,8 +323,24 @@ std::pair<CsvTone, CsvTone> ImportTones(const RowReader& r, const Csv::Row& row)
     Fail(ImportError::BadCrossMode, line, cross);
 }
 
+// A frequency or offset field in Hz: `notANumber` when it is none, NumberTooLarge when it
+// has more digits than a frequency can have.
+long long HzField(const std::string& text, ImportError::Kind notANumber, int line) {
+    std::optional<std::string> rounded = RoundDecimalText(text, 6);
+    if (!rounded) {
+        Fail(notANumber, line, text);
+    }
+    if (TooLong(*rounded)) {
+        Fail(ImportError::NumberTooLarge, line, text);
+    }
+    return *ParseHz(*rounded);
+}
+
 // A frequency in Hz checked against the band and snapped as the editor does.
 Frequency BandFrequency(long long hz, const BandSelection& band, int line, int& moved) {
+    if (hz < 0) {
+        Fail(ImportError::OutOfBand, line, MHz6(hz));
+    }
     long long tens = (hz + 5) / 10;
     char text[32];
     std::snprintf(text, sizeof text, "%lld.%05lld", tens / 100000, tens % 100000);
@@ -334,16 +367,13 @@ std::optional<long long> TransmitHz(const RowReader& r, const Csv::Row& row, lon
         Fail(ImportError::BadDuplex, row.line, r.get(row, "Duplex"));
     }
     std::string offsetText = r.get(row, "Offset");
-    std::optional<long long> offset =
-        ParseHz(offsetText.empty() && duplex != "split" ? "0" : offsetText);
-    if (!offset) {
-        Fail(ImportError::BadOffset, row.line, offsetText);
-    }
+    long long offset = HzField(offsetText.empty() && duplex != "split" ? "0" : offsetText,
+                               ImportError::BadOffset, row.line);
     if (duplex == "+")
-        return rx + *offset;
+        return rx + offset;
     if (duplex == "-")
-        return rx - *offset;
-    return *offset;
+        return rx - offset;
+    return offset;
 }
 
 int ChoiceField(const RowReader& r, const Csv::Row& row, const char* column, const char* fallback,
@@ -375,11 +405,8 @@ void ImportRow(const RowReader& r, const Csv::Row& row, const BandSelection& ban
         Fail(ImportError::DuplicateLocation, row.line, location);
     }
     used[channel] = true;
-    std::optional<long long> rxHz = ParseHz(frequencyText);
-    if (!rxHz) {
-        Fail(ImportError::BadFrequency, row.line, frequencyText);
-    }
-    std::optional<long long> txHz = TransmitHz(r, row, *rxHz);
+    const long long rxHz = HzField(frequencyText, ImportError::BadFrequency, row.line);
+    std::optional<long long> txHz = TransmitHz(r, row, rxHz);
     auto [txTone, rxTone] = ImportTones(r, row);
     int wide = ChoiceField(r, row, "Mode", "FM", ImportError::BadMode, {{"fm", 1}, {"nfm", 0}});
     int scan = ChoiceField(r, row, "Skip", "", ImportError::BadSkip, {{"", 1}, {"p", 1}, {"s", 0}});
@@ -387,7 +414,7 @@ void ImportRow(const RowReader& r, const Csv::Row& row, const BandSelection& ban
                             {{"high", 1}, {"low", 0}, {"", 1}});
 
     Channel c;
-    c.rx = BandFrequency(*rxHz, band, row.line, result.moved);
+    c.rx = BandFrequency(rxHz, band, row.line, result.moved);
     if (txHz) {
         c.tx = BandFrequency(*txHz, band, row.line, result.moved);
     }
@@ -426,6 +453,11 @@ ImportResult Import(std::string_view csv, const BandSelection& band) {
         return result;
     }
     RowReader reader(rows.front().fields);
+    if (!reader.duplicate().empty()) {
+        result.error =
+            ImportError{ImportError::DuplicateColumn, rows.front().line, reader.duplicate()};
+        return result;
+    }
     if (!reader.has("Location") || !reader.has("Frequency")) {
         result.error = ImportError{ImportError::NoHeader, rows.front().line, {}};
         return result;
@@ -466,9 +498,12 @@ std::string Describe(const ImportError& e, const BandSelection& band, LanguageId
         {ImportError::BadMode, {"Mode 只能是 FM 或 NFM", "the Mode is not FM or NFM"}},
         {ImportError::BadSkip, {"Skip 只能为空或 S", "the Skip value is not empty or S"}},
         {ImportError::BadPower, {"Power 只能是 High 或 Low", "the Power is not High or Low"}},
+        {ImportError::NumberTooLarge,
+         {"数值太大，不可能是频率", "the number is too large to be a frequency"}},
+        {ImportError::DuplicateColumn, {"同一列出现两次", "the same column appears twice"}},
     };
     const char* reason = kReasons.at(e.kind).pick(language);
-    std::string value = e.value.empty() ? "" : " (\"" + e.value + "\")";
+    std::string value = e.value.empty() ? "" : " (" + QuotedText(e.value) + ")";
     if (e.kind == ImportError::OutOfBand) {
         value = std::string(" ") + BandTable::At(band.position()).text + value;
     }

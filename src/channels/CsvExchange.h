@@ -15,6 +15,10 @@ class BandSelection;
 // ("Location,Name,Frequency,Duplex,Offset,Tone,..."). Columns are matched by name.
 namespace CsvExchange {
 
+// Sixteen channels take a few kilobytes; a file larger than this is the wrong file, and is
+// not read into memory whole.
+constexpr std::size_t kLargestFile = 1 << 20;
+
 // One row per programmed channel, header first, CRLF line ends.
 std::string Export(const Channels& channels);
 
@@ -36,10 +40,12 @@ struct ImportError {
         BadMode,
         BadSkip,
         BadPower,
+        NumberTooLarge,   // more digits than any frequency or offset has
+        DuplicateColumn,  // value: the column's name
     };
     Kind kind;
     int line;
-    std::string value;  // the offending field
+    std::string value;  // the offending field, as it stands in the file
 };
 
 struct ImportResult {
@@ -52,7 +58,8 @@ struct ImportResult {
 // Reads a whole file. Frequencies must lie in the band.
 ImportResult Import(std::string_view csv, const BandSelection& band);
 
-// The message for a failed import, naming the line and the reason.
+// The message for a failed import, naming the line and the reason; the offending field is
+// quoted escaped and cut short (QuotedText).
 std::string Describe(const ImportError& error, const BandSelection& band, LanguageId language);
 // The message for a successful one (channel count and frequencies moved).
 std::string DescribeSuccess(const ImportResult& result, LanguageId language);

@@ -11,8 +11,9 @@ namespace kvd::cli {
 
 // Exit statuses of the tool.
 constexpr int kExitOk = 0;
-constexpr int kExitFailed = 1;    // the conversation with the radio failed
-constexpr int kExitBadInput = 2;  // bad usage, or a file that cannot be read or written
+constexpr int kExitFailed = 1;         // the conversation with the radio failed
+constexpr int kExitBadInput = 2;       // bad usage, or a file that cannot be read or written
+constexpr int kExitInterrupted = 130;  // Ctrl+C or SIGTERM during a read or write
 
 using Arguments = std::vector<std::string>;
 

@@ -1,9 +1,9 @@
 #include <iostream>
-#include <limits>
 
 #include "channels/CsvExchange.h"
 #include "cli/Command.h"
 #include "image/ChannelFile.h"
+#include "image/QuotedText.h"
 #include "image/RadioState.h"
 
 namespace kvd::cli {
@@ -39,11 +39,11 @@ int RunImportCsv(const Arguments& args) {
         } else if (a == "--band" && hasValue) {
             const std::string& value = args[++i];
             if (value.size() != 1 || value[0] < '0' || value[0] > '6') {
-                return Fail("--band takes a band list position 0..6, not \"" + value + "\"");
+                return Fail("--band takes a band list position 0..6, not " + QuotedText(value));
             }
             band = value[0] - '0';
         } else if (!a.empty() && a[0] == '-') {
-            return Fail("unknown option " + a);
+            return Fail("unknown option " + QuotedText(a));
         } else if (input.empty()) {
             input = a;
         } else {
@@ -64,8 +64,13 @@ int RunImportCsv(const Arguments& args) {
         state.band.TakeBand(band);
     }
     std::string csv;
-    if (!ChannelFile::ReadBytes(input, csv, std::numeric_limits<std::size_t>::max())) {
-        return Fail(input + ": cannot be read");
+    if (ChannelFile::Result read =
+            ChannelFile::ReadBytes(input, csv, CsvExchange::kLargestFile + 1);
+        !read) {
+        return Fail(input + ": cannot be read: " + read.detail);
+    }
+    if (csv.size() > CsvExchange::kLargestFile) {
+        return Fail(input + ": the file is too large to be a channel list");
     }
     CsvExchange::ImportResult result = CsvExchange::Import(csv, state.band);
     if (result.error) {

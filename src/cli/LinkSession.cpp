@@ -2,8 +2,11 @@
 
 #include <unistd.h>
 #include <QCoreApplication>
+#include <QTimer>
 #include <cstdio>
 
+#include "cli/Interruption.h"
+#include "image/QuotedText.h"
 #include "image/RadioState.h"
 #include "link/qt/SerialLink.h"
 #include "link/qt/SerialPort.h"
@@ -13,6 +16,7 @@ namespace kvd::cli {
 namespace {
 
 constexpr int kBarWidth = 40;
+constexpr int kInterruptionPollMs = 20;
 
 void DrawProgress(bool visible, int value) {
     if (!visible) {
@@ -36,10 +40,10 @@ link::Outcome LinkSession::Run(link::Mode mode, RadioState& state) const {
     link::SerialPort port;
     link::OpenResult opened = port.open(device);
     if (!opened.ok) {
-        std::fprintf(stderr, "kvd270-cli: %s\n",
-                     link::PortFailureStatus(device, opened.reason, opened.permissionDenied,
-                                             state.flags.Language)
-                         .c_str());
+        std::fprintf(
+            stderr, "kvd270-cli: %s\n",
+            link::PortFailureStatus(device, opened.reason, opened.problem(), state.flags.Language)
+                .c_str());
     }
     link::SerialLink serial(state, port);
     const bool yes = answerYes;
@@ -59,6 +63,17 @@ link::Outcome LinkSession::Run(link::Mode mode, RadioState& state) const {
         done = true;
         app.quit();
     });
+    // Ctrl+C is acted on between frames: "E" ends the conversation, the radio's programming
+    // mode with it.
+    Interruption interruption;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (Interruption::requested()) {
+            watch.stop();
+            serial.Interrupt();
+        }
+    });
+    watch.start(kInterruptionPollMs);
     serial.Start(mode);
     if (!done) {
         app.exec();  // the conversation always ends: by its last frame or by the reply time-out
@@ -83,7 +98,7 @@ bool TakeLinkOption(const std::vector<std::string>& args, std::size_t& i, LinkAr
     } else if (value == "en" || value == "zh") {
         out.language = value == "zh" ? kChinese : kEnglish;
     } else {
-        error = "--lang takes en or zh, not \"" + value + "\"";
+        error = "--lang takes en or zh, not " + QuotedText(value);
     }
     return true;
 }

@@ -14,7 +14,8 @@ namespace kvd::cli {
 
 // One read or write of the radio on a serial device, as the window's Read and Write do it,
 // run in its own event loop. Messages go to standard error; the band question is answered
-// by `answerYes`; progress is drawn on standard error when that is a terminal.
+// by `answerYes`; progress is drawn on standard error when that is a terminal. Ctrl+C or
+// SIGTERM ends the conversation after the frame in flight with "E" (Outcome::Interrupted).
 struct LinkSession {
     std::string device;
     bool answerYes = false;

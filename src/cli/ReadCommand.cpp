@@ -1,10 +1,12 @@
 #include <filesystem>
 #include <iostream>
 
+#include "cli/CliTexts.h"
 #include "cli/Command.h"
 #include "cli/LinkSession.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
+#include "image/QuotedText.h"
 #include "image/RadioState.h"
 #include "link/qt/BackupLocation.h"
 
@@ -26,32 +28,37 @@ int RunRead(const Arguments& args) {
         } else if (args[i] == "--out" && i + 1 < args.size()) {
             out = args[++i];
         } else {
-            return Fail("unknown argument " + args[i]);
+            return Fail("unknown argument " + QuotedText(args[i]));
         }
     }
     if (link.port.empty() || out.empty()) {
         return Fail("usage: kvd270-cli read --port DEVICE --out FILE.DAT [--no-backup]");
     }
-    std::filesystem::path folder = std::filesystem::absolute(out).parent_path();
-    if (!std::filesystem::is_directory(folder)) {
-        return Fail(out + ": no folder " + folder.string());
+    // A file that cannot be written is found out before the radio is bothered.
+    if (ChannelFile::Result writable = FileAccess::CheckWritable(out); !writable) {
+        return Fail(out + ": cannot be written: " + writable.detail);
     }
 
     RadioState state = StartupState(link.language);
-    if (LinkSession{link.port, false}.Run(kvd::link::Mode::Read, state) !=
-        kvd::link::Outcome::ReadDone) {
+    const kvd::link::Outcome outcome =
+        LinkSession{link.port, false}.Run(kvd::link::Mode::Read, state);
+    if (outcome == kvd::link::Outcome::Interrupted) {
+        std::cerr << CliTexts::kReadInterrupted.pick(link.language) << "\n";
+        return kExitInterrupted;
+    }
+    if (outcome != kvd::link::Outcome::ReadDone) {
         return kExitFailed;  // the output file was not touched
     }
-    ChannelFile::Result saved = ChannelFile::Save(out, state);
-    if (!saved) {
-        return Fail(out + ": cannot be written: " + saved.detail);
-    }
+    // The backup first: what the radio gave is kept even when the output cannot be written.
     if (backup) {
-        // The read succeeded and is saved; a backup that cannot be written is only reported.
         Backups::Saved kept = Backups::Save(link::BackupFolder(), state);
         std::cerr << (kept.result ? "backup: " + kept.path.string()
                                   : "kvd270-cli: no backup written: " + kept.result.detail)
                   << "\n";
+    }
+    ChannelFile::Result saved = ChannelFile::Save(out, state);
+    if (!saved) {
+        return Fail(out + ": cannot be written: " + saved.detail);
     }
     return kExitOk;
 }

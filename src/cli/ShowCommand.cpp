@@ -4,6 +4,7 @@
 #include "cli/Command.h"
 #include "cli/StateReport.h"
 #include "image/ChannelFile.h"
+#include "image/QuotedText.h"
 #include "image/RadioState.h"
 
 namespace kvd::cli {
@@ -20,11 +21,11 @@ int RunShow(const Arguments& args) {
         } else if (a == "--lang" && i + 1 < args.size()) {
             const std::string& value = args[++i];
             if (value != "en" && value != "zh") {
-                return Fail("--lang takes en or zh, not \"" + value + "\"");
+                return Fail("--lang takes en or zh, not " + QuotedText(value));
             }
             language = value == "zh" ? kChinese : kEnglish;
         } else if (!a.empty() && a[0] == '-') {
-            return Fail("unknown option " + a);
+            return Fail("unknown option " + QuotedText(a));
         } else if (path.empty()) {
             path = a;
         } else {

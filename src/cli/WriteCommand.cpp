@@ -1,11 +1,32 @@
 #include <iostream>
 
+#include "cli/CliTexts.h"
 #include "cli/Command.h"
 #include "cli/LinkSession.h"
+#include "image/Backups.h"
 #include "image/ChannelFile.h"
+#include "image/QuotedText.h"
 #include "image/RadioState.h"
+#include "link/qt/BackupLocation.h"
 
 namespace kvd::cli {
+
+namespace {
+
+// What the radio may hold now, and the newest backup to restore it from when there is one.
+void ReportInterruptedWrite(LanguageId language) {
+    std::cerr << CliTexts::kWriteInterrupted.pick(language) << "\n";
+    const std::vector<std::filesystem::path> backups = Backups::List(link::BackupFolder());
+    if (backups.empty()) {
+        std::cerr << CliTexts::kWriteAgain.pick(language) << "\n";
+        return;
+    }
+    std::string restore = CliTexts::kRestoreBackup.pick(language);
+    restore.replace(restore.find("%1"), 2, backups.back().string());
+    std::cerr << restore << "\n";
+}
+
+}  // namespace
 
 // write --port DEVICE [--debug-access] [--yes] FILE.DAT [--lang en|zh]
 int RunWrite(const Arguments& args) {
@@ -26,7 +47,7 @@ int RunWrite(const Arguments& args) {
         } else if (!args[i].empty() && args[i][0] != '-' && file.empty()) {
             file = args[i];
         } else {
-            return Fail("unknown argument " + args[i]);
+            return Fail("unknown argument " + QuotedText(args[i]));
         }
     }
     if (link.port.empty() || file.empty()) {
@@ -41,9 +62,13 @@ int RunWrite(const Arguments& args) {
     if (debugAccess) {
         state.flags.DebugAccess = 1;  // after the decode, which withdraws it
     }
-    bool written = LinkSession{link.port, yes}.Run(kvd::link::Mode::Write, state) ==
-                   kvd::link::Outcome::WriteDone;
-    return written ? kExitOk : kExitFailed;
+    const kvd::link::Outcome outcome =
+        LinkSession{link.port, yes}.Run(kvd::link::Mode::Write, state);
+    if (outcome == kvd::link::Outcome::Interrupted) {
+        ReportInterruptedWrite(link.language);
+        return kExitInterrupted;
+    }
+    return outcome == kvd::link::Outcome::WriteDone ? kExitOk : kExitFailed;
 }
 
 }  // namespace kvd::cli

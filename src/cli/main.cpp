@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/Command.h"
+#include "image/QuotedText.h"
 
 namespace kvd::cli {
 
@@ -44,7 +45,7 @@ int main(int argc, char** argv) {
             return c.run(Arguments(argv + 2, argv + argc));
         }
     }
-    std::cerr << "kvd270-cli: unknown command \"" << argv[1] << "\"\n";
+    std::cerr << "kvd270-cli: unknown command " << kvd::QuotedText(argv[1]) << "\n";
     PrintUsage(std::cerr);
     return kExitBadInput;
 }

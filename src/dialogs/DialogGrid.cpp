@@ -1,6 +1,9 @@
 #include "dialogs/DialogGrid.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
+#include <QStyle>
 
 #include "shell/GridGeometry.h"
 
@@ -54,6 +57,22 @@ void DialogGrid::layOut(std::span<const int> columnTwips, int rowTwips) {
     for (int row = 0; row < rowCount(); ++row) {
         setRowHeight(row, rowPixels);
     }
+}
+
+bool DialogGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // The view waits out the double-click time before editing a cell clicked again, and
+    // would take keys typed meanwhile as a search; the edit starts at once instead.
+    const bool clickedAgain = trigger == SelectedClicked && selectionModel()->isSelected(index);
+    return QTableWidget::edit(index, clickedAgain ? AllEditTriggers : trigger, event);
+}
+
+void DialogGrid::fitColumnToText(int column, const QString& text) {
+    // The margins the item delegate keeps either side of a text, a pixel for an editor's
+    // cursor, and the grid line.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int needed =
+        fontMetrics().horizontalAdvance(text) + 2 * margin + 1 + (showGrid() ? 1 : 0);
+    setColumnWidth(column, std::max(columnWidth(column), needed));
 }
 
 QString DialogGrid::text(int row, int column) const {

@@ -16,6 +16,7 @@
 #include "dialogs/OptionalFunctionTable.h"
 #include "dialogs/PowerDebugDialog.h"
 #include "shell/MainWindow.h"
+#include "shell/WheelGuard.h"
 
 namespace kvd::gui {
 
@@ -33,6 +34,7 @@ std::function<Dialog*()> Attach(MainWindow& window, Rank rank, const char* menuI
     auto dialog = [&window, made, whenMade]() -> Dialog* {
         if (!*made) {
             *made = new Dialog(window);
+            IgnoreUnfocusedWheel(*made);
             if (whenMade) {
                 whenMade(*made);
             }
@@ -44,6 +46,16 @@ std::function<Dialog*()> Attach(MainWindow& window, Rank rank, const char* menuI
                             }});
     QObject::connect(window.menuItem(menuItem), &QAction::triggered, &window,
                      [dialog] { dialog()->ShowFilled(); });
+    // Queued: a read replaces the settings in the middle of its conversation, and a refill
+    // may ask something (the priority rules) only once that has run on.
+    QObject::connect(
+        &window, &MainWindow::stateReplaced, &window,
+        [made] {
+            if (*made) {
+                (*made)->showReplacedSettings();
+            }
+        },
+        Qt::QueuedConnection);
     return dialog;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace kvd::gui {
 
@@ -78,7 +80,37 @@ QLineEdit* MakeRuledField(QWidget* parent, const char* objectName, FieldRule rul
     auto* field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(objectName));
     field->setValidator(new FieldValidator(field, rule));
+    if (rule.characters == FieldRule::Characters::Dtmf && rule.maxLength > 0) {
+        field->setMinimumWidth(
+            FieldWidthFor(field, WidestDtmfText(field->fontMetrics(), rule.maxLength)));
+    }
     return field;
+}
+
+QString WidestDtmfText(const QFontMetrics& metrics, int length) {
+    const QString characters = QStringLiteral("0123456789ABCD*#");
+    QChar widest = characters.front();
+    for (QChar c : characters) {
+        if (metrics.horizontalAdvance(c) > metrics.horizontalAdvance(widest)) {
+            widest = c;
+        }
+    }
+    return QString(length, widest);
+}
+
+int FieldWidthFor(const QLineEdit* field, const QString& text) {
+    // What QLineEdit itself adds around its text: its margins, the cursor and the frame.
+    constexpr int kInnerMargins = 2 * 2 + 1;
+    const QMargins margins = field->textMargins();
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth,
+                                                                       &option, field)
+                                         : 0;
+    const QSize content(field->fontMetrics().horizontalAdvance(text) + kInnerMargins +
+                            margins.left() + margins.right(),
+                        field->fontMetrics().height());
+    return field->style()->sizeFromContents(QStyle::CT_LineEdit, &option, content, field).width();
 }
 
 void ShowStored(QLineEdit* field, const QString& text) {

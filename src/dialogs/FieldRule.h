@@ -3,6 +3,7 @@
 #include <QString>
 #include <QValidator>
 
+class QFontMetrics;
 class QLineEdit;
 
 namespace kvd::gui {
@@ -38,8 +39,14 @@ private:
     QString before_;  // the text before the edit being validated
 };
 
-// A line edit under a rule (objectName given); its validator is a child of it.
+// A line edit under a rule (objectName given); its validator is a child of it. A field of
+// DTMF characters with a length is wide enough to show that many of the widest, whole.
 QLineEdit* MakeRuledField(QWidget* parent, const char* objectName, FieldRule rule);
+
+// `length` times the DTMF character that is widest in the font.
+QString WidestDtmfText(const QFontMetrics& metrics, int length);
+// The width a line edit needs to show the text without scrolling.
+int FieldWidthFor(const QLineEdit* field, const QString& text);
 // Shows a stored text in a ruled field as it is.
 void ShowStored(QLineEdit* field, const QString& text);
 

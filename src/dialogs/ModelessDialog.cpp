@@ -36,6 +36,12 @@ void ModelessDialog::ShowFilled() {
     activateWindow();
 }
 
+void ModelessDialog::showReplacedSettings() {
+    if (isVisible()) {
+        fill();
+    }
+}
+
 void ModelessDialog::accept() {
     store();
     QDialog::accept();

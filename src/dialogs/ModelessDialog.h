@@ -25,6 +25,9 @@ public:
 
     // Refills the controls from the settings, then shows the window or brings it forward.
     void ShowFilled();
+    // The settings were replaced (a read, a file): an open window shows the new values at
+    // once, so that its OK cannot put the old ones back. A hidden one refills when opened.
+    void showReplacedSettings();
 
     // Texts that the caption table cannot write (grid headers); default none.
     virtual void languageChanged(LanguageId /*language*/) {}

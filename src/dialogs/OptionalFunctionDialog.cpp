@@ -18,6 +18,7 @@
 #include "dialogs/ClickableLabel.h"
 #include "dialogs/DialogFit.h"
 #include "dialogs/DialogGrid.h"
+#include "dialogs/DialogMessages.h"
 #include "dialogs/FieldRule.h"
 #include "dialogs/OptionalFunctionTable.h"
 #include "image/FieldTable.h"
@@ -199,6 +200,10 @@ DialogGrid* OptionalFunctionDialog::buildMemoryGrid() {
     for (int row = 1; row <= kMemories; ++row) {
         memories_->setText(row, 0, QString::number(row));
     }
+    // A full memory shows whole.
+    memories_->fitColumnToText(
+        1, WidestDtmfText(memories_->fontMetrics(),
+                          static_cast<int>(FieldTable::Of(&Settings::autoDialMemories).width)));
     memories_->setItemDelegate(new CellEditorDelegate(
         memories_, {FieldRule::Characters::Dtmf, 0},
         [this](int row, int, const QString& typed) { memoryEdited(row, typed); }));

@@ -26,6 +26,10 @@ public:
     // Channel number the priority rule last found, 0 before it found one.
     std::int16_t rememberedPriorityChannel() const { return rememberedPriorityChannel_; }
 
+    // Stores and hides, unless a scan delay lies outside what the radio takes: that is
+    // refused with a message, and the window stays open on the field.
+    void accept() override;
+
 signals:
     // One of the three scan-group captions of the debug-access gesture was clicked (0..2).
     void gestureCaptionClicked(int caption);
@@ -55,6 +59,7 @@ private:
     int firstProgrammedChannel();
     void selectQuietly(QComboBox* list, int index);
 
+    bool scanDelaysTaken();
     void memoryEdited(int row, const QString& typed);
     void warnIfMemoryTooLong(int row);
 

@@ -1,7 +1,10 @@
 // What the optional-function dialog does with the settings: filling, storing, the priority
 // rules and the auto-dial memories.
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -45,6 +48,16 @@ std::optional<std::int16_t> Seconds(const QString& typed) {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(whole & 0xFFFF));
 }
 
+// Whole seconds within the field's range; empty stands for "no delay entered".
+bool IsScanDelay(const QString& text, const FieldTable::Range& range) {
+    if (text.isEmpty()) {
+        return true;
+    }
+    const bool digits =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return digits && text.size() <= 5 && range.contains(text.toInt());
+}
+
 }  // namespace
 
 void OptionalFunctionDialog::fill() {
@@ -82,6 +95,34 @@ void OptionalFunctionDialog::fillList(const OptionalList& list) {
     } else if (box == priorityChannel_) {
         priorityChannelChanged(box->currentIndex());
     }
+}
+
+void OptionalFunctionDialog::accept() {
+    if (scanDelaysTaken()) {
+        ModelessDialog::accept();
+    }
+}
+
+bool OptionalFunctionDialog::scanDelaysTaken() {
+    for (const DelayField& delay : Table::DelayFields()) {
+        auto* field = findChild<QLineEdit*>(QString::fromLatin1(delay.name));
+        const FieldTable::Range range = FieldTable::Of(delay.member).userRange();
+        if (IsScanDelay(field->text(), range)) {
+            continue;
+        }
+        const QString caption =
+            findChild<QLabel*>(QStringLiteral("lbl") + field->objectName())->text();
+        owner().LocalizedMessageBox(
+            QString::fromUtf8(DialogMessages::kScanDelayRange.pick(state().flags.Language))
+                .arg(caption)
+                .arg(range.lowest)
+                .arg(range.highest),
+            MessageBoxStyle::kOk | MessageBoxStyle::kExclamation);
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+        return false;
+    }
+    return true;
 }
 
 void OptionalFunctionDialog::store() {

@@ -23,12 +23,13 @@ struct Saved {
 };
 
 // Writes the state as "KVD270-YYYYMMDD-HHMMSS.DAT" in `folder` (created when missing;
-// "-2", "-3"... when that name is taken), atomically, then removes the oldest backups
-// beyond the newest kKept.
+// "-2", "-3"... when that name is taken, also by another process at the same moment), whole
+// or not at all, then removes the oldest backups beyond the newest kKept. The one just
+// written is never removed, and no file but the program's own backups is.
 Saved Save(const std::filesystem::path& folder, const RadioState& state,
            std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
 
-// The backups in `folder`, oldest first.
+// The backups in `folder` (names of the program's own pattern only), oldest first.
 std::vector<std::filesystem::path> List(const std::filesystem::path& folder);
 
 }  // namespace Backups

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "image/FileAccess.h"
 #include "image/MemoryImage.h"
 
 namespace kvd {
@@ -14,16 +15,10 @@ namespace ChannelFile {
 
 constexpr std::size_t kSize = 5 + ByteMap::kImageSize;  // 853
 
-struct Result {
-    enum Kind { Ok, CannotRead, WrongSignature, CannotWrite };
-    Kind kind = Ok;
-    std::string detail;  // the operating system's reason, when there is one
+using Result = FileResult;
 
-    explicit operator bool() const { return kind == Ok; }
-};
-
-// The first `limit` bytes of a file (fewer when the file is shorter); a channel file's 853
-// unless told otherwise.
+// The first `limit` bytes of a regular file (fewer when the file is shorter); a channel
+// file's 853 unless told otherwise.
 Result ReadBytes(const std::filesystem::path& path, std::string& bytes, std::size_t limit = kSize);
 
 // Open: checks the signature, then decodes the image into the state. A wrong signature
@@ -35,11 +30,10 @@ Result OpenBytes(std::string bytes, RadioState& state);
 // The 853 bytes Save writes for the state.
 std::string Render(const RadioState& state);
 
-// Save: writes the whole file beside the target and renames it over the target, so an
-// existing file is either left as it was or replaced whole.
+// Save: an existing file is either left as it was or replaced whole (FileAccess::Replace).
 Result Save(const std::filesystem::path& path, const RadioState& state);
 
-// Writes bytes atomically (temporary file in the same folder, then rename).
+// Writes bytes as Save does.
 Result WriteAtomically(const std::filesystem::path& path, const std::string& bytes);
 
 }  // namespace ChannelFile

@@ -30,8 +30,8 @@ constexpr std::array kKindNames = {
 };
 static_assert(kKindNames.size() == Action::Ended + 1);
 
-constexpr std::array kOutcomeNames = {"ReadDone", "WriteDone",   "BandDeclined",
-                                      "TimedOut", "WriteFailed", "PortNotOpen"};
+constexpr std::array kOutcomeNames = {"ReadDone",    "WriteDone",   "BandDeclined", "TimedOut",
+                                      "WriteFailed", "PortNotOpen", "Interrupted"};
 
 }  // namespace
 

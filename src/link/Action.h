@@ -11,7 +11,15 @@ namespace kvd::link {
 enum class Mode { Read, Write };
 
 // How a conversation ended; reported once per Start.
-enum class Outcome { ReadDone, WriteDone, BandDeclined, TimedOut, WriteFailed, PortNotOpen };
+enum class Outcome {
+    ReadDone,
+    WriteDone,
+    BandDeclined,
+    TimedOut,
+    WriteFailed,
+    PortNotOpen,
+    Interrupted,  // the user stopped the program
+};
 
 constexpr bool Succeeded(Outcome o) {
     return o == Outcome::ReadDone || o == Outcome::WriteDone;

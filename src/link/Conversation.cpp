@@ -82,6 +82,15 @@ Actions Conversation::PortWriteFailed() {
     return std::move(out_);
 }
 
+Actions Conversation::Interrupt() {
+    out_.clear();
+    if (phase_ == Phase::Idle || phase_ == Phase::Finishing) {
+        return {};  // nothing to stop, or "E" already sent
+    }
+    abandon(Outcome::Interrupted);
+    return std::move(out_);
+}
+
 Actions Conversation::BlinkTick() {
     out_.clear();
     if (!blinkRunning_) {
@@ -244,6 +253,18 @@ void Conversation::fail(Outcome outcome) {
     setStatusVisible(false);
     stopBlinkTimer();
     message(Action::ShowMessage, TextId::CommunicationError, MessageStyle::kCritical);
+    release();
+    hideProgress();
+    phase_ = Phase::Idle;
+    sendFrame({Wire::kEnd});
+    ended(outcome);
+}
+
+void Conversation::abandon(Outcome outcome) {
+    received_.clear();
+    stopReplyTimer();
+    setStatusVisible(false);
+    stopBlinkTimer();
     release();
     hideProgress();
     phase_ = Phase::Idle;

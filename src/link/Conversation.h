@@ -34,6 +34,9 @@ public:
     Actions AnswerBandQuestion(bool proceed);
     // A frame could not be written: the conversation ends as failed at once.
     Actions PortWriteFailed();
+    // The user stops the program (Ctrl+C): the conversation ends at once with "E", so the
+    // radio leaves programming mode, and without a message. Comes between frames.
+    Actions Interrupt();
 
     bool locked() const { return locked_; }
     bool replyTimerRunning() const { return replyRunning_; }
@@ -66,6 +69,7 @@ private:
     void readReady();
     void acceptReadAnswer();
     void fail(Outcome outcome);
+    void abandon(Outcome outcome);
     void finish(Outcome outcome);
 
     void sendFrame(std::vector<std::uint8_t> frame);

@@ -26,6 +26,7 @@ public:
     void Break() { run(conversation_.Break()); }
     void ReplyTimerExpired() { run(conversation_.ReplyTimerExpired()); }
     void BlinkTick() { run(conversation_.BlinkTick()); }
+    void Interrupt() { run(conversation_.Interrupt()); }
 
     const Conversation& conversation() const { return conversation_; }
 

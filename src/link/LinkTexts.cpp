@@ -31,7 +31,14 @@ constexpr LocalText kPermissionHint{
     "%D：没有访问权限。请把用户加入 dialout 组（sudo usermod -aG dialout $USER），然后重新登录。",
     "%D: permission denied. Add your user to the dialout group (sudo usermod -aG dialout $USER) "
     "and log in again."};
+constexpr LocalText kPortInUse{
+    "%D：已被其它程序使用。请关闭该程序或选择其它串口。",
+    "%D: in use by another program. Close that program or choose another port."};
 constexpr LocalText kPortOpened{"COM%N：%D", "COM%N: %D"};
+constexpr LocalText kPortMissing{"COM%N：没有对应的串口设备", "COM%N: no such serial device"};
+constexpr LocalText kPortLost{"COM%N：串口已断开，请检查连线后重新选择该串口",
+                              "COM%N: the port was lost; check the cable, then choose the port "
+                              "again"};
 
 struct Field {
     char key;  // the letter after '%'
@@ -71,11 +78,22 @@ std::string PortBusyText(int portNumber, LanguageId language) {
 }
 
 std::string PortFailureStatus(const std::string& device, const std::string& reason,
-                              bool permissionDenied, LanguageId language) {
-    if (permissionDenied) {
+                              PortProblem problem, LanguageId language) {
+    if (problem == PortProblem::PermissionDenied) {
         return Fill(kPermissionHint.pick(language), {{'D', device}});
     }
+    if (problem == PortProblem::InUse) {
+        return Fill(kPortInUse.pick(language), {{'D', device}});
+    }
     return Fill(kPortFailure.pick(language), {{'D', device}, {'R', reason}});
+}
+
+std::string PortMissingStatus(int portNumber, LanguageId language) {
+    return Fill(kPortMissing.pick(language), {{'N', std::to_string(portNumber)}});
+}
+
+std::string PortLostStatus(int portNumber, LanguageId language) {
+    return Fill(kPortLost.pick(language), {{'N', std::to_string(portNumber)}});
 }
 
 std::string PortOpenedStatus(int portNumber, const std::string& device, LanguageId language) {

@@ -21,10 +21,24 @@ const LocalText& Text(TextId id);
 // The message for a port that cannot be opened, with the port's number in it.
 std::string PortBusyText(int portNumber, LanguageId language);
 
+// Why a port could not be opened, where the program can tell.
+enum class PortProblem {
+    Other,             // the operating system's reason says it
+    PermissionDenied,  // the user may not use the device
+    InUse,             // another program holds it
+};
+
 // Status line after a failed open: the device and the operating system's reason; when the
-// reason is a refused permission, how to get access (the dialout group on Linux).
+// reason is a refused permission, how to get access (the dialout group on Linux); when
+// another program holds the port, that.
 std::string PortFailureStatus(const std::string& device, const std::string& reason,
-                              bool permissionDenied, LanguageId language);
+                              PortProblem problem, LanguageId language);
+
+// Status line when no device stands behind port item n.
+std::string PortMissingStatus(int portNumber, LanguageId language);
+
+// Status line when the open port n went away (its adapter was pulled out).
+std::string PortLostStatus(int portNumber, LanguageId language);
 
 // Status line naming the device behind the open port.
 std::string PortOpenedStatus(int portNumber, const std::string& device, LanguageId language);

@@ -131,4 +131,13 @@ std::string DeviceFor(int n, const fs::path& configFolder, Platform platform,
                                                          : std::string();
 }
 
+std::string DevicePath(const std::string& name, Platform platform) {
+    if (name.empty() || platform == Platform::Windows || fs::path(name).is_absolute()) {
+        return name;
+    }
+    std::error_code ec;
+    fs::path absolute = fs::absolute(name, ec);
+    return ec ? name : absolute.lexically_normal().string();
+}
+
 }  // namespace kvd::link::PortNames

@@ -23,4 +23,8 @@ std::string DeviceFor(int n, const std::filesystem::path& configFolder,
                       Platform platform = Current(),
                       const std::filesystem::path& deviceFolder = "/dev");
 
+// The device a name the user gave stands for. A relative name ("mylink") is a file in the
+// working folder, as for any other file, not one under /dev; Windows names ("COM3") stay.
+std::string DevicePath(const std::string& name, Platform platform = Current());
+
 }  // namespace kvd::link::PortNames

@@ -13,6 +13,7 @@
 #include "shell/EditTexts.h"
 #include "shell/MainWindow.h"
 #include "shell/MessageBoxStyle.h"
+#include "shell/WheelGuard.h"
 
 namespace kvd::gui {
 
@@ -43,6 +44,7 @@ CellEditors::CellEditors(MainWindow& window)
       viewport_(window.grid()->viewport()),
       editors_(MakeCellEditors(window.grid()->viewport(), window.state().flags.Language)) {
     setObjectName(QStringLiteral("CellEditors"));
+    IgnoreUnfocusedWheel(viewport_);
     fitColumnsToEditors();
     grid_->installEventFilter(this);
     viewport_->installEventFilter(this);
@@ -55,6 +57,8 @@ CellEditors::CellEditors(MainWindow& window)
     for (QComboBox* list : editors_.choices) {
         connect(list, &QComboBox::activated, this, &CellEditors::choicePicked);
     }
+    connect(grid_, &ChannelGrid::cellsResized, this, &CellEditors::followCell);
+    connect(&window, &MainWindow::stateReplaced, this, &CellEditors::discard);
     window.addCloseHandler([this] { commitOnClose(); });
 }
 
@@ -96,6 +100,12 @@ bool CellEditors::eventFilter(QObject* watched, QEvent* event) {
             }
             return editorKeyPressed(key);
         }
+        case QEvent::EnabledChange:
+            // The edit lock: what is being edited is written before the table freezes.
+            if (watched == grid_ && !grid_->isEnabled()) {
+                editorLostFocus();
+            }
+            return false;
         case QEvent::FocusOut: {
             QWidget* open = editorWidget(open_);
             const bool fromOpen =
@@ -114,6 +124,9 @@ bool CellEditors::eventFilter(QObject* watched, QEvent* event) {
 // A left press opens at once, as if the button had been released on the spot; the table
 // took the focus (and so committed any open editor) before this runs.
 bool CellEditors::gridMouseEvent(QMouseEvent* event) {
+    if (!grid_->isEnabled()) {
+        return true;  // the edit lock: a click neither moves the cursor nor opens an editor
+    }
     if (event->type() == QEvent::MouseMove) {
         return event->buttons() & Qt::LeftButton;  // the press has ended: no drag selection
     }
@@ -164,7 +177,9 @@ bool CellEditors::toneListKeyPressed(QKeyEvent* event) {
 }
 
 void CellEditors::OpenEditor() {
-    if (!GridClickArmed) {
+    // A locked table opens nothing; a click on it only disarms.
+    if (!GridClickArmed || !grid_->isEnabled()) {
+        GridClickArmed = false;
         return;
     }
     if (open_ != Editor::None) {
@@ -255,6 +270,21 @@ void CellEditors::editorLostFocus() {
             break;
         case Editor::None:
             break;
+    }
+}
+
+void CellEditors::discard() {
+    QWidget* editor = editorWidget(open_);
+    open_ = Editor::None;
+    listOnRelease_ = nullptr;
+    if (editor) {
+        editor->hide();
+    }
+}
+
+void CellEditors::followCell() {
+    if (QWidget* editor = editorWidget(open_)) {
+        editor->setGeometry(grid_->visualRect(grid_->model()->index(EditRow, EditCol)));
     }
 }
 

@@ -25,7 +25,9 @@ class MainWindow;
 // cell's editor exactly over it; the editor writes its cell when it loses the focus and
 // hides. The order of focus events sequences a commit and the next opening: whatever takes
 // the focus from an open editor (another cell, Enter, the band list, a file command)
-// commits it before anything else happens, and closing the window commits it too.
+// commits it before anything else happens, and closing the window commits it too. While the
+// edit lock holds the table no editor opens, and locking commits the open one; a table
+// replaced under an open editor (a read, a file) drops it unwritten.
 class CellEditors : public QObject {
     Q_OBJECT
 public:
@@ -56,6 +58,11 @@ private:
     bool toneListKeyPressed(QKeyEvent* event);
     void editorLostFocus();
     void commitOnClose();
+    // The table was replaced under an open editor: its text belongs to a cell that is gone,
+    // so it hides without writing.
+    void discard();
+    // The grid's cells changed size: the open editor stays over its cell.
+    void followCell();
 
     void showEditor(QWidget* editor, const QModelIndex& cell);
     void openList(QComboBox* editor);

@@ -1,5 +1,7 @@
 #include "shell/ChannelGrid.h"
 
+#include <numeric>
+
 #include <QHeaderView>
 
 #include "channels/ChoiceLists.h"
@@ -22,7 +24,7 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QTableView(parent) {
     setWordWrap(false);
     // Tab moves on to the next control, as in the grid's original.
     setTabKeyNavigation(false);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 int ChannelGrid::columnPixels(int column) const {
@@ -43,15 +45,33 @@ void ChannelGrid::setMinimumColumnWidth(int column, int pixels) {
 
 void ChannelGrid::layOut() {
     for (int column = 0; column < GridGeometry::kColumns; ++column) {
-        setColumnWidth(column, columnPixels(column));
+        columnWidths_[column] = columnPixels(column);
     }
     const int rowPixels = GridGeometry::TwipsToPixels(GridGeometry::kRowTwips, logicalDpiY());
+    rowHeights_.fill(rowPixels);
     // Row 0 keeps room for its captions whatever the font.
-    setRowHeight(0, std::max(rowPixels, fontMetrics().height() + 4));
-    for (int row = 1; row < GridGeometry::kRows; ++row) {
-        setRowHeight(row, rowPixels);
-    }
+    rowHeights_[0] = std::max(rowPixels, fontMetrics().height() + 4);
+    fillViewport();
     updateGeometry();
+}
+
+void ChannelGrid::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    fillViewport();
+}
+
+void ChannelGrid::fillViewport() {
+    // The room without scroll bars: cells that fit take it all, and no scroll bar shows.
+    const QSize room = maximumViewportSize();
+    const std::vector<int> widths = GridGeometry::Shared(columnWidths_, room.width());
+    for (int column = 0; column < GridGeometry::kColumns; ++column) {
+        setColumnWidth(column, widths[column]);
+    }
+    const std::vector<int> heights = GridGeometry::Shared(rowHeights_, room.height());
+    for (int row = 0; row < GridGeometry::kRows; ++row) {
+        setRowHeight(row, heights[row]);
+    }
+    emit cellsResized();
 }
 
 QModelIndex ChannelGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
@@ -63,15 +83,9 @@ QModelIndex ChannelGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers m
 }
 
 QSize ChannelGrid::sizeHint() const {
-    int width = 2 * frameWidth();
-    for (int column = 0; column < GridGeometry::kColumns; ++column) {
-        width += columnWidth(column);
-    }
-    int height = 2 * frameWidth();
-    for (int row = 0; row < GridGeometry::kRows; ++row) {
-        height += rowHeight(row);
-    }
-    return {width, height};
+    const int frame = 2 * frameWidth();
+    return {frame + std::accumulate(columnWidths_.begin(), columnWidths_.end(), 0),
+            frame + std::accumulate(rowHeights_.begin(), rowHeights_.end(), 0)};
 }
 
 }  // namespace kvd::gui

@@ -9,7 +9,8 @@
 namespace kvd::gui {
 
 // The channel table `Grid1`: one cell per selection, no typing (the cell editors are laid
-// over it), and sized to show all 17 rows and 9 columns without scrolling.
+// over it), and sized to show all 17 rows and 9 columns without scrolling. Given more room,
+// its columns and rows share it out, so a larger window shows a larger table.
 class ChannelGrid : public QTableView {
     Q_OBJECT
 public:
@@ -25,15 +26,26 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
+    // Typing never moves the cursor to a cell that starts with the typed text.
+    void keyboardSearch(const QString&) override {}
+
+signals:
+    // Columns or rows changed size: whatever lies over a cell must follow it.
+    void cellsResized();
+
 protected:
     // The keyboard moves the cursor over channel cells only, never onto a caption or a
     // channel number.
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     int columnPixels(int column) const;
+    void fillViewport();
 
     std::array<int, GridGeometry::kColumns> minimumWidths_{};
+    std::array<int, GridGeometry::kColumns> columnWidths_{};  // as laid out, before filling
+    std::array<int, GridGeometry::kRows> rowHeights_{};
 };
 
 }  // namespace kvd::gui

@@ -17,10 +17,6 @@ namespace {
 
 namespace Style = MessageBoxStyle;
 
-// Sixteen channels take a few kilobytes; anything far larger is the wrong file, and is not
-// read into memory whole.
-constexpr std::size_t kLargestCsv = 1 << 20;
-
 QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -44,12 +40,12 @@ void CsvCommands::Import() {
     const LanguageId language = state.flags.Language;
     std::string bytes;
     const ChannelFile::Result read =
-        ChannelFile::ReadBytes(FileSteps::NativePath(path), bytes, kLargestCsv + 1);
+        ChannelFile::ReadBytes(FileSteps::NativePath(path), bytes, CsvExchange::kLargestFile + 1);
     if (!read) {
-        FileSteps::ReportFailure(window_, FileTexts::kCannotRead, path, read.detail);
+        FileSteps::ReportFailure(window_, FileTexts::kCannotRead, path, read);
         return;
     }
-    if (bytes.size() > kLargestCsv) {
+    if (bytes.size() > CsvExchange::kLargestFile) {
         window_.LocalizedMessageBox(FileSteps::Pick(FileTexts::kTooLarge, language),
                                     Style::kOk | Style::kExclamation);
         return;
@@ -62,7 +58,7 @@ void CsvCommands::Import() {
         return;
     }
     state.channels = result.channels;
-    window_.gridModel()->allChanged();
+    window_.RefreshFromState();
     window_.LocalizedMessageBox(FromStd(CsvExchange::DescribeSuccess(result, language)),
                                 Style::kOk | Style::kInformation);
 }
@@ -77,7 +73,7 @@ void CsvCommands::Export() {
     const ChannelFile::Result written = ChannelFile::WriteAtomically(
         FileSteps::NativePath(path), CsvExchange::Export(window_.state().channels));
     if (!written) {
-        FileSteps::ReportFailure(window_, FileTexts::kCannotWrite, path, written.detail);
+        FileSteps::ReportFailure(window_, FileTexts::kCannotWrite, path, written);
     }
 }
 

@@ -34,7 +34,7 @@ void FileCommands::New() {
                                     Pick(FileTexts::kNewTitle, language));
     if (answer != Style::kIdCancel) {
         state.channels.clear();
-        window_.gridModel()->allChanged();
+        window_.RefreshFromState();
     }
 }
 
@@ -58,7 +58,7 @@ void FileCommands::Open() {
                                         Style::kOk);
             break;
         default:
-            FileSteps::ReportFailure(window_, FileTexts::kCannotRead, path, opened.detail);
+            FileSteps::ReportFailure(window_, FileTexts::kCannotRead, path, opened);
             break;
     }
 }
@@ -73,7 +73,7 @@ void FileCommands::Save() {
     const ChannelFile::Result saved =
         ChannelFile::Save(FileSteps::NativePath(path), window_.state());
     if (!saved) {
-        FileSteps::ReportFailure(window_, FileTexts::kCannotWrite, path, saved.detail);
+        FileSteps::ReportFailure(window_, FileTexts::kCannotWrite, path, saved);
         return;
     }
     // The caption names the file only once it holds what the window shows.

@@ -44,9 +44,10 @@ QString AskSavePath(MainWindow& window, const char* filter, const char* suffix) 
 }
 
 void ReportFailure(MainWindow& window, const LocalText& message, const QString& path,
-                   const std::string& reason) {
-    const QString text = Pick(message, window.state().flags.Language)
-                             .arg(QDir::toNativeSeparators(path), QString::fromStdString(reason));
+                   const FileResult& result) {
+    const LanguageId language = window.state().flags.Language;
+    const QString reason = QString::fromStdString(FileProblem(result, language));
+    const QString text = Pick(message, language).arg(QDir::toNativeSeparators(path), reason);
     window.LocalizedMessageBox(text.trimmed(), Style::kOk | Style::kCritical);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "image/FileAccess.h"
 #include "settings/Language.h"
 
 namespace kvd::gui {
@@ -29,9 +30,9 @@ QString AskOpenPath(MainWindow& window, const char* filter, const char* suffix);
 QString AskSavePath(MainWindow& window, const char* filter, const char* suffix);
 
 // Reports that a file could not be read or written; %1 of the message is the file, %2 the
-// system's reason.
+// reason (the system's words, or the program's in the interface language).
 void ReportFailure(MainWindow& window, const LocalText& message, const QString& path,
-                   const std::string& reason);
+                   const FileResult& result);
 
 std::filesystem::path NativePath(const QString& path);
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <span>
+#include <vector>
+
 #include <QColor>
 
 namespace kvd::gui {
@@ -13,6 +16,11 @@ constexpr int kRowTwips = 300;
 
 int ColumnTwips(int column);
 int TwipsToPixels(int twips, double logicalDpi);
+
+// Sizes that share out `room` pixels in proportion to their laid-out sizes. A few pixels
+// less than they need (what a fractional screen scale's rounding takes from a window) come
+// off the sizes too; anything shorter keeps the laid-out sizes, to be scrolled.
+std::vector<int> Shared(std::span<const int> laidOut, int room);
 
 // Even channel rows are tinted across all columns.
 bool IsTinted(int row);

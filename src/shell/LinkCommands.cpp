@@ -64,15 +64,16 @@ void LinkCommands::connectLink() {
     connect(link_.get(), &link::SerialLink::readApplied, this, &LinkCommands::readApplied);
     connect(link_.get(), &link::SerialLink::ended, this, &LinkCommands::ended);
     connect(link_.get(), &link::SerialLink::portStatus, this, &LinkCommands::showStatus);
+    connect(link_.get(), &link::SerialLink::portLost, this, &LinkCommands::portLost);
 }
 
 void LinkCommands::connectMenus() {
     connect(window_.menuItem("mnureadFre"), &QAction::triggered, this, [this] {
-        backupStatus_.clear();
+        statusAfterRelease_.clear();
         link_->Start(link::Mode::Read);
     });
     connect(window_.menuItem("mnuwriteFre"), &QAction::triggered, this, [this] {
-        backupStatus_.clear();
+        statusAfterRelease_.clear();
         link_->Start(link::Mode::Write);
     });
     for (int n = 1; n <= kPorts; ++n) {
@@ -105,6 +106,7 @@ void LinkCommands::markPort(int n, const QString& device) {
 }
 
 void LinkCommands::setLocked(bool locked, link::Mode mode) {
+    conversing_ = locked;
     window_.findChild<QToolBar*>(QStringLiteral("Toolbar1"))->setEnabled(!locked);
     if (auto* programming = window_.findChild<QMenu*>(QStringLiteral("mnupro"))) {
         programming->setEnabled(!locked);
@@ -114,8 +116,8 @@ void LinkCommands::setLocked(bool locked, link::Mode mode) {
     window_.menuItem("mnuwriteFre")->setEnabled(!(locked && mode == link::Mode::Write));
     window_.toolButton("read")->setEnabled(!(locked && mode == link::Mode::Read));
     window_.toolButton("write")->setEnabled(!(locked && mode == link::Mode::Write));
-    if (!locked && !backupStatus_.isEmpty()) {
-        showStatus(backupStatus_);
+    if (!locked && !statusAfterRelease_.isEmpty()) {
+        showStatus(statusAfterRelease_);
     }
 }
 
@@ -126,14 +128,24 @@ void LinkCommands::commitEdits() {
     window_.bandList()->setFocus(Qt::OtherFocusReason);
 }
 
+// The port is closed: no item stays marked, and choosing it again opens it anew. A
+// conversation under way ends by its time-out, after which the status line says it again.
+void LinkCommands::portLost(const QString& status) {
+    markPort(0, QString());
+    showStatus(status);
+    if (conversing_) {
+        statusAfterRelease_ = status;
+    }
+}
+
 void LinkCommands::readApplied() {
     window_.RefreshFromState();
     Backups::Saved saved = Backups::Save(backupFolder_, window_.state());
     const LanguageId language = window_.state().flags.Language;
-    backupStatus_ = saved.result ? QString::fromUtf8(kBackupSaved.pick(language)) +
-                                       QString::fromStdString(saved.path.filename().string())
-                                 : QString::fromUtf8(kBackupFailed.pick(language)) +
-                                       QString::fromStdString(saved.result.detail);
+    statusAfterRelease_ = saved.result ? QString::fromUtf8(kBackupSaved.pick(language)) +
+                                             QString::fromStdString(saved.path.filename().string())
+                                       : QString::fromUtf8(kBackupFailed.pick(language)) +
+                                             QString::fromStdString(saved.result.detail);
     window_.statusLabel()->setToolTip(saved.result ? QString::fromStdString(saved.path.string())
                                                    : QString());
 }

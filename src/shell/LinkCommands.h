@@ -45,6 +45,7 @@ private:
     // Checks item n (none for 0) with the device as its tooltip, and unchecks the others.
     void markPort(int n, const QString& device);
     void commitEdits();
+    void portLost(const QString& status);
     void readApplied();
     void ended(link::Outcome outcome);
     void showStatus(const QString& text);
@@ -53,7 +54,8 @@ private:
     std::unique_ptr<link::LinkPort> port_;
     std::unique_ptr<link::SerialLink> link_;
     std::filesystem::path backupFolder_;
-    QString backupStatus_;  // what the status line says once a read's lock is released
+    bool conversing_ = false;     // the communication lock is engaged
+    QString statusAfterRelease_;  // what the status line says once the lock is released
 };
 
 }  // namespace kvd::gui

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QMenuBar>
 #include <QProgressBar>
 
 #include "image/RadioState.h"
@@ -18,6 +19,7 @@
 #include "shell/Preferences.h"
 #include "shell/ShellTexts.h"
 #include "shell/ToolBarLayout.h"
+#include "shell/WheelGuard.h"
 
 namespace kvd::gui {
 
@@ -25,12 +27,25 @@ MainWindow::MainWindow(RadioState& state, Options options)
     : state_(state),
       configFolder_(options.configFolder.isEmpty() ? ResolveConfigFolder() : options.configFolder) {
     buildWidgets();
+    IgnoreUnfocusedWheel(this);
     FitCaptions(this, MainCaptions());
+    fitMenuBar();
     connectCommands();
     registerOwnTexts();
 }
 
 MainWindow::~MainWindow() = default;
+
+// Chinese captions set a taller menu bar than English ones. It keeps the taller height, so
+// that a language switch does not change the room the table takes.
+void MainWindow::fitMenuBar() {
+    int tallest = 0;
+    for (LanguageId language : {kChinese, kEnglish}) {
+        ApplyCaptions(this, MainCaptions(), language);
+        tallest = std::max(tallest, menuBar()->sizeHint().height());
+    }
+    menuBar()->setMinimumHeight(tallest);
+}
 
 void MainWindow::connectCommands() {
     connect(menuItem("mnuQuit"), &QAction::triggered, this, &QWidget::close);
@@ -98,6 +113,7 @@ void MainWindow::RefreshFromState() {
     bandList_->showBand();
     panel_->showChoices();
     model_->allChanged();
+    emit stateReplaced();
 }
 
 bool MainWindow::isEditLocked() const {

@@ -32,7 +32,8 @@ class FunctionPanel;
 //  - languages() to add a window's caption table and factory;
 //  - setPortRestorer() for the port stored in the preferences, addCloseHandler() for work
 //    at shut-down, configFolder() for files kept beside the preferences;
-//  - RefreshFromState() after the state changed under the window (a decode).
+//  - RefreshFromState() after the state was replaced under the window (a read, a file, New,
+//    an import); stateReplaced() then tells the parts that show or edit it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -52,7 +53,8 @@ public:
     // Writes every text of every registered window in the current language.
     void ApplyLanguage();
 
-    // Makes the band list, the panel lists and the grid show the state again.
+    // Makes the band list, the panel lists and the grid show the state again, then emits
+    // stateReplaced.
     void RefreshFromState();
 
     // A message in the interface language's buttons, owned by this window.
@@ -79,6 +81,11 @@ public:
     // Run once when the window closes, in the order added, before the preferences are saved.
     void addCloseHandler(std::function<void()> handler);
 
+signals:
+    // The state was replaced as a whole: an open editor or dialog holds values of the old
+    // one and must not put them back.
+    void stateReplaced();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     QMenu* createPopupMenu() override { return nullptr; }
@@ -86,6 +93,7 @@ protected:
 private:
     void buildWidgets();
     QWidget* buildCentralArea();
+    void fitMenuBar();
     void connectCommands();
     void registerOwnTexts();
     void loadPreferences();

@@ -85,13 +85,14 @@ QWidget* MainWindow::buildCentralArea() {
     side->addWidget(panel_);
     side->addStretch(1);
 
+    // Room beyond what the window needs goes to the table; the panel keeps its size.
     auto* layout = new QGridLayout(area);
-    layout->addWidget(grid_, 0, 0, Qt::AlignTop | Qt::AlignLeft);
+    layout->addWidget(grid_, 0, 0);
     layout->addLayout(side, 0, 1);
     layout->addWidget(status_, 1, 0);
     layout->addWidget(progress_, 1, 1);
     layout->addWidget(maker, 2, 0, 1, 2);
-    layout->setColumnStretch(1, 1);
+    layout->setColumnStretch(0, 1);
     layout->setRowStretch(0, 1);
     return area;
 }

@@ -2,29 +2,49 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include "image/FileAccess.h"
 
 namespace kvd::gui {
+
+namespace {
+
+// A pipe or a device in the file's place would hang the start or take the bytes elsewhere:
+// only a regular file (or none yet) is the preferences file.
+bool IsRegularOrMissing(const QString& path) {
+    const QFileInfo info(path);
+    return !info.exists() || info.isFile();
+}
+
+}  // namespace
 
 QString Preferences::PathIn(const QString& folder) {
     return QDir(folder).filePath(QString::fromLatin1(kFileName));
 }
 
 Preferences Preferences::Load(const QString& folder) {
-    QFile file(PathIn(folder));
-    // ReadWrite creates a missing file without truncating an existing one; a file that may
-    // only be read still gives its bytes.
-    if (!file.open(QIODevice::ReadWrite) && !file.open(QIODevice::ReadOnly)) {
+    const QString path = PathIn(folder);
+    std::string bytes;
+    const FileResult read = FileAccess::ReadRegular(QFileInfo(path).filesystemFilePath(), bytes, 3);
+    if (!read) {
+        if (IsRegularOrMissing(path)) {
+            QFile(path).open(QIODevice::ReadWrite);  // a first run leaves an empty file
+        }
         return {};
     }
-    const QByteArray bytes = file.read(3);
-    auto byteAt = [&](int i) {
+    auto byteAt = [&](std::size_t i) {
         return i < bytes.size() ? static_cast<std::uint8_t>(bytes[i]) : std::uint8_t{0};
     };
     return {byteAt(0), byteAt(1), byteAt(2)};
 }
 
 bool Preferences::Save(const QString& folder) const {
-    QFile file(PathIn(folder));
+    const QString path = PathIn(folder);
+    if (!IsRegularOrMissing(path)) {
+        return false;
+    }
+    QFile file(path);
     if (!file.open(QIODevice::ReadWrite)) {
         return false;
     }

@@ -16,11 +16,12 @@ struct Preferences {
     std::uint8_t language = 0;  // 0 Chinese, 1 English
 
     // Reads the file in folder, creating an empty one when there is none. Bytes the file
-    // does not have read as 0, and so does everything when it cannot be opened at all.
+    // does not have read as 0, and so does everything when it cannot be read at all or is
+    // no regular file (a pipe, a device: ignored, never waited for).
     static Preferences Load(const QString& folder);
 
-    // Writes the three bytes in place. False when the file cannot be written; the caller
-    // carries on regardless.
+    // Writes the three bytes in place. False when the file cannot be written or is no regular
+    // file; the caller carries on regardless.
     bool Save(const QString& folder) const;
 
     static QString PathIn(const QString& folder);

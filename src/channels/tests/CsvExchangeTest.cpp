@@ -125,6 +125,15 @@ TEST_F(CsvFixture, BadFilesNameTheLineAndTheReason) {
         {"2,145,,,,,,,,,,FM,X,High", ImportError::BadSkip},
         {"2,145,,,,,,,,,,FM,,5.0W", ImportError::BadPower},
         {"2,\"145,,,,,,,,,,FM,,High", ImportError::UnclosedQuote},
+        // Numbers that fit no integer, or no frequency, are refused, not overflowed.
+        {"2,99999999999999999999,,,,,,,,,,FM,,High", ImportError::NumberTooLarge},
+        {"2,9999999999999999999,,,,,,,,,,FM,,High", ImportError::NumberTooLarge},
+        {"2,1000000.5,,,,,,,,,,FM,,High", ImportError::NumberTooLarge},
+        {"2,145,+,99999999999999999999,,,,,,,,FM,,High", ImportError::NumberTooLarge},
+        {"2,145,split,9223372036854775807,,,,,,,,FM,,High", ImportError::NumberTooLarge},
+        {"2,145,-,999999.999999,,,,,,,,FM,,High", ImportError::OutOfBand},
+        {"2,145,,,Tone,99999999999999999999.5,,,,,,FM,,High", ImportError::ToneOutOfRange},
+        {"99999999999999999999,145,,,,,,,,,,FM,,High", ImportError::BadLocation},
     };
     for (const Case& c : cases) {
         auto result = Import(header + good + c.row + "\n");
@@ -135,9 +144,46 @@ TEST_F(CsvFixture, BadFilesNameTheLineAndTheReason) {
         EXPECT_EQ(message.rfind("Line 3: ", 0), 0u) << message;
         EXPECT_FALSE(CsvExchange::Describe(*result.error, band, kChinese).empty());
     }
+    auto negative = Import(header + "2,145,-,200,,,,,,,,FM,,High\n");
+    EXPECT_NE(CsvExchange::Describe(*negative.error, band, kEnglish).find("(\"-55.000000\")"),
+              std::string::npos);
     EXPECT_EQ(Import("").error->kind, ImportError::NoHeader);
     EXPECT_EQ(Import("Name,Comment\nx,y\n").error->kind, ImportError::NoHeader);
     EXPECT_FALSE(Import(header).error) << "a header alone is an empty channel list";
+}
+
+// A column named twice would leave it to chance which one counts.
+TEST_F(CsvFixture, AColumnNamedTwiceIsRefusedByName) {
+    for (auto [header, name] : {std::pair{"Location,Frequency,Power,power", "power"},
+                                {"Location,Frequency, Power ,Power", "Power"}}) {
+        auto result = Import(std::string(header) + "\n1,145,High,Low\n");
+        ASSERT_TRUE(result.error) << header;
+        EXPECT_EQ(result.error->kind, ImportError::DuplicateColumn);
+        EXPECT_EQ(result.error->line, 1);
+        EXPECT_EQ(CsvExchange::Describe(*result.error, band, kEnglish),
+                  "Line 1: the same column appears twice (\"" + std::string(name) +
+                      "\"). The channel list is unchanged.");
+        EXPECT_NE(CsvExchange::Describe(*result.error, band, kChinese).find("同一列出现两次"),
+                  std::string::npos);
+    }
+    EXPECT_FALSE(Import("Location,Frequency,,\n1,145,,\n").error) << "unnamed columns are no names";
+}
+
+// Whatever a field holds, the message shows it on one line, escaped, at most 40 characters.
+TEST_F(CsvFixture, MessagesQuoteFieldsEscapedAndCut) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"1\x1B[2J", "(\"1\\x1B[2J\")"},
+        {std::string("\"a\nb\0c\"", 7), "(\"a\\nb\\0c\")"},
+        {std::string(3 << 20, '7') + "x", "(\"" + std::string(40, '7') + "\"…)"},
+    };
+    for (const auto& [field, shown] : cases) {
+        auto result = Import("Location,Frequency\n1," + field + "\n");
+        ASSERT_TRUE(result.error);
+        std::string message = CsvExchange::Describe(*result.error, band, kEnglish);
+        EXPECT_NE(message.find(shown), std::string::npos) << message;
+        EXPECT_LT(message.size(), 150u);
+        EXPECT_EQ(message.find_first_of(std::string("\n\x1B\0", 3)), std::string::npos);
+    }
 }
 
 TEST(Csv, QuotingBothWays) {

@@ -3,10 +3,15 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QThread>
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
+#include <sys/stat.h>
+
+#include "channels/CsvExchange.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
 #include "image/FieldTable.h"
@@ -57,16 +62,28 @@ protected:
         }
         return false;
     }
-    Finished Cli(QStringList args) const {
-        QProcess cli;
+    // Started in the test's folder; backups go there too.
+    void StartCli(QProcess& cli, const QStringList& args) const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_DATA_HOME", Path("data"));  // backups go to the test's folder
+        env.insert("XDG_DATA_HOME", Path("data"));
         cli.setProcessEnvironment(env);
+        cli.setWorkingDirectory(QString::fromStdString(dir.string()));
         cli.start(KVD_CLI, args);
-        cli.waitForFinished(20000);
+    }
+    static Finished Wait(QProcess& cli) {
+        if (!cli.waitForFinished(20000)) {
+            cli.kill();  // hung
+            cli.waitForFinished();
+            return {-1, {}, {}};
+        }
         return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
                 cli.readAllStandardOutput().toStdString(),
                 cli.readAllStandardError().toStdString()};
+    }
+    Finished Cli(QStringList args) const {
+        QProcess cli;
+        StartCli(cli, args);
+        return Wait(cli);
     }
     static std::string ReadAll(const fs::path& p) {
         std::ifstream in(p, std::ios::binary);
@@ -206,6 +223,116 @@ TEST_F(CliTest, PortsThatCannotBeOpenedAndBadUsage) {
         EXPECT_TRUE(bad.out.empty()) << args.join(' ').toStdString();
         const auto lines = std::count(bad.errors.begin(), bad.errors.end(), '\n');
         EXPECT_TRUE(lines == 1 || (args[0] == "frobnicate" && lines > 1)) << bad.errors;
+    }
+}
+
+// A pipe waits for a writer and /dev/zero never ends: every command refuses them at once.
+TEST_F(CliTest, FilesThatAreNotRegularFilesAreRefusedWithoutWaiting) {
+    ASSERT_EQ(::mkfifo((dir / "f.DAT").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((dir / "f.csv").c_str(), 0600), 0);
+    RadioState state;
+    ApplyStartupDefaults(state);
+    ASSERT_TRUE(ChannelFile::Save(dir / "A.DAT", state));
+    std::ofstream(dir / "in.csv") << "Location,Frequency\n1,440\n";
+    for (QStringList args :
+         {QStringList{"show", Path("f.DAT")},
+          {"export-csv", Path("f.DAT"), Path("out.csv")},
+          {"import-csv", Path("f.csv"), "--out", Path("X.DAT")},
+          {"import-csv", "/dev/zero", "--out", Path("X.DAT")},
+          {"import-csv", Path("in.csv"), "--base", Path("f.DAT"), "--out", Path("X.DAT")},
+          {"write", "--port", "/dev/null", Path("f.DAT")}}) {
+        Finished refused = Cli(args);
+        EXPECT_EQ(refused.status, 2) << args.join(' ').toStdString();
+        EXPECT_NE(refused.errors.find("cannot be read: not a regular file"), std::string::npos)
+            << refused.errors;
+    }
+    // The output: a pipe is not replaced, and neither is a write-protected file.
+    std::ofstream(dir / "ro.DAT") << "mine";
+    fs::permissions(dir / "ro.DAT", fs::perms::owner_read);
+    for (const char* out : {"f.DAT", "ro.DAT"}) {
+        Finished refused = Cli({"import-csv", Path("in.csv"), "--out", Path(out)});
+        EXPECT_EQ(refused.status, 2) << out;
+        EXPECT_NE(refused.errors.find("cannot be written"), std::string::npos) << refused.errors;
+    }
+    EXPECT_EQ(fs::status(dir / "f.DAT").type(), fs::file_type::fifo);
+    EXPECT_EQ(ReadAll(dir / "ro.DAT"), "mine");
+    EXPECT_FALSE(fs::exists(dir / "X.DAT"));
+}
+
+TEST_F(CliTest, CsvInputIsBoundedAndLongNumbersAreUnusableLines) {
+    std::ofstream(dir / "long.csv") << "Location,Frequency\n1,99999999999999999999\n";
+    Finished longNumber = Cli({"import-csv", Path("long.csv"), "--out", Path("X.DAT")});
+    EXPECT_EQ(longNumber.status, 2) << longNumber.errors;
+    EXPECT_NE(longNumber.errors.find("Line 2: the number is too large to be a frequency"),
+              std::string::npos)
+        << longNumber.errors;
+
+    std::ofstream(dir / "big.csv") << "Location,Frequency\n1,440\n"
+                                   << std::string(CsvExchange::kLargestFile, ' ');
+    Finished big = Cli({"import-csv", Path("big.csv"), "--out", Path("X.DAT")});
+    EXPECT_EQ(big.status, 2);
+    EXPECT_NE(big.errors.find("too large"), std::string::npos) << big.errors;
+    EXPECT_FALSE(fs::exists(dir / "X.DAT"));
+}
+
+// The output is checked before the radio is bothered; a name without a folder is a device
+// in the working folder.
+TEST_F(CliTest, ReadChecksItsOutputFirstAndTakesRelativePortNames) {
+    StartSim({"--link", Path("mylink")});
+    std::ofstream(dir / "ro.DAT") << "mine";
+    fs::permissions(dir / "ro.DAT", fs::perms::owner_read);
+    for (const char* out : {"config", "ro.DAT"}) {
+        Finished refused = Cli({"read", "--port", "mylink", "--out", Path(out)});
+        EXPECT_EQ(refused.status, 2) << out << refused.errors;
+        EXPECT_NE(refused.errors.find("cannot be written"), std::string::npos) << refused.errors;
+    }
+    EXPECT_FALSE(sim.waitForReadyRead(300)) << "the radio heard nothing";
+    EXPECT_EQ(ReadAll(dir / "ro.DAT"), "mine");
+
+    Finished read = Cli({"read", "--port", "mylink", "--out", "READ.DAT", "--no-backup"});
+    EXPECT_EQ(read.status, 0) << read.errors;
+    EXPECT_TRUE(SimSays("ended read, 16 blocks"));
+    EXPECT_EQ(ReadAll(dir / "READ.DAT").size(), ChannelFile::kSize);
+}
+
+// Ctrl+C or SIGTERM: the conversation ends after the frame in flight with "E", so the radio
+// leaves programming mode, and the tool says what the radio may hold.
+TEST_F(CliTest, InterruptedReadsAndWritesEndWithTheEndByte) {
+    StartSim({"--pace"});
+    ASSERT_EQ(Cli({"read", "--port", device, "--out", Path("READ.DAT")}).status, 0);
+    ASSERT_TRUE(SimSays("ended read, 16 blocks"));
+    const std::vector<fs::path> backups = Backups::List(dir / "data" / "kvd270" / "backups");
+    ASSERT_EQ(backups.size(), 1u);
+
+    for (auto [mode, signal] : {std::pair{"write", SIGINT}, {"read", SIGTERM}}) {
+        SCOPED_TRACE(mode);
+        QProcess cli;
+        const QStringList args =
+            mode == std::string("write")
+                ? QStringList{"write", "--port", device, Path("READ.DAT")}
+                : QStringList{"read", "--port", device, "--out", Path("NEW.DAT")};
+        StartCli(cli, args);
+        ASSERT_TRUE(cli.waitForStarted());
+        QThread::msleep(700);  // some blocks on their way at line speed
+        ::kill(static_cast<pid_t>(cli.processId()), signal);
+        Finished stopped = Wait(cli);
+        EXPECT_EQ(stopped.status, 130) << stopped.errors;
+        ASSERT_TRUE(sim.waitForReadyRead(5000));
+        const std::string ended = sim.readLine().toStdString();
+        const std::size_t blocks = std::stoul(ended.substr(ended.find(", ") + 2));
+        EXPECT_EQ(ended.rfind(std::string("ended ") + mode, 0), 0u) << ended;
+        const std::size_t all = mode == std::string("write") ? 46 : 16;
+        EXPECT_LT(blocks, all) << ended;
+        if (mode == std::string("write")) {
+            EXPECT_NE(stopped.errors.find("The write was interrupted; the radio may hold a "
+                                          "partly written configuration."),
+                      std::string::npos)
+                << stopped.errors;
+            EXPECT_NE(stopped.errors.find(backups[0].string()), std::string::npos) << "named";
+        } else {
+            EXPECT_NE(stopped.errors.find("The read was interrupted"), std::string::npos);
+            EXPECT_FALSE(fs::exists(dir / "NEW.DAT"));
+        }
     }
 }
 

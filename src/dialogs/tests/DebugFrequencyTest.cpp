@@ -1,5 +1,6 @@
 // The debug-frequency dialog applies the raster rules (pinned with the core) to both cells of
 // a row, locks a transmit cell without a receive frequency, and stores on OK.
+#include <QApplication>
 #include <QPushButton>
 
 #include "DialogTestSupport.h"
@@ -70,6 +71,37 @@ private slots:
         QCOMPARE(texts(1), std::string("145.00500|145.00500"));
         QCOMPARE(texts(0), std::string("462.56250|467.56250"));
         QVERIFY(rows[6].receive == Frequency::FromPacked(0x1A23B4C5));  // shown and kept as read
+    }
+
+    // A click on the cell just edited starts its next edit only after the double-click time;
+    // keys typed meanwhile go into that cell, never into one the typing would search out.
+    void typingAlwaysGoesIntoTheCellBeingEdited() {
+        ShellRun run;
+        run.startActive();
+        QDialog* dialog = OpenFromMenu(run.window(), "mnutestfre", "Form4");
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        auto* grid = Find<DialogGrid>(dialog, "mfgrid1");
+        const auto click = [grid](int row) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualRect(grid->model()->index(row, kRx)).center());
+        };
+        // Each key goes where the dialog's focus is at that moment, as a keyboard's would.
+        const auto type = [dialog](const QString& keys) {
+            for (QChar key : keys) {
+                QTest::keyClick(dialog->focusWidget(), key.toLatin1());
+            }
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        };
+        for (auto [row, typed] : {std::pair{1, "145.5"}, {6, "438.5"}}) {
+            click(row);
+            type(typed);
+        }
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        click(6);
+        type("146.5");
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        QCOMPARE(Row(grid, 1), QStringLiteral("01|145.50000|145.50000"));
+        QCOMPARE(Row(grid, 6), QStringLiteral("06|146.50000|146.50000"));
     }
 };
 

@@ -5,8 +5,10 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QScrollBar>
+#include <QStyle>
 
 #include "DialogTestSupport.h"
+#include "dialogs/FieldRule.h"
 #include "shell/MessageBoxStyle.h"
 
 using namespace kvd;
@@ -31,6 +33,16 @@ QString Fields(QDialog* dialog) {
         texts << QString::number(Find<QCheckBox>(dialog, name)->isChecked());
     }
     return texts.join(u'|');
+}
+
+// The field's text starts at its left edge: the cursor after the last character stands where
+// the whole text ends, so nothing has scrolled out on the left.
+void ExpectNotScrolled(QLineEdit* field) {
+    field->end(false);
+    const QRect cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    QVERIFY2(cursor.center().x() >= field->fontMetrics().horizontalAdvance(field->text()),
+             qPrintable(field->objectName()));
+    QVERIFY(cursor.center().x() <= field->contentsRect().right());
 }
 
 QDialog* Open(ShellRun& run) {
@@ -266,6 +278,99 @@ private slots:
         PressButton(dialog, "Command1");
         QCOMPARE(run.state.settings.autoDialMemories[0], std::string("1A#"));
         QCOMPARE(run.state.settings.autoDialMemories[3], std::string("1234567890ABCD*#7"));
+    }
+
+    // The scan delays reach the radio as 16-bit words; it takes 0 to 300 s. Anything else is
+    // refused at OK, naming the field in the interface language, and the dialog stays open.
+    void scanDelaysOutsideWhatTheRadioTakesAreRefusedAtOk() {
+        ShellRun run;
+        run.start();
+        QDialog* dialog = Open(run);
+        auto* receive = Find<QLineEdit>(dialog, "Text5");
+        auto* launch = Find<QLineEdit>(dialog, "Text6");
+        const Settings stored = run.state.settings;
+        for (const char* refused : {"99999", "-7", "301", "1.5", " 5", "abc", "0x10"}) {
+            MessageBoxResponder answer(MessageBoxStyle::kIdOk);
+            TypeInto(receive, refused);
+            PressButton(dialog, "Command1");
+            QVERIFY2(dialog->isVisible(), refused);
+            QCOMPARE(run.state.settings, stored);
+            QCOMPARE(answer.shown().size(), 1);
+            QCOMPARE(answer.shown()[0].prompt,
+                     QStringLiteral("扫描接收恢复延时时间(秒)只能是 0 到 300 之间的整数！"));
+            QCOMPARE(dialog->focusWidget(), receive);
+        }
+        run.window().menuItem("mnuEnglish")->trigger();
+        TypeInto(receive, "300");
+        TypeInto(launch, "-7");
+        MessageBoxResponder answer(MessageBoxStyle::kIdOk);
+        PressButton(dialog, "Command1");
+        QCOMPARE(answer.shown().size(), 1);
+        QCOMPARE(
+            answer.shown()[0].prompt,
+            QStringLiteral("Scan launch delay time(S) takes only whole numbers from 0 to 300!"));
+        QVERIFY(dialog->isVisible());
+        const std::pair<const char*, std::optional<std::int16_t>> taken[] = {
+            {"", std::nullopt}, {"0", 0}, {"007", 7}, {"300", 300}};
+        for (auto [typed, seconds] : taken) {
+            TypeInto(launch, typed);
+            PressButton(dialog, "Command1");
+            QVERIFY2(!dialog->isVisible(), typed);
+            QCOMPARE(run.state.settings.scanTransmitDelay, seconds);
+            Open(run);
+        }
+        QCOMPARE(answer.shown().size(), 1);
+        QCOMPARE(run.state.settings.scanReceiveDelay, std::optional<std::int16_t>(300));
+    }
+
+    // Clicking the memory being edited again and typing at once writes into that memory, not
+    // into one whose text starts with the key. A full memory shows whole, as do full codes.
+    void memoriesTakeTypingWhereEditedAndShowWhole() {
+        ShellRun run;
+        run.startActive();
+        QDialog* dialog = Open(run);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        auto* memories = Find<DialogGrid>(dialog, "mfgrid1");
+        const auto click = [memories](int row) {
+            QTest::mouseClick(memories->viewport(), Qt::LeftButton, {},
+                              memories->visualRect(memories->model()->index(row, 1)).center());
+        };
+        const auto type = [dialog](const char* keys) {
+            for (const char* key = keys; *key; ++key) {
+                QTest::keyClick(dialog->focusWidget(), *key);
+            }
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        };
+        click(3);
+        type("3C");
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        click(3);
+        type("4B");
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        QCOMPARE(memories->text(3, 1), QStringLiteral("4B"));
+        QCOMPARE(memories->text(4, 1), QStringLiteral("4"));
+
+        // Sixteen of the widest key, shown in the cell and typed into its editor.
+        const QString full = WidestDtmfText(memories->fontMetrics(), 16);
+        memories->setText(5, 1, full);
+        // The item views' text margin, within which a longer text is cut with "…".
+        const int margin = memories->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+        QVERIFY(memories->fontMetrics().horizontalAdvance(full) + 2 * margin <=
+                memories->visualRect(memories->model()->index(5, 1)).width());
+        QVERIFY(EditCell(memories, 6, 1, full));
+        QCOMPARE(memories->text(6, 1), full);
+        QTest::qWait(QApplication::doubleClickInterval() + 50);  // a click, not a double click
+        click(6);
+        auto* editor = memories->viewport()->findChild<QLineEdit*>(QStringLiteral("cellEditor"));
+        QVERIFY(editor && editor->isVisible());
+        ExpectNotScrolled(editor);
+        QTest::keyClick(editor, Qt::Key_Return);
+        for (const char* name : {"Text3", "Text4"}) {
+            auto* code = Find<QLineEdit>(dialog, name);
+            TypeInto(code, full);
+            QCOMPARE(code->text(), full);
+            ExpectNotScrolled(code);
+        }
     }
 };
 

@@ -7,8 +7,10 @@
 #include <QSlider>
 
 #include "DialogTestSupport.h"
+#include "dialogs/DebugAccess.h"
 #include "dialogs/DialogCaptions.h"
 #include "dialogs/OptionalFunctionTable.h"
+#include "image/ChannelFile.h"
 #include "image/FieldTable.h"
 
 using namespace kvd;
@@ -152,6 +154,56 @@ private slots:
         run.state.flags.DebugAccess = 7;
         OpenFromMenu(run.window(), "mnudebug", "Form2");
         QVERIFY(high->isEnabled());
+    }
+
+    // Settings replaced under open dialogs (here by a file; a read goes the same way) show in
+    // them at once, so OK cannot put the old values back; the power sliders follow the
+    // debug-access flag the decoding cleared.
+    void openDialogsShowSettingsThatReplacedTheirs() {
+        ShellRun run;
+        MainWindow& window = run.start();
+        RadioState file;
+        ApplyStartupDefaults(file);
+        file.settings.pf1Function = 8;
+        file.settings.pf2Function = 7;
+        file.settings.highPowerLevel = 200;
+        file.settings.debugFrequencies[0] = {Frequency::FromTens(14500000),
+                                             Frequency::FromTens(14600000)};
+        file.settings.autoDialMemories[1] = "2468";
+        file.settings.embeddedInfo[0] = "from the file";
+        const QString path = run.folder() + "/radio.DAT";
+        QVERIFY(ChannelFile::Save(path.toStdString(), file));
+
+        window.findChild<DebugAccess*>()->Grant();
+        const char* const opened[][2] = {{"Key_enactment", "Form6"},
+                                         {"mnudebug", "Form2"},
+                                         {"mnutestfre", "Form4"},
+                                         {"mnudtmf", "Form5"},
+                                         {"mnusetin", "Form7"}};
+        for (auto [item, name] : opened) {
+            OpenFromMenu(window, item, name);
+        }
+        QDialog* keys = Find<QDialog>(&window, "Form6");
+        auto* high = Find<QSlider>(&window, "Slider1");
+        QVERIFY(high->isEnabled());
+        {
+            FileDialogResponder chosen(QStringList{path});
+            window.menuItem("mnuOpen")->trigger();
+        }
+        QTRY_COMPARE(Find<QComboBox>(keys, "Combo1")->currentIndex(), 8);
+        QCOMPARE(Find<QComboBox>(keys, "Combo2")->currentIndex(), 7);
+        QCOMPARE(high->value(), 200);
+        QVERIFY(!high->isEnabled());
+        QCOMPARE(Find<QDialog>(&window, "Form4")->findChild<DialogGrid*>()->text(1, 2),
+                 QStringLiteral("146.00000"));
+        QCOMPARE(Find<QDialog>(&window, "Form5")->findChild<DialogGrid*>()->text(2, 1),
+                 QStringLiteral("2468"));
+        QCOMPARE(Find<QLineEdit>(Find<QDialog>(&window, "Form7"), "Text1")->text(),
+                 QStringLiteral("from the file"));
+        PressButton(keys, "Command1");
+        QCOMPARE(run.state.settings.pf1Function, 8);
+        QCOMPARE(run.state.settings.pf2Function, 7);
+        QVERIFY(run.unansweredBoxes().isEmpty());
     }
 
     void aboutBoxSpeaksBothLanguagesAndOpensTheMakersPage() {

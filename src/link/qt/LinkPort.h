@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "link/LinkTexts.h"
+
 namespace kvd::link {
 
 // The result of opening a device.
@@ -13,6 +15,13 @@ struct OpenResult {
     std::string device;
     std::string reason;             // the operating system's, when it failed
     bool permissionDenied = false;  // the user may not use the device
+    bool inUse = false;             // another program holds it
+
+    PortProblem problem() const {
+        return inUse              ? PortProblem::InUse
+               : permissionDenied ? PortProblem::PermissionDenied
+                                  : PortProblem::Other;
+    }
 };
 
 // The serial port as the link uses it. The real one is SerialPort; tests put in ports that
@@ -31,6 +40,8 @@ public:
 signals:
     void received(const QByteArray& bytes);
     void breakDetected();
+    // The open device went away (an adapter pulled out); the port is closed now.
+    void lost();
 };
 
 }  // namespace kvd::link

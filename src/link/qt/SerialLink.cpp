@@ -20,6 +20,13 @@ SerialLink::SerialLink(RadioState& state, LinkPort& port, Timing timing, QObject
                           static_cast<std::size_t>(bytes.size())));
     });
     connect(&port_, &LinkPort::breakDetected, this, [this] { Break(); });
+    connect(&port_, &LinkPort::lost, this, &SerialLink::lost);
+}
+
+// A conversation under way finds the port closed and ends by its time-out.
+void SerialLink::lost() {
+    emit portLost(
+        QString::fromStdString(PortLostStatus(state_.flags.PortNumber, state_.flags.Language)));
 }
 
 QString SerialLink::local(const LocalText& text) const {
@@ -106,9 +113,11 @@ OpenResult SerialLink::SelectPort(int n, const std::filesystem::path& configFold
     const LanguageId language = state_.flags.Language;
     if (!result.ok) {
         ask(QString::fromStdString(PortBusyText(n, language)), MessageStyle::kInformation);
+        // No device behind the item is the program's own finding, told in its own words.
         emit portStatus(QString::fromStdString(
-            PortFailureStatus(result.device.empty() ? "COM" + std::to_string(n) : result.device,
-                              result.reason, result.permissionDenied, language)));
+            result.device.empty()
+                ? PortMissingStatus(n, language)
+                : PortFailureStatus(result.device, result.reason, result.problem(), language)));
         return result;
     }
     state_.flags.PortNumber = static_cast<std::int16_t>(n);

@@ -56,6 +56,7 @@ signals:
     void readApplied();           // the state now holds what the radio had
     void ended(kvd::link::Outcome outcome);
     void portStatus(const QString& text);  // the device behind the port, or why it failed
+    void portLost(const QString& status);  // the open port went away, and the status to show
 
 protected:
     bool portOpen() const override { return port_.isOpen(); }
@@ -65,6 +66,7 @@ protected:
 
 private:
     QString local(const LocalText& text) const;
+    void lost();
     int ask(const QString& text, int style);
 
     RadioState& state_;

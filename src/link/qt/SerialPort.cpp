@@ -4,7 +4,10 @@
 
 #ifndef _WIN32
 #include <termios.h>
+#include <unistd.h>
 #endif
+
+#include "link/PortNames.h"
 
 namespace kvd::link {
 
@@ -13,22 +16,39 @@ SerialPort::SerialPort(QObject* parent) : LinkPort(parent) {
     connect(&port_, &QSerialPort::errorOccurred, this, &SerialPort::onError);
 }
 
+namespace {
+
+// Qt reports a PermissionError both for a device the user may not open and for one that
+// another program holds (its lock file, or the port in exclusive use; on Windows, any open
+// port). Only the first is a matter of the user's rights.
+bool MayUse([[maybe_unused]] const std::string& device) {
+#ifdef _WIN32
+    return true;
+#else
+    return ::access(device.c_str(), R_OK | W_OK) == 0;
+#endif
+}
+
+}  // namespace
+
 OpenResult SerialPort::open(const std::string& device) {
     close();
     OpenResult result;
-    result.device = device;
+    result.device = PortNames::DevicePath(device);
     if (device.empty()) {
         result.reason = "no such serial device";
         return result;
     }
-    port_.setPortName(QString::fromStdString(device));
+    port_.setPortName(QString::fromStdString(result.device));
     port_.setBaudRate(QSerialPort::Baud9600);
     port_.setDataBits(QSerialPort::Data8);
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!port_.open(QIODevice::ReadWrite)) {
-        result.permissionDenied = port_.error() == QSerialPort::PermissionError;
+        const bool refused = port_.error() == QSerialPort::PermissionError;
+        result.inUse = refused && MayUse(result.device);
+        result.permissionDenied = refused && !result.inUse;
         result.reason = port_.errorString().toStdString();
         port_.clearError();
         return result;
@@ -106,8 +126,10 @@ bool SerialPort::writeByte(std::uint8_t byte, int timeoutMs) {
 void SerialPort::onError(QSerialPort::SerialPortError error) {
     // A device that was unplugged (or a pseudo-terminal whose other end closed) reports a
     // read error on every event-loop pass until it is closed.
-    if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError) {
+    if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError) &&
+        port_.isOpen()) {
         close();
+        emit lost();
     }
 }
 

@@ -21,8 +21,9 @@ namespace kvd::test {
 // Conversations with an in-process radio on a virtual clock (ms), checking as they go what
 // must always hold. Replies arrive 2 ms after their frame, in pieces of `piece` bytes 1 ms
 // apart. Tests drive it by hand; Run plays a stream of decision bytes (radio faults, replies
-// whole or in pieces, stray bytes, breaks, timers, band answers, failed writes, debug access
-// and band changes): the property test feeds it random streams, the fuzz target arbitrary ones.
+// whole or in pieces, stray bytes, breaks, timers, band answers, failed writes, debug access,
+// band changes and interruptions): the property test feeds it random streams, the fuzz target
+// arbitrary ones.
 class ConversationScript {
     using Action = link::Action;
     using Mode = link::Mode;
@@ -59,6 +60,7 @@ public:
     void Start(Mode mode, bool portOpen = true) { apply(conversation.Start(mode, portOpen)); }
     void Receive(const Bytes& bytes) { apply(conversation.Receive(bytes)); }
     void Break() { apply(conversation.Break()); }
+    void Interrupt() { apply(conversation.Interrupt()); }
 
     // The radio says what it owes and the timers run until the conversation is over (an hour
     // at most). While the band question is open a stray byte and a stale time-out tick come.
@@ -154,12 +156,14 @@ private:
             apply(conversation.BlinkTick());
         } else if (kind == 10) {
             apply(conversation.AnswerBandQuestion(next() & 1));
-        } else if (const std::uint8_t what = next(); what % 3 == 0) {
+        } else if (const std::uint8_t what = next(); what % 4 == 0) {
             apply(conversation.PortWriteFailed());
-        } else if (what % 3 == 1) {
+        } else if (what % 4 == 1) {
             program.flags.DebugAccess = !program.flags.DebugAccess;
+        } else if (what % 4 == 2) {
+            program.band.TakeBand(what / 4 % BandTable::kCount);
         } else {
-            program.band.TakeBand(what / 3 % BandTable::kCount);
+            apply(conversation.Interrupt());
         }
     }
 
@@ -236,7 +240,9 @@ private:
             active = false;
             ++ended;
             writes += a.outcome == Outcome::WriteDone;
-            const bool failed = a.outcome == Outcome::TimedOut || a.outcome == Outcome::WriteFailed;
+            const bool failed = a.outcome == Outcome::TimedOut ||
+                                a.outcome == Outcome::WriteFailed ||
+                                a.outcome == Outcome::Interrupted;
             expect(failed != conversation.locked(),
                    failed ? "lock kept after a failure" : "lock released before the blinking");
         }

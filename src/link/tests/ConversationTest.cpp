@@ -132,6 +132,30 @@ TEST(ConversationTest, RepliesCountOnlyWhenExactlyRight) {
     EXPECT_TRUE(s.All(Action::ReadComplete).empty());
 }
 
+// Ctrl+C on the command line: "E" goes at once, so the radio leaves programming mode; the
+// tool says itself what happened. Once "E" is sent there is nothing left to stop.
+TEST(ConversationTest, AnInterruptionEndsWithTheEndByteAndNoMessage) {
+    Script s;
+    s.Start(Mode::Read);
+    s.Receive(Bytes{0x06});
+    s.Receive(Bytes{0x01, 0x02, 0x03, 0x4B, 0x56, 0x44, 0x32, 0x37});
+    s.Receive(Bytes{0x06});
+    ASSERT_EQ(s.Frames().back(), ReadRequest(0x10));
+    s.Interrupt();
+    EXPECT_EQ(s.Frames().back(), Bytes{0x45});
+    EXPECT_EQ(s.Last(Action::Ended).outcome, Outcome::Interrupted);
+    EXPECT_TRUE(s.All(Action::ShowMessage).empty());
+    EXPECT_TRUE(s.quiet()) << "timers, lock, status and progress all gone";
+    const std::size_t frames = s.Frames().size();
+    s.Interrupt();
+    s.Receive(Bytes(68, 0x57));
+    s.Finish();
+    EXPECT_EQ(s.Frames().size(), frames);
+    EXPECT_EQ(s.All(Action::Ended).size(), 1u);
+    EXPECT_TRUE(s.All(Action::ReadComplete).empty());
+    EXPECT_EQ(s.violations, std::vector<std::string>());
+}
+
 // Every way a radio can go wrong ends alike: 3000 ms after the last frame the error shows,
 // then the lock goes and "E" is sent. Nothing read is taken.
 TEST(ConversationTest, EveryRadioFaultEndsInTheTimeOut) {

@@ -52,5 +52,15 @@ TEST_F(PortNamesTest, ComEntriesThenUsbAdaptersThenBuiltInPortsByNumber) {
     EXPECT_EQ(DeviceFor(0, config, Platform::Windows, dev), "");
 }
 
+TEST(PortNamesPathTest, ARelativeNameIsInTheWorkingFolder) {
+    const fs::path here = fs::current_path();
+    EXPECT_EQ(PortNames::DevicePath("mylink", Platform::Linux), (here / "mylink").string());
+    EXPECT_EQ(PortNames::DevicePath("./links/../mylink", Platform::MacOS),
+              (here / "mylink").string());
+    EXPECT_EQ(PortNames::DevicePath("/dev/ttyUSB0", Platform::Linux), "/dev/ttyUSB0");
+    EXPECT_EQ(PortNames::DevicePath("COM3", Platform::Windows), "COM3");
+    EXPECT_EQ(PortNames::DevicePath("", Platform::Linux), "");
+}
+
 }  // namespace
 }  // namespace kvd::link

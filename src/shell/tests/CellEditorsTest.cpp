@@ -219,6 +219,49 @@ private slots:
         QVERIFY(answer.shown().isEmpty());
     }
 
+    // The lock opens no editor and leaves none open, so none can write into a table a file
+    // or a read replaced meanwhile (an editor open during a read: the window's link test).
+    void theEditLockLeavesNoEditorThatCouldWriteLater() {
+        ShellRun run;
+        MainWindow& window = StartInBand136(run);
+        auto* cellEditors = window.findChild<CellEditors*>();
+        QAction* lock = window.menuItem("mnulock");
+        lock->trigger();
+        ClickCell(window, 1, Col::kRxFrequency);
+        Press(Qt::Key_Return);
+        QCOMPARE(cellEditors->openEditor(), CellEditRules::Editor::None);
+        QVERIFY(!EditorOf<QLineEdit>(window, Col::kRxFrequency)->isVisible());
+
+        // A file opened under the lock; unlocked, the next click leaves its channel alone.
+        RadioState file;
+        ApplyStartupDefaults(file);
+        file.band.TakeBand(kBand136);
+        FillChannel(file, 1, "137.00000", 0, 1);
+        const QString path = run.folder() + "/one.DAT";
+        QVERIFY(ChannelFile::Save(path.toStdString(), file));
+        {
+            FileDialogResponder chosen(QStringList{path});
+            window.menuItem("mnuOpen")->trigger();
+        }
+        lock->trigger();
+        ClickCell(window, 2, Col::kRxFrequency);
+        QCOMPARE(Cell(run, 1, Col::kRxFrequency), QStringLiteral("137.00000"));
+
+        // Locking while the focus is in another window still writes what the editor holds
+        // first, and hides it.
+        Type("138");
+        QDialog* keys = window.findChild<QDialog*>("Form6");
+        window.menuItem("Key_enactment")->trigger();
+        keys->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(keys));
+        QVERIFY(EditorOf<QLineEdit>(window, Col::kRxFrequency)->isVisible());
+        lock->trigger();
+        QCOMPARE(Cell(run, 2, Col::kRxFrequency), QStringLiteral("138.00000"));
+        QCOMPARE(cellEditors->openEditor(), CellEditRules::Editor::None);
+        QVERIFY(!EditorOf<QLineEdit>(window, Col::kRxFrequency)->isVisible());
+        keys->close();
+    }
+
     void onlyALeftPressOrEnterOnAChannelCellOpensAnEditor() {
         ShellRun run;
         MainWindow& window = StartInBand136(run);
@@ -251,6 +294,10 @@ private slots:
         Press(Qt::Key_Return);
         QCOMPARE(Cell(run, 2, Col::kRxTone), QStringLiteral("67.0"));
         QCOMPARE(grid->currentIndex(), cell(2, 2));
+        // A typed key never searches out a cell that starts with it.
+        grid->setCurrentIndex(cell(3, 1));
+        Type("1");
+        QCOMPARE(grid->currentIndex(), cell(3, 1));
     }
 
     void editorsCoverTheirCellAndTheirListsOpenInBothLanguages() {

@@ -1,7 +1,9 @@
 // New, Open and Save of channel files and the CSV import and export, through the real
 // dialogs' code path: the round trips, overwriting, refusals and failures, Cancel.
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "ShellTestSupport.h"
 #include "channels/ChannelCells.h"
@@ -130,6 +132,33 @@ private slots:
         QCOMPARE(CellText(window, 2, 0), QStringLiteral("02"));
         QCOMPARE(run.state.settings, before.settings);
         QCOMPARE(run.state.band.position(), kBand136);
+    }
+
+    // A pipe is not waited for and a write-protected file not replaced; the reason is told in
+    // the interface language.
+    void pipesAndWriteProtectedFilesAreRefusedWithTheReason() {
+        ShellRun run;
+        MainWindow& window = run.start();
+        const QString pipe = run.folder() + "/pipe.DAT";
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        const QString locked = WriteFile(run, "locked.DAT", "mine");
+        QFile::setPermissions(locked, QFileDevice::ReadOwner);
+        FileDialogResponder dialogs({pipe, locked, pipe + ".csv"});
+        QVERIFY(::mkfifo(QFile::encodeName(pipe + ".csv").constData(), 0600) == 0);
+        MessageBoxResponder answers([](const MessageBoxRecord& box) {
+            return box.buttons.contains(Style::kIdYes) ? Style::kIdYes : Style::kIdOk;
+        });
+        for (const char* item : {"mnuOpen", "mnuAssave", "mnuImportCsv"}) {
+            window.menuItem(item)->trigger();
+        }
+        const QList<MessageBoxRecord>& shown = answers.shown();
+        QCOMPARE(shown.size(), 4);  // the overwrite question, then Yes
+        QVERIFY(shown[0].prompt.endsWith(QStringLiteral("不是普通文件（而是设备、管道等）")));
+        QVERIFY(shown[2].prompt.startsWith(QStringLiteral("无法写入文件")));
+        QVERIFY(shown[2].prompt.endsWith(QStringLiteral("文件是只读的（写保护）")));
+        QVERIFY(shown[3].prompt.endsWith(QStringLiteral("不是普通文件（而是设备、管道等）")));
+        QCOMPARE(FileBytes(locked), QByteArray("mine"));
+        QVERIFY(!QFileInfo(pipe).isFile());
     }
 
     void csvRoundTripAndUnusableFiles() {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QToolBar>
 
@@ -12,6 +13,7 @@
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
 #include "image/ImageCodec.h"
+#include "link/PortNames.h"
 #include "shell/LinkCommands.h"
 #include "sim/DemoImage.h"
 
@@ -110,6 +112,64 @@ private slots:
         QVERIFY(run.unansweredBoxes().isEmpty());
     }
 
+    // A read replaces what an open dialog and a cell editor opened meanwhile hold: neither
+    // puts old values back afterwards.
+    void aReadReplacesWhatOpenEditorsAndDialogsHold() {
+        ShellRun run;
+        MainWindow& window = run.build();
+        QTemporaryDir backups;
+        window.findChild<LinkCommands*>()->setBackupFolder(backups.path().toStdString());
+        run.startActive();
+        Radio radio(run, {"--band-code", "01"});
+        window.menuItem("mnucom1")->trigger();
+        QDialog* keys = window.findChild<QDialog*>("Form6");
+        window.menuItem("Key_enactment")->trigger();
+        auto* pf1 = keys->findChild<QComboBox*>("Combo1");
+        QCOMPARE(pf1->currentIndex(), 10);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        QSignalSpy ended(window.findChild<LinkCommands*>(), &LinkCommands::conversationEnded);
+        window.menuItem("mnureadFre")->trigger();
+        ClickCell(window, 1, 1);  // typed while the radio is being read, in the radio's band
+        Type("150");
+        QVERIFY(ended.wait(15000));
+        QCOMPARE(ended.first().first().value<link::Outcome>(), link::Outcome::ReadDone);
+        RadioState expected;
+        ApplyStartupDefaults(expected);
+        DecodeImage(sim::DemoImage(kBand136), expected);
+        QTRY_COMPARE(pf1->currentIndex(), expected.settings.pf1Function);
+        ClickCell(window, 2, 1);
+        QCOMPARE(run.state.channels, expected.channels);
+        QTest::mouseClick(keys->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QCOMPARE(run.state.settings, expected.settings);
+    }
+
+    // Pulling the cable (the radio's end of the line goes away) takes the mark off the port
+    // and says so; choosing the item again, once plugged in, opens the port anew.
+    void aLostPortLosesItsMarkAndOpensAgainWhenChosen() {
+        ShellRun run;
+        MainWindow& window = run.build();
+        QTemporaryDir backups;
+        window.findChild<LinkCommands*>()->setBackupFolder(backups.path().toStdString());
+        run.start();
+        auto radio = std::make_unique<Radio>(run, QStringList());
+        window.menuItem("mnucom1")->trigger();
+        QVERIFY(window.menuItem("mnucom1")->isChecked());
+        radio.reset();
+        QTRY_VERIFY(!window.menuItem("mnucom1")->isChecked());
+        QCOMPARE(window.statusLabel()->text(),
+                 QStringLiteral("COM1：串口已断开，请检查连线后重新选择该串口"));
+        QVERIFY(window.statusLabel()->isVisible());
+        QCOMPARE(run.state.flags.PortNumber, 1);  // still the port to open at the next start
+
+        Radio pluggedIn(run, {});
+        window.menuItem("mnucom1")->trigger();
+        QVERIFY(window.menuItem("mnucom1")->isChecked());
+        QCOMPARE(Converse(window, "mnureadFre"), link::Outcome::ReadDone);
+        QVERIFY(run.unansweredBoxes().isEmpty());
+    }
+
     void anUnopenablePortIsReportedAndLeavesNoPortChosen() {
         ShellRun run;
         MainWindow& window = run.start();
@@ -125,6 +185,16 @@ private slots:
         window.menuItem("mnureadFre")->trigger();
         QCOMPARE(ok.shown().size(), 2);
         QVERIFY(ok.shown()[1].prompt.startsWith(QStringLiteral("通信端口未打开")));
+
+        // An item with no device behind it says so in the interface language.
+        if (!link::PortNames::DeviceFor(8, run.folder().toStdString()).empty()) {
+            QSKIP("this machine has eight serial devices");
+        }
+        window.menuItem("mnucom8")->trigger();
+        QCOMPARE(window.statusLabel()->text(), QStringLiteral("COM8：没有对应的串口设备"));
+        window.menuItem("mnuEnglish")->trigger();
+        window.menuItem("mnucom8")->trigger();
+        QCOMPARE(window.statusLabel()->text(), QStringLiteral("COM8: no such serial device"));
     }
 };
 

@@ -1,7 +1,9 @@
 // Start-up and shut-down: the preferences file and its folder, the edit lock, the stored
 // language and port.
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QMenu>
 #include <QProgressBar>
@@ -115,6 +117,17 @@ private slots:
         run.writePreferences(QByteArray("\0\0\1", 3));
         QFile::setPermissions(Preferences::PathIn(run.folder()), QFileDevice::ReadOwner);
         QCOMPARE(run.start().windowTitle(), kEnglishTitle);
+    }
+
+    void aPreferencesFileThatIsAPipeIsIgnored() {
+        ShellRun run;
+        const QString path = Preferences::PathIn(run.folder());
+        QFile::remove(path);
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        MainWindow& window = run.start();  // waited for a writer forever
+        QCOMPARE(window.windowTitle(), kChineseTitle);
+        QVERIFY(window.close());
+        QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
     }
 
     void configurationFolderIsTheProgramsWhenWritableElseTheUsersAndMayBeUnwritable() {

@@ -1,12 +1,16 @@
 // The main window's menus, toolbar, maker line, channel grid and band list.
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "ShellTestSupport.h"
 #include "channels/ChoiceLists.h"
@@ -160,6 +164,57 @@ private slots:
                                       Style::kSystemModal);
             QCOMPARE(window.bandList()->currentIndex(), changed ? 2 : kBand136);
         }
+    }
+
+    // Scrolling the page past a list must not change it: only a list with the keyboard focus
+    // takes the wheel. Every list and slider of the window and of its dialogs.
+    void aListWithoutTheFocusIgnoresTheWheel() {
+        ShellRun run;
+        MainWindow& window = run.startActive();
+        // Programmed channels let the priority lists of the optional functions take any item.
+        for (int row = 1; row <= 16; ++row) {
+            FillChannel(run.state, row, "445.00000", 0, 0);
+        }
+        MessageBoxResponder answer(Style::kIdOk);
+        const auto turn = [](QWidget* control, int steps) {
+            const QPointF inside(control->width() / 2.0, control->height() / 2.0);
+            QWheelEvent wheel(inside, control->mapToGlobal(inside), {}, QPoint(0, -120 * steps),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(control, &wheel);
+        };
+        QList<QWidget*> windows{&window};
+        for (QWidget* top : window.findChildren<QDialog*>()) {
+            windows << top;
+        }
+        int controls = 0;
+        for (QWidget* top : windows) {
+            for (QComboBox* list : top->findChildren<QComboBox*>()) {
+                if (list->count() < 2) {
+                    continue;
+                }
+                list->setCurrentIndex(1);
+                turn(list, 1);
+                turn(list, -1);
+                QVERIFY2(list->currentIndex() == 1, qPrintable(list->objectName()));
+                ++controls;
+            }
+            for (QSlider* slider : top->findChildren<QSlider*>()) {
+                slider->setEnabled(true);
+                slider->setValue(100);
+                turn(slider, 1);
+                QVERIFY2(slider->value() == 100, qPrintable(slider->objectName()));
+                ++controls;
+            }
+        }
+        QVERIFY(controls > 30);
+        QCOMPARE(window.bandList()->currentIndex(), 1);
+
+        // A list the user has clicked into takes the wheel.
+        window.bandList()->setCurrentIndex(kBand136);
+        window.bandList()->setFocus(Qt::MouseFocusReason);
+        turn(window.bandList(), 1);
+        QCOMPARE(window.bandList()->currentIndex(), kBand136 + 1);
+        QVERIFY(answer.shown().isEmpty());
     }
 
     void arrowKeysAndRefreshChangeTheBandSilently() {

@@ -2,6 +2,8 @@
 
 #include <pty.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 #include <QCoreApplication>
@@ -9,6 +11,7 @@
 #include <chrono>
 #include <thread>
 
+#include "link/LinkTexts.h"
 #include "link/qt/SerialPort.h"
 
 namespace kvd {
@@ -76,6 +79,8 @@ TEST_F(PtyTest, RawBytesAtTheLineSettingsAndNothingOld) {
 TEST_F(PtyTest, NoDeviceAndVanishingDevicesFailCleanly) {
     EXPECT_FALSE(port.open("").ok);
 
+    int lost = 0;
+    QObject::connect(&port, &link::LinkPort::lost, [&lost] { ++lost; });
     ASSERT_TRUE(port.open(device).ok);
     for (int* fd : {&slave, &master}) {
         ::close(*fd);
@@ -84,6 +89,45 @@ TEST_F(PtyTest, NoDeviceAndVanishingDevicesFailCleanly) {
     Spin([&] { return !port.isOpen(); });
     EXPECT_FALSE(port.isOpen());
     EXPECT_FALSE(port.writeByte(0x45, 100));
+    EXPECT_EQ(lost, 1) << "the window hears once that the port went away";
+    port.close();
+    EXPECT_EQ(lost, 1) << "closing on purpose is no loss";
+}
+
+// Qt calls both a held port and a forbidden one a permission error; only the second is a
+// matter of the dialout group.
+TEST_F(PtyTest, APortInUseIsToldApartFromAMissingPermission) {
+    ASSERT_TRUE(port.open(device).ok);
+    link::SerialPort second;
+    link::OpenResult held = second.open(device);
+    EXPECT_FALSE(held.ok);
+    EXPECT_TRUE(held.inUse) << held.reason;
+    EXPECT_FALSE(held.permissionDenied);
+    const std::string status =
+        link::PortFailureStatus(held.device, held.reason, held.problem(), kEnglish);
+    EXPECT_EQ(status, device +
+                          ": in use by another program. Close that program or choose "
+                          "another port.");
+    EXPECT_NE(link::PortFailureStatus(held.device, held.reason, held.problem(), kChinese)
+                  .find("已被其它程序使用"),
+              std::string::npos);
+    port.close();
+
+    // A device the user may not open, tried by a user who is not root.
+    ASSERT_EQ(::chmod(device.c_str(), 0600), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            ::_exit(3);
+        }
+        link::SerialPort other;
+        link::OpenResult refused = other.open(device);
+        ::_exit(!refused.ok && refused.permissionDenied && !refused.inUse ? 0 : 1);
+    }
+    int code = 0;
+    ::waitpid(child, &code, 0);
+    EXPECT_TRUE(WIFEXITED(code) && WEXITSTATUS(code) == 0) << "a permission problem";
 }
 
 }  // namespace
