@@ -31,11 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const CsvExchange::ImportResult result = CsvExchange::Import(csv, state.band);
     if (result.error) {
-        for (LanguageId shown : {kChinese, kEnglish}) {
-            const std::string message = CsvExchange::Describe(*result.error, state.band, shown);
-            Require(!message.empty() && message.size() < 400);
-            Require(message.find('\n') == std::string::npos);
-        }
+        // The catalogue's texts are fixed; what the file brings is quoted and cut short.
+        const std::string message = CsvExchange::Describe(*result.error, state.band).describe();
+        Require(!message.empty() && message.size() < 400);
+        Require(message.find('\n') == std::string::npos);
         return 0;
     }
     Require(result.imported >= 0 && result.imported <= Channels::kCount);

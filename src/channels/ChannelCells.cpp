@@ -6,14 +6,14 @@
 
 namespace kvd::ChannelCells {
 
-std::string Text(const Channels& channels, int number, int column, LanguageId language) {
+UserText Text(const Channels& channels, int number, int column) {
     if (!Channels::IsValidNumber(number)) {
         return {};
     }
     if (column == kNumber) {
         char text[4];
         std::snprintf(text, sizeof text, "%02d", number);
-        return text;
+        return UserText::Verbatim(text);
     }
     const std::optional<Channel>& channel = channels[number];
     if (!channel) {
@@ -21,19 +21,19 @@ std::string Text(const Channels& channels, int number, int column, LanguageId la
     }
     switch (column) {
         case kRxFrequency:
-            return FrequencyText(channel->rx);
+            return UserText::Verbatim(FrequencyText(channel->rx));
         case kTxFrequency:
-            return FrequencyText(channel->tx);
+            return UserText::Verbatim(FrequencyText(channel->tx));
         case kRxTone:
-            return ToneText(channel->rxTone, language);
+            return ToneText(channel->rxTone);
         case kTxTone:
             // A channel that only receives shows no transmit tone unless it has one.
             if (!channel->tx && channel->txTone.kind() == Tone::Kind::None) {
                 return {};
             }
-            return ToneText(channel->txTone, language);
+            return ToneText(channel->txTone);
         default:
-            return ChoiceLists::Text(column, ChoicePosition(*channel, column), language);
+            return ChoiceLists::Text(column, ChoicePosition(*channel, column));
     }
 }
 

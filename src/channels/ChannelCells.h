@@ -3,12 +3,12 @@
 #include <string>
 
 #include "channels/Channel.h"
-#include "settings/Language.h"
+#include "texts/UserText.h"
 
 namespace kvd {
 
 // The channel table as the grid, `show` and the cell editors see it: rows are channel
-// numbers 1..16, columns 0..8, every cell a text in the interface language.
+// numbers 1..16, columns 0..8, every cell a text.
 namespace ChannelCells {
 
 enum Column {
@@ -27,7 +27,7 @@ constexpr int kColumns = 9;
 // The text of a cell: empty for every cell of an empty row but its number, and for the
 // transmit tone of a channel without transmit frequency and without tone; a frequency as
 // FrequencyText, a tone as ToneText, a choice as its list item. Empty outside the table.
-std::string Text(const Channels& channels, int number, int column, LanguageId language);
+UserText Text(const Channels& channels, int number, int column);
 
 // The list position of a choice cell's value (columns 5..8), -1 for other columns.
 int ChoicePosition(const Channel& channel, int column);

@@ -1,28 +1,28 @@
 #include "channels/ChoiceLists.h"
 
+#include <array>
+
+#include "texts/TextIds.h"
+
 namespace kvd::ChoiceLists {
 
 namespace {
 
-// Rows are columns 5..8 of the channel table; the texts are the radio maker's own.
-constexpr std::array<std::array<LocalText, kItems>, 4> kLists = {{
-    {{{"低", "Low"}, {"高", "Hight"}}},
-    {{{"载波", "Carrow"}, {"关闭", "Off"}}},
-    {{{"窄带", "Narrow"}, {"宽带", "Wide"}}},
-    {{{"无", "No"}, {"有", "Have"}}},
+namespace Cell = TextIds::cell;
+namespace Grid = TextIds::grid;
+
+// Rows are columns 5..8 of the channel table.
+constexpr std::array<std::array<TextId, kItems>, 4> kLists = {{
+    {Cell::powerLow, Cell::powerHigh},
+    {Cell::busyCarrier, Cell::busyOff},
+    {Cell::narrow, Cell::wide},
+    {Cell::scanNo, Cell::scanYes},
 }};
 
-constexpr std::array<LocalText, 9> kCaptions = {{
-    {"信道", "Channel"},
-    {"接收频率", "RX frequency"},
-    {"亚音频", "QT/DQT"},
-    {"发射频率", "TX frequency"},
-    {"亚音频", "QT/DQT"},
-    {"功率", "Power"},
-    {"禁发", "Forbid"},
-    {"宽\\窄带", "Band"},
-    {"扫描添加", "Scan"},
-}};
+constexpr std::array<TextId, 9> kCaptions = {
+    Grid::channel, Grid::rxFrequency, Grid::tone,      Grid::txFrequency, Grid::tone,
+    Grid::power,   Grid::busyLock,    Grid::bandwidth, Grid::scanAdd,
+};
 
 bool IsChoiceColumn(int column) {
     return column >= kFirstChoiceColumn && column <= kLastChoiceColumn;
@@ -30,17 +30,16 @@ bool IsChoiceColumn(int column) {
 
 }  // namespace
 
-std::string Text(int column, int position, LanguageId language) {
+UserText Text(int column, int position) {
     if (!IsChoiceColumn(column) || position < 0 || position >= kItems) {
         return {};
     }
-    return kLists[column - kFirstChoiceColumn][position].pick(language);
+    return kLists[column - kFirstChoiceColumn][position];
 }
 
-const LocalText& ColumnCaption(int column) {
-    static const LocalText kNone{"", ""};
+UserText ColumnCaption(int column) {
     if (column < 0 || column >= static_cast<int>(kCaptions.size())) {
-        return kNone;
+        return {};
     }
     return kCaptions[column];
 }

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <array>
-#include <string>
-
-#include "settings/Language.h"
+#include "texts/UserText.h"
 
 namespace kvd {
 
@@ -14,12 +11,12 @@ constexpr int kFirstChoiceColumn = 5;
 constexpr int kLastChoiceColumn = 8;
 constexpr int kItems = 2;
 
-// Item text of a choice column (5 power, 6 busy lock, 7 bandwidth, 8 scan add);
-// empty for a position outside the list or a column without a list.
-std::string Text(int column, int position, LanguageId language);
+// Item of a choice column (5 power, 6 busy lock, 7 bandwidth, 8 scan add); empty for a
+// position outside the list or a column without a list.
+UserText Text(int column, int position);
 
-// Header caption of a channel-table column 0..8.
-const LocalText& ColumnCaption(int column);
+// Header caption of a channel-table column 0..8; empty outside.
+UserText ColumnCaption(int column);
 
 }  // namespace ChoiceLists
 }  // namespace kvd

@@ -14,7 +14,8 @@
 #include "channels/Csv.h"
 #include "channels/Raster.h"
 #include "channels/ToneList.h"
-#include "image/QuotedText.h"
+#include "texts/QuotedText.h"
+#include "texts/TextIds.h"
 
 namespace kvd::CsvExchange {
 
@@ -473,54 +474,40 @@ ImportResult Import(std::string_view csv, const BandSelection& band) {
     return result;
 }
 
-std::string Describe(const ImportError& e, const BandSelection& band, LanguageId language) {
-    static const std::map<ImportError::Kind, LocalText> kReasons = {
-        {ImportError::NoHeader,
-         {"没有“Location”和“Frequency”列", "there is no \"Location\" and \"Frequency\" column"}},
-        {ImportError::UnclosedQuote, {"引号没有结束", "a quote is never closed"}},
-        {ImportError::BadLocation,
-         {"信道号不在 1 到 16 之间", "the location is not a channel from 1 to 16"}},
-        {ImportError::DuplicateLocation, {"信道号重复", "the channel appears twice"}},
-        {ImportError::BadFrequency, {"频率不是数字", "the frequency is not a number"}},
-        {ImportError::OutOfBand, {"频率超出频段范围", "the frequency is outside the band"}},
-        {ImportError::BadDuplex,
-         {"Duplex 值无效", "the Duplex value is not \"\", +, -, split or off"}},
-        {ImportError::BadOffset, {"Offset 不是数字", "the Offset is not a number"}},
-        {ImportError::BadToneMode,
-         {"Tone 值无效", "the Tone value is not \"\", Tone, TSQL, DTCS or Cross"}},
-        {ImportError::BadCrossMode, {"CrossMode 值无效", "the CrossMode value is not known"}},
-        {ImportError::ToneOutOfRange,
-         {"亚音频超出 67.0 到 254.1 Hz", "the CTCSS tone is outside 67.0 to 254.1 Hz"}},
-        {ImportError::BadDcsCode,
-         {"数字亚音码不在列表中", "the DCS code is not one this radio can carry"}},
-        {ImportError::BadPolarity,
-         {"DtcsPolarity 值无效", "the DtcsPolarity is not NN, NR, RN or RR"}},
-        {ImportError::BadMode, {"Mode 只能是 FM 或 NFM", "the Mode is not FM or NFM"}},
-        {ImportError::BadSkip, {"Skip 只能为空或 S", "the Skip value is not empty or S"}},
-        {ImportError::BadPower, {"Power 只能是 High 或 Low", "the Power is not High or Low"}},
-        {ImportError::NumberTooLarge,
-         {"数值太大，不可能是频率", "the number is too large to be a frequency"}},
-        {ImportError::DuplicateColumn, {"同一列出现两次", "the same column appears twice"}},
+UserText Describe(const ImportError& e, const BandSelection& band) {
+    namespace Id = TextIds::csv;
+    static const std::map<ImportError::Kind, TextId> kReasons = {
+        {ImportError::NoHeader, Id::noHeader},
+        {ImportError::UnclosedQuote, Id::unclosedQuote},
+        {ImportError::BadLocation, Id::badLocation},
+        {ImportError::DuplicateLocation, Id::duplicateLocation},
+        {ImportError::BadFrequency, Id::badFrequency},
+        {ImportError::OutOfBand, Id::outOfBand},
+        {ImportError::BadDuplex, Id::badDuplex},
+        {ImportError::BadOffset, Id::badOffset},
+        {ImportError::BadToneMode, Id::badToneMode},
+        {ImportError::BadCrossMode, Id::badCrossMode},
+        {ImportError::ToneOutOfRange, Id::toneOutOfRange},
+        {ImportError::BadDcsCode, Id::badDcsCode},
+        {ImportError::BadPolarity, Id::badPolarity},
+        {ImportError::BadMode, Id::badMode},
+        {ImportError::BadSkip, Id::badSkip},
+        {ImportError::BadPower, Id::badPower},
+        {ImportError::NumberTooLarge, Id::numberTooLarge},
+        {ImportError::DuplicateColumn, Id::duplicateColumn},
     };
-    const char* reason = kReasons.at(e.kind).pick(language);
-    std::string value = e.value.empty() ? "" : " (" + QuotedText(e.value) + ")";
+    UserText reason = kReasons.at(e.kind);
     if (e.kind == ImportError::OutOfBand) {
-        value = std::string(" ") + BandTable::At(band.position()).text + value;
+        reason = {Id::withBand, {reason, UserText::Verbatim(BandTable::At(band.position()).text)}};
     }
-    if (language == kChinese) {
-        return "第 " + std::to_string(e.line) + " 行：" + reason + value + "。信道列表没有改变。";
+    if (!e.value.empty()) {
+        reason = {Id::withValue, {reason, UserText::Verbatim(QuotedText(e.value))}};
     }
-    return "Line " + std::to_string(e.line) + ": " + reason + value +
-           ". The channel list is unchanged.";
+    return {Id::failedLine, {UserText::Number(e.line), reason}};
 }
 
-std::string DescribeSuccess(const ImportResult& r, LanguageId language) {
-    if (language == kChinese) {
-        return "已导入 " + std::to_string(r.imported) + " 个信道，" + std::to_string(r.moved) +
-               " 个频率已调整到信道间隔。";
-    }
-    return "Imported " + std::to_string(r.imported) + " channels; " + std::to_string(r.moved) +
-           " frequencies were moved onto the channel raster.";
+UserText DescribeSuccess(const ImportResult& r) {
+    return {TextIds::csv::imported, {UserText::Number(r.imported), UserText::Number(r.moved)}};
 }
 
 }  // namespace kvd::CsvExchange

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "channels/Channel.h"
-#include "settings/Language.h"
+#include "texts/UserText.h"
 
 namespace kvd {
 
@@ -60,9 +60,9 @@ ImportResult Import(std::string_view csv, const BandSelection& band);
 
 // The message for a failed import, naming the line and the reason; the offending field is
 // quoted escaped and cut short (QuotedText).
-std::string Describe(const ImportError& error, const BandSelection& band, LanguageId language);
+UserText Describe(const ImportError& error, const BandSelection& band);
 // The message for a successful one (channel count and frequencies moved).
-std::string DescribeSuccess(const ImportResult& result, LanguageId language);
+UserText DescribeSuccess(const ImportResult& result);
 
 }  // namespace CsvExchange
 }  // namespace kvd

@@ -18,15 +18,15 @@ Tone::Kind Tone::kind() const {
     return (word_ & 0xE00) == kDcsMarker ? Kind::Dcs : Kind::OtherWord;
 }
 
-std::string ToneText(Tone tone, LanguageId language) {
+UserText ToneText(Tone tone) {
     char buffer[16];
     switch (tone.kind()) {
         case Tone::Kind::None:
-            return ToneList::kOff.pick(language);
+            return ToneList::kOff;
         case Tone::Kind::Ctcss:
             std::snprintf(buffer, sizeof buffer, "%.0u.%u", tone.ctcssTenths() / 10u,
                           tone.ctcssTenths() % 10u);
-            return buffer;
+            return UserText::Verbatim(buffer);
         case Tone::Kind::Dcs:
         case Tone::Kind::OtherWord: {
             // The octal digits of the low twelve bits, the last three of them when longer.
@@ -36,7 +36,8 @@ std::string ToneText(Tone tone, LanguageId language) {
             if (text.size() > 4) {
                 text.erase(1, text.size() - 4);
             }
-            return text + (tone.polarity() == Tone::Polarity::Normal ? "N" : "I");
+            return UserText::Verbatim(text +
+                                      (tone.polarity() == Tone::Polarity::Normal ? "N" : "I"));
         }
     }
     return {};

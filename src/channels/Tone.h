@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/Language.h"
+#include "texts/UserText.h"
 
 namespace kvd {
 
@@ -44,10 +44,10 @@ private:
     std::uint16_t word_ = kNoneWord;
 };
 
-// The text of a tone as the table shows it: the tone list's "off" entry in the language for
-// none, "67.0" for CTCSS (the word's digits with a point before the last), "D023N" / "D023I"
-// for DCS. A word of the DCS ranges shows the last three octal digits of its low twelve bits
-// (fewer when it has fewer), as the radio's own word does.
-std::string ToneText(Tone tone, LanguageId language);
+// The text of a tone as the table shows it: the tone list's "off" entry for none, "67.0" for CTCSS
+// (the word's digits with a point before the last), "D023N" / "D023I" for DCS. A word of the DCS
+// ranges shows the last three octal digits of its low twelve bits (fewer when it has fewer), as the
+// radio's own word does.
+UserText ToneText(Tone tone);
 
 }  // namespace kvd

@@ -6,8 +6,6 @@
 
 namespace kvd::ToneList {
 
-const LocalText kOff{"关闭", "Off"};
-
 namespace {
 
 constexpr std::array<std::uint16_t, kCtcssCount> kCtcss = {
@@ -46,11 +44,11 @@ Tone At(int position) {
     return Tone();
 }
 
-std::string Text(int position, LanguageId language) {
+UserText Text(int position) {
     if (position < 0 || position >= kCount) {
         return {};
     }
-    return ToneText(At(position), language);
+    return ToneText(At(position));
 }
 
 int PositionOf(Tone tone) {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "channels/Tone.h"
-#include "settings/Language.h"
+#include "texts/TextIds.h"
 
 namespace kvd {
 
@@ -18,12 +18,12 @@ constexpr int kFirstDcsNormal = 51;
 constexpr int kFirstDcsInverted = 156;
 constexpr int kDcsCount = 105;
 
-extern const LocalText kOff;
+inline constexpr TextId kOff = TextIds::tone::off;
 
 // The tone at a position; none outside 0..260.
 Tone At(int position);
-// Text at a position in the given language; empty outside 0..260.
-std::string Text(int position, LanguageId language);
+// Text at a position; empty outside 0..260.
+UserText Text(int position);
 
 // The position of a tone in the list; -1 for a tone the list does not hold (a CTCSS value
 // typed by hand, a DCS code the radio has but the list lacks, another word).

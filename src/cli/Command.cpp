@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "catalogue/Catalogue.h"
 #include "image/ChannelFile.h"
 
 namespace kvd::cli {
@@ -16,7 +17,7 @@ bool OpenOrReport(const std::string& path, RadioState& state) {
     if (!opened) {
         Fail(path + (opened.kind == ChannelFile::Result::WrongSignature
                          ? ": not a KVD-270 channel file (wrong signature)"
-                         : ": cannot be read: " + opened.detail));
+                         : ": cannot be read: " + TrUtf8(FileProblem(opened), kEnglish)));
     }
     return static_cast<bool>(opened);
 }

@@ -1,10 +1,11 @@
 #include <iostream>
 
+#include "catalogue/Catalogue.h"
 #include "channels/CsvExchange.h"
 #include "cli/Command.h"
 #include "image/ChannelFile.h"
-#include "image/QuotedText.h"
 #include "image/RadioState.h"
+#include "texts/QuotedText.h"
 
 namespace kvd::cli {
 
@@ -20,7 +21,7 @@ int RunExportCsv(const Arguments& args) {
     if (ChannelFile::Result written =
             ChannelFile::WriteAtomically(args[1], CsvExchange::Export(state.channels));
         !written) {
-        return Fail(args[1] + ": cannot be written: " + written.detail);
+        return Fail(args[1] + ": cannot be written: " + TrUtf8(FileProblem(written), kEnglish));
     }
     return kExitOk;
 }
@@ -67,20 +68,21 @@ int RunImportCsv(const Arguments& args) {
     if (ChannelFile::Result read =
             ChannelFile::ReadBytes(input, csv, CsvExchange::kLargestFile + 1);
         !read) {
-        return Fail(input + ": cannot be read: " + read.detail);
+        return Fail(input + ": cannot be read: " + TrUtf8(FileProblem(read), kEnglish));
     }
     if (csv.size() > CsvExchange::kLargestFile) {
         return Fail(input + ": the file is too large to be a channel list");
     }
     CsvExchange::ImportResult result = CsvExchange::Import(csv, state.band);
     if (result.error) {
-        return Fail(input + ": " + CsvExchange::Describe(*result.error, state.band, kEnglish));
+        return Fail(input + ": " +
+                    TrUtf8(CsvExchange::Describe(*result.error, state.band), kEnglish));
     }
     state.channels = result.channels;
     if (ChannelFile::Result saved = ChannelFile::Save(out, state); !saved) {
-        return Fail(out + ": cannot be written: " + saved.detail);
+        return Fail(out + ": cannot be written: " + TrUtf8(FileProblem(saved), kEnglish));
     }
-    std::cerr << CsvExchange::DescribeSuccess(result, kEnglish) << "\n";
+    std::cerr << TrUtf8(CsvExchange::DescribeSuccess(result), kEnglish) << "\n";
     return kExitOk;
 }
 

@@ -5,11 +5,12 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "catalogue/Catalogue.h"
 #include "cli/Interruption.h"
-#include "image/QuotedText.h"
 #include "image/RadioState.h"
 #include "link/qt/SerialLink.h"
 #include "link/qt/SerialPort.h"
+#include "texts/QuotedText.h"
 
 namespace kvd::cli {
 
@@ -40,18 +41,19 @@ link::Outcome LinkSession::Run(link::Mode mode, RadioState& state) const {
     link::SerialPort port;
     link::OpenResult opened = port.open(device);
     if (!opened.ok) {
-        std::fprintf(
-            stderr, "kvd270-cli: %s\n",
-            link::PortFailureStatus(device, opened.reason, opened.problem(), state.flags.Language)
-                .c_str());
+        std::fprintf(stderr, "kvd270-cli: %s\n",
+                     TrUtf8(link::PortFailureStatus(device, opened.reason, opened.problem()),
+                            state.flags.Language)
+                         .c_str());
     }
     link::SerialLink serial(state, port);
     const bool yes = answerYes;
     serial.setMessageHandler([yes](const QString& text, int style) {
-        const bool question = (style & link::MessageStyle::kYesNo) == link::MessageStyle::kYesNo;
+        const bool question = MessageBoxStyle::AsksYesNo(style);
         std::fprintf(stderr, "%s%s\n", text.toUtf8().constData(),
                      question ? (yes ? " Yes" : " No") : "");
-        return question ? (yes ? link::Button::kYes : link::Button::kNo) : link::Button::kOk;
+        return question ? (yes ? MessageBoxStyle::kIdYes : MessageBoxStyle::kIdNo)
+                        : MessageBoxStyle::kIdOk;
     });
     if (isatty(STDERR_FILENO)) {
         QObject::connect(&serial, &link::SerialLink::progressChanged, &DrawProgress);

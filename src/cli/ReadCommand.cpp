@@ -1,14 +1,15 @@
 #include <filesystem>
 #include <iostream>
 
+#include "catalogue/Catalogue.h"
 #include "cli/CliTexts.h"
 #include "cli/Command.h"
 #include "cli/LinkSession.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
-#include "image/QuotedText.h"
 #include "image/RadioState.h"
 #include "link/qt/BackupLocation.h"
+#include "texts/QuotedText.h"
 
 namespace kvd::cli {
 
@@ -36,7 +37,7 @@ int RunRead(const Arguments& args) {
     }
     // A file that cannot be written is found out before the radio is bothered.
     if (ChannelFile::Result writable = FileAccess::CheckWritable(out); !writable) {
-        return Fail(out + ": cannot be written: " + writable.detail);
+        return Fail(out + ": cannot be written: " + TrUtf8(FileProblem(writable), kEnglish));
     }
 
     RadioState state = StartupState(link.language);
@@ -53,12 +54,13 @@ int RunRead(const Arguments& args) {
     if (backup) {
         Backups::Saved kept = Backups::Save(link::BackupFolder(), state);
         std::cerr << (kept.result ? "backup: " + kept.path.string()
-                                  : "kvd270-cli: no backup written: " + kept.result.detail)
+                                  : "kvd270-cli: no backup written: " +
+                                        TrUtf8(FileProblem(kept.result), kEnglish))
                   << "\n";
     }
     ChannelFile::Result saved = ChannelFile::Save(out, state);
     if (!saved) {
-        return Fail(out + ": cannot be written: " + saved.detail);
+        return Fail(out + ": cannot be written: " + TrUtf8(FileProblem(saved), kEnglish));
     }
     return kExitOk;
 }

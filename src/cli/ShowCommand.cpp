@@ -4,8 +4,8 @@
 #include "cli/Command.h"
 #include "cli/StateReport.h"
 #include "image/ChannelFile.h"
-#include "image/QuotedText.h"
 #include "image/RadioState.h"
+#include "texts/QuotedText.h"
 
 namespace kvd::cli {
 

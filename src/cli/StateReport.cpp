@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "catalogue/Catalogue.h"
 #include "channels/BandTable.h"
 #include "channels/ChannelCells.h"
 #include "channels/ChoiceLists.h"
@@ -12,8 +13,8 @@
 #include "image/FieldTable.h"
 #include "image/FieldValues.h"
 #include "image/RadioState.h"
-#include "image/Utf8.h"
 #include "settings/PanelLists.h"
+#include "texts/Utf8.h"
 
 namespace kvd::cli {
 
@@ -39,7 +40,7 @@ std::string ChannelJson(const RadioState& s, int number) {
     for (int column = Cells::kRxFrequency; column <= Cells::kScanAdd; ++column) {
         out += column == Cells::kRxFrequency ? "" : ", ";
         out += JsonString(kChannelKeys[column - 1]) + ": " +
-               JsonString(Cells::Text(s.channels, number, column, s.flags.Language));
+               JsonString(TrUtf8(Cells::Text(s.channels, number, column), s.flags.Language));
     }
     return out + "}";
 }
@@ -139,12 +140,12 @@ std::string StateText(const RadioState& s) {
     out << (lang == kChinese ? "频段: " : "Band: ") << BandTable::At(s.band.position()).text
         << "\n\n";
     for (int column = 0; column < Cells::kColumns; ++column) {
-        out << Pad(ChoiceLists::ColumnCaption(column).pick(lang), widths[column]);
+        out << Pad(TrUtf8(ChoiceLists::ColumnCaption(column), lang), widths[column]);
     }
     out << "\n";
     for (int number = 1; number <= Channels::kCount; ++number) {
         for (int column = 0; column < Cells::kColumns; ++column) {
-            const std::string text = Cells::Text(s.channels, number, column, lang);
+            const std::string text = TrUtf8(Cells::Text(s.channels, number, column), lang);
             out << Pad(text.empty() && column > 0 ? "-" : text, widths[column]);
         }
         out << "\n";
@@ -152,8 +153,8 @@ std::string StateText(const RadioState& s) {
     out << "\n" << (lang == kChinese ? "功能设置" : "Function Set") << "\n";
     for (PanelList list : PanelLists::kAll) {
         const std::string item =
-            PanelLists::Item(list, std::stoi(ValueText(FieldTable::Of(list), s)), lang);
-        out << "  " << Pad(PanelLists::Info(list).caption.pick(lang), 16)
+            TrUtf8(PanelLists::Item(list, std::stoi(ValueText(FieldTable::Of(list), s))), lang);
+        out << "  " << Pad(TrUtf8(PanelLists::Info(list).caption, lang), 16)
             << (item.empty() ? "-" : item) << "\n";
     }
     out << "\n" << (lang == kChinese ? "其他设置" : "Other settings") << "\n";

@@ -5,9 +5,9 @@
 #include "cli/LinkSession.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
-#include "image/QuotedText.h"
 #include "image/RadioState.h"
 #include "link/qt/BackupLocation.h"
+#include "texts/QuotedText.h"
 
 namespace kvd::cli {
 

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "cli/Command.h"
-#include "image/QuotedText.h"
+#include "texts/QuotedText.h"
 
 namespace kvd::cli {
 

@@ -19,8 +19,8 @@
 #include "dialogs/OptionalFunctionTable.h"
 #include "image/FieldTable.h"
 #include "image/RadioState.h"
+#include "settings/MessageBoxStyle.h"
 #include "shell/MainWindow.h"
-#include "shell/MessageBoxStyle.h"
 
 namespace kvd::gui {
 

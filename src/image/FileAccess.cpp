@@ -6,6 +6,8 @@
 #include <random>
 #include <system_error>
 
+#include "texts/TextIds.h"
+
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -22,10 +24,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr LocalText kNotRegular{"不是普通文件（而是设备、管道等）",
-                                "not a regular file (a device, a pipe or the like)"};
-constexpr LocalText kWriteProtected{"文件是只读的（写保护）", "the file is write-protected"};
-
 // Marks the temporary files; a save renames them away at once.
 constexpr std::string_view kTemporaryMark = ".kvd270-partial-";
 constexpr std::string_view kTemporarySuffix = ".tmp";
@@ -39,8 +37,7 @@ FileResult Failure(FileResult::Kind kind, int error) {
 }
 
 FileResult Failure(FileResult::Kind kind, FileResult::Cause cause) {
-    const LocalText& text = cause == FileResult::WriteProtected ? kWriteProtected : kNotRegular;
-    return {kind, text.pick(kEnglish), cause};
+    return {kind, {}, cause};
 }
 
 // A file descriptor, closed when it goes. Everything the platforms do differently is here.
@@ -212,16 +209,16 @@ FileResult WriteTemporary(const fs::path& target, const std::string& bytes, bool
 
 }  // namespace
 
-std::string FileProblem(const FileResult& result, LanguageId language) {
+UserText FileProblem(const FileResult& result) {
     switch (result.cause) {
         case FileResult::NotRegularFile:
-            return kNotRegular.pick(language);
+            return TextIds::file::notRegular;
         case FileResult::WriteProtected:
-            return kWriteProtected.pick(language);
+            return TextIds::file::writeProtected;
         case FileResult::SystemError:
             break;
     }
-    return result.detail;
+    return UserText::Verbatim(result.detail);
 }
 
 namespace FileAccess {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "settings/Language.h"
+#include "texts/UserText.h"
 
 namespace kvd {
 
@@ -16,15 +16,15 @@ struct FileResult {
         WriteProtected,  // the file's permissions forbid writing it
     };
     Kind kind = Ok;
-    std::string detail;  // why, in English: the system's words or the cause's text
+    std::string detail;  // the operating system's words; empty for a cause of the program's
     Cause cause = SystemError;
 
     explicit operator bool() const { return kind == Ok; }
 };
 
-// Why a file could not be used, in the interface language; the system's own words stay as
-// they are.
-std::string FileProblem(const FileResult& result, LanguageId language);
+// Why a file could not be used: the program's words for a cause it knows, else the
+// operating system's as they are.
+UserText FileProblem(const FileResult& result);
 
 // Reading and replacing files so that nothing hangs on a pipe or a device, a symbolic link
 // keeps pointing at the file it names, and an interrupted write leaves the old file whole.

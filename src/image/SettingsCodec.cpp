@@ -7,7 +7,7 @@
 #include "channels/BandTable.h"
 #include "image/FieldTable.h"
 #include "image/RadioState.h"
-#include "image/Utf8.h"
+#include "texts/Utf8.h"
 
 namespace kvd {
 

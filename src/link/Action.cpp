@@ -44,7 +44,7 @@ std::string Describe(const Action& a) {
         case Action::SetStatusText:
         case Action::ShowMessage:
         case Action::AskBandQuestion:
-            text += std::string(" \"") + Text(a.text).en + "\"";
+            text += std::string(" ") + a.text.key;
             break;
         case Action::SetStatusVisible:
             text += a.flag ? " shown" : " hidden";

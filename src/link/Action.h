@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "link/LinkTexts.h"
+#include "settings/MessageBoxStyle.h"
+#include "texts/UserText.h"
 
 namespace kvd::link {
 
@@ -24,19 +25,6 @@ enum class Outcome {
 constexpr bool Succeeded(Outcome o) {
     return o == Outcome::ReadDone || o == Outcome::WriteDone;
 }
-
-// Message-box styles and button numbers as the localized message box takes and gives them.
-namespace MessageStyle {
-constexpr int kOk = 0;
-constexpr int kYesNo = 4;
-constexpr int kCritical = 16;
-constexpr int kInformation = 64;
-}  // namespace MessageStyle
-namespace Button {
-constexpr int kOk = 1;
-constexpr int kYes = 6;
-constexpr int kNo = 7;
-}  // namespace Button
 
 // One thing the program must do for the conversation, in the order given.
 struct Action {
@@ -63,8 +51,8 @@ struct Action {
 
     Kind kind = Ended;
     std::vector<std::uint8_t> frame;
-    TextId text = TextId::Communicating;
-    int style = MessageStyle::kOk;
+    TextId text;  // a link.* text of the catalogue
+    int style = MessageBoxStyle::kOk;
     bool flag = false;
     int value = 0;
     Mode mode = Mode::Read;

@@ -2,9 +2,13 @@
 
 #include <algorithm>
 
+#include "texts/TextIds.h"
+
 namespace kvd::link {
 
 namespace {
+
+namespace Id = TextIds::link;
 constexpr int kWriteStep = 10;
 constexpr int kReadStep = 25;
 }  // namespace
@@ -17,7 +21,7 @@ Actions Conversation::Start(Mode mode, bool portOpen) {
         return {};
     }
     if (!portOpen) {
-        message(Action::ShowMessage, TextId::PortNotOpen, MessageStyle::kInformation);
+        message(Action::ShowMessage, Id::portNotOpen, MessageBoxStyle::kInformation);
         ended(Outcome::PortNotOpen);
         return std::move(out_);
     }
@@ -34,7 +38,7 @@ Actions Conversation::Start(Mode mode, bool portOpen) {
     phase_ = Phase::AwaitStartAck;
     push(Action::CommitEdits);
     sendFrame(Wire::StartFrame(mode));
-    setStatusText(TextId::Communicating);
+    setStatusText(Id::communicating);
     blinkRunning_ = true;
     push(Action::StartBlinkTimer);
     return std::move(out_);
@@ -116,7 +120,7 @@ Actions Conversation::AnswerBandQuestion(bool proceed) {
         continueWrite();
     } else {
         hideProgress();
-        setStatusText(TextId::BandMismatch);
+        setStatusText(Id::bandMismatch);
         finish(Outcome::BandDeclined);
     }
     return std::move(out_);
@@ -192,8 +196,8 @@ void Conversation::writeAcknowledged() {
         radioBand_ = selected;
         bandAsked_ = true;
         phase_ = Phase::BandQuestion;
-        message(Action::AskBandQuestion, TextId::BandMismatch,
-                MessageStyle::kInformation | MessageStyle::kYesNo);
+        message(Action::AskBandQuestion, Id::bandMismatch,
+                MessageBoxStyle::kInformation | MessageBoxStyle::kYesNo);
         return;
     }
     continueWrite();
@@ -201,7 +205,7 @@ void Conversation::writeAcknowledged() {
 
 void Conversation::continueWrite() {
     if (blockAddress_ == Wire::kWriteEnd) {
-        setStatusText(TextId::WriteSuccess);
+        setStatusText(Id::writeSuccess);
         hideProgress();
         finish(Outcome::WriteDone);
         return;
@@ -229,7 +233,7 @@ void Conversation::readReady() {
         read.value = radioBand_;
         readImage_.clear();
         out_.push_back(std::move(read));
-        setStatusText(TextId::ReadSuccess);
+        setStatusText(Id::readSuccess);
         hideProgress();
         finish(Outcome::ReadDone);
         return;
@@ -252,7 +256,7 @@ void Conversation::fail(Outcome outcome) {
     stopReplyTimer();
     setStatusVisible(false);
     stopBlinkTimer();
-    message(Action::ShowMessage, TextId::CommunicationError, MessageStyle::kCritical);
+    message(Action::ShowMessage, Id::communicationError, MessageBoxStyle::kCritical);
     release();
     hideProgress();
     phase_ = Phase::Idle;

@@ -31,7 +31,7 @@ void LinkDriver::carryOut(const Action& action) {
             showMessage(action.text, action.style);
             break;
         case Action::AskBandQuestion: {
-            bool proceed = showMessage(action.text, action.style) == Button::kYes;
+            bool proceed = showMessage(action.text, action.style) == MessageBoxStyle::kIdYes;
             for (Action& a : conversation_.AnswerBandQuestion(proceed)) {
                 queue_.push_back(std::move(a));
             }

@@ -40,7 +40,8 @@ protected:
     virtual bool portOpen() const = 0;
     // Writes the frame, each byte by its own write.
     virtual WriteResult writeFrame(std::span<const std::uint8_t> frame) = 0;
-    // Shows a message and gives the button pressed (Button::kYes, ...); modal.
+    // Shows a message and gives the button pressed (MessageBoxStyle::kIdYes, ...);
+    // modal.
     virtual int showMessage(TextId text, int style) = 0;
     // Every other action: timers, status line, progress, lock, the completed read, the end.
     virtual void perform(const Action& action) = 0;

@@ -2,24 +2,12 @@
 
 #include <string>
 
-#include "settings/Language.h"
+#include "texts/UserText.h"
 
 namespace kvd::link {
 
-// Every text the serial link puts on the status line or in a message box.
-enum class TextId {
-    Communicating,
-    ReadSuccess,
-    WriteSuccess,
-    BandMismatch,  // the band question; also left on the status line when declined
-    CommunicationError,
-    PortNotOpen,
-};
-
-const LocalText& Text(TextId id);
-
-// The message for a port that cannot be opened, with the port's number in it.
-std::string PortBusyText(int portNumber, LanguageId language);
+// The texts of the serial link that carry values; the fixed ones (status line, the band
+// question, the messages) are the link.* ids of the catalogue.
 
 // Why a port could not be opened, where the program can tell.
 enum class PortProblem {
@@ -28,19 +16,22 @@ enum class PortProblem {
     InUse,             // another program holds it
 };
 
+// The message for a port that cannot be opened, with the port's number in it.
+UserText PortBusyText(int portNumber);
+
 // Status line after a failed open: the device and the operating system's reason; when the
 // reason is a refused permission, how to get access (the dialout group on Linux); when
 // another program holds the port, that.
-std::string PortFailureStatus(const std::string& device, const std::string& reason,
-                              PortProblem problem, LanguageId language);
+UserText PortFailureStatus(const std::string& device, const std::string& reason,
+                           PortProblem problem);
 
 // Status line when no device stands behind port item n.
-std::string PortMissingStatus(int portNumber, LanguageId language);
+UserText PortMissingStatus(int portNumber);
 
 // Status line when the open port n went away (its adapter was pulled out).
-std::string PortLostStatus(int portNumber, LanguageId language);
+UserText PortLostStatus(int portNumber);
 
 // Status line naming the device behind the open port.
-std::string PortOpenedStatus(int portNumber, const std::string& device, LanguageId language);
+UserText PortOpenedStatus(int portNumber, const std::string& device);
 
 }  // namespace kvd::link

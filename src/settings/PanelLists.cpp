@@ -2,25 +2,29 @@
 
 #include <array>
 
+#include "texts/TextIds.h"
+
 namespace kvd::PanelLists {
 
 namespace {
 
+namespace Id = TextIds::panel;
+
 const std::array<ListInfo, kCount> kInfo = {{
-    {"Combo2", "Label4", {"语言通知", "Language:"}},
-    {"Combo3", "Label5", {"发射超时", "Time-out:"}},
-    {"Combo4", "Label1", {"发射超时预警", "Time-out Warn:"}},
-    {"Combo9", "Label6", {"静噪等级", "Squelch Grade:"}},
-    {"Combo6", "Label7", {"省电", "Battery Save:"}},
-    {"Combo7", "Label8", {"提示音", "Beep:"}},
+    {"Combo2", "Label4", Id::voicePrompt},
+    {"Combo3", "Label5", Id::timeout},
+    {"Combo4", "Label1", Id::timeoutWarning},
+    {"Combo9", "Label6", Id::squelch},
+    {"Combo6", "Label7", Id::batterySave},
+    {"Combo7", "Label8", Id::beep},
 }};
 
-const std::array<LocalText, 3> kVoicePrompt = {
-    {{"关", "Off"}, {"中文", "Chinese"}, {"英文", "Englist"}}};
-const std::array<LocalText, 2> kOffOn = {{{"禁止", "Off"}, {"使能", "On"}}};
-const LocalText kSeconds{" 秒", " S"};
-const LocalText kGrade{" 级", " Group"};
-const LocalText kWarningOff{"关闭", "Off"};
+const std::array<TextId, 3> kVoicePrompt = {Id::voiceOff, Id::voiceChinese, Id::voiceEnglish};
+const std::array<TextId, 2> kOffOn = {Id::off, Id::on};
+
+UserText Numbered(TextId pattern, int number) {
+    return {pattern, {UserText::Number(number)}};
+}
 
 }  // namespace
 
@@ -45,23 +49,22 @@ int ItemCount(PanelList list) {
     return 0;
 }
 
-std::string Item(PanelList list, int position, LanguageId language) {
+UserText Item(PanelList list, int position) {
     if (position < 0 || position >= ItemCount(list)) {
         return {};
     }
     switch (list) {
         case PanelList::VoicePrompt:
-            return kVoicePrompt[position].pick(language);
+            return kVoicePrompt[position];
         case PanelList::Timeout:
-            return std::to_string((position + 1) * 15) + kSeconds.pick(language);
+            return Numbered(Id::seconds, (position + 1) * 15);
         case PanelList::TimeoutWarning:
-            return position == 0 ? kWarningOff.pick(language)
-                                 : std::to_string(position) + kSeconds.pick(language);
+            return position == 0 ? UserText(Id::warningOff) : Numbered(Id::seconds, position);
         case PanelList::Squelch:
-            return std::to_string(position) + kGrade.pick(language);
+            return Numbered(Id::grade, position);
         case PanelList::BatterySave:
         case PanelList::Beep:
-            return kOffOn[position].pick(language);
+            return kOffOn[position];
     }
     return {};
 }

@@ -1,25 +1,23 @@
 #pragma once
 
-#include <string>
-
-#include "settings/Language.h"
 #include "settings/PanelList.h"
+#include "texts/UserText.h"
 
 namespace kvd {
 
-// Captions and items of the six function-set lists, in both languages.
+// Captions and items of the six function-set lists.
 namespace PanelLists {
 
 struct ListInfo {
     const char* controlName;  // the list's control on the main window
     const char* labelName;    // the caption's control
-    LocalText caption;
+    TextId caption;
 };
 
 const ListInfo& Info(PanelList list);
 int ItemCount(PanelList list);
-// Item text at a position; empty outside the list.
-std::string Item(PanelList list, int position, LanguageId language);
+// Item at a position; empty outside the list.
+UserText Item(PanelList list, int position);
 
 constexpr PanelList kAll[kCount] = {PanelList::VoicePrompt,    PanelList::Timeout,
                                     PanelList::TimeoutWarning, PanelList::Squelch,

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "catalogue/Catalogue.h"
 #include "channels/CellEditRules.h"
 #include "channels/ChannelCells.h"
 #include "channels/ChoiceLists.h"
@@ -18,8 +19,7 @@ constexpr int kFirstChoice = ChoiceLists::kFirstChoiceColumn;
 // An item of the list of a tone or choice column.
 QString ItemText(int column, int position, LanguageId language) {
     const bool tone = CellEditRules::EditorFor(column) == CellEditRules::Editor::Tone;
-    return QString::fromStdString(tone ? ToneList::Text(position, language)
-                                       : ChoiceLists::Text(column, position, language));
+    return Tr(tone ? ToneList::Text(position) : ChoiceLists::Text(column, position), language);
 }
 
 // Every editor stays hidden until a cell opens it.
@@ -129,8 +129,7 @@ void ApplyEditorLanguage(const CellEditorSet& editors, LanguageId language) {
     for (int column = kFirstChoice; column <= ChoiceLists::kLastChoiceColumn; ++column) {
         QComboBox* list = editors.choice(column);
         for (int position = 0; position < list->count(); ++position) {
-            list->setItemText(
-                position, QString::fromStdString(ChoiceLists::Text(column, position, language)));
+            list->setItemText(position, Tr(ChoiceLists::Text(column, position), language));
         }
     }
 }

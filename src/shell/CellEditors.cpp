@@ -6,13 +6,14 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
+#include "catalogue/Catalogue.h"
 #include "channels/ChannelCells.h"
 #include "image/RadioState.h"
+#include "settings/MessageBoxStyle.h"
 #include "shell/ChannelGrid.h"
 #include "shell/ChannelTableModel.h"
 #include "shell/EditTexts.h"
 #include "shell/MainWindow.h"
-#include "shell/MessageBoxStyle.h"
 #include "shell/WheelGuard.h"
 
 namespace kvd::gui {
@@ -363,8 +364,7 @@ QWidget* CellEditors::editorWidget(Editor kind) const {
 }
 
 QString CellEditors::cellText(int row, int column) const {
-    return QString::fromStdString(
-        ChannelCells::Text(state_.channels, row, column, state_.flags.Language));
+    return Tr(ChannelCells::Text(state_.channels, row, column), state_.flags.Language);
 }
 
 void CellEditors::rowEdited() {

@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 
+#include "catalogue/Catalogue.h"
 #include "channels/ChoiceLists.h"
 #include "shell/GridGeometry.h"
 
@@ -30,10 +31,10 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QTableView(parent) {
 int ChannelGrid::columnPixels(int column) const {
     const int fromTwips =
         GridGeometry::TwipsToPixels(GridGeometry::ColumnTwips(column), logicalDpiX());
-    const LocalText& caption = ChoiceLists::ColumnCaption(column);
+    const UserText caption = ChoiceLists::ColumnCaption(column);
     const QFontMetrics metrics = fontMetrics();
-    const int widest = std::max(metrics.horizontalAdvance(QString::fromUtf8(caption.zh)),
-                                metrics.horizontalAdvance(QString::fromUtf8(caption.en)));
+    const int widest = std::max(metrics.horizontalAdvance(Tr(caption, kChinese)),
+                                metrics.horizontalAdvance(Tr(caption, kEnglish)));
     return std::max({fromTwips, widest + kCaptionPadding, minimumWidths_[column]});
 }
 

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include "catalogue/Catalogue.h"
 #include "channels/ChannelCells.h"
 #include "channels/ChoiceLists.h"
 #include "image/RadioState.h"
@@ -23,10 +24,9 @@ int ChannelTableModel::columnCount(const QModelIndex& parent) const {
 
 QString ChannelTableModel::text(int row, int column) const {
     if (row == 0) {
-        return QString::fromUtf8(ChoiceLists::ColumnCaption(column).pick(state_.flags.Language));
+        return Tr(ChoiceLists::ColumnCaption(column), state_.flags.Language);
     }
-    return QString::fromStdString(
-        ChannelCells::Text(state_.channels, row, column, state_.flags.Language));
+    return Tr(ChannelCells::Text(state_.channels, row, column), state_.flags.Language);
 }
 
 QVariant ChannelTableModel::background(int row, int column) const {

@@ -2,24 +2,21 @@
 
 #include <QAction>
 
+#include "catalogue/Catalogue.h"
 #include "channels/CsvExchange.h"
 #include "image/ChannelFile.h"
 #include "image/RadioState.h"
+#include "settings/MessageBoxStyle.h"
 #include "shell/ChannelTableModel.h"
 #include "shell/FileSteps.h"
 #include "shell/FileTexts.h"
 #include "shell/MainWindow.h"
-#include "shell/MessageBoxStyle.h"
 
 namespace kvd::gui {
 
 namespace {
 
 namespace Style = MessageBoxStyle;
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 
@@ -52,14 +49,13 @@ void CsvCommands::Import() {
     }
     const CsvExchange::ImportResult result = CsvExchange::Import(bytes, state.band);
     if (result.error) {
-        window_.LocalizedMessageBox(
-            FromStd(CsvExchange::Describe(*result.error, state.band, language)),
-            Style::kOk | Style::kExclamation);
+        window_.LocalizedMessageBox(Tr(CsvExchange::Describe(*result.error, state.band), language),
+                                    Style::kOk | Style::kExclamation);
         return;
     }
     state.channels = result.channels;
     window_.RefreshFromState();
-    window_.LocalizedMessageBox(FromStd(CsvExchange::DescribeSuccess(result, language)),
+    window_.LocalizedMessageBox(Tr(CsvExchange::DescribeSuccess(result), language),
                                 Style::kOk | Style::kInformation);
 }
 

@@ -5,11 +5,11 @@
 
 #include "image/ChannelFile.h"
 #include "image/RadioState.h"
+#include "settings/MessageBoxStyle.h"
 #include "shell/ChannelTableModel.h"
 #include "shell/FileSteps.h"
 #include "shell/FileTexts.h"
 #include "shell/MainWindow.h"
-#include "shell/MessageBoxStyle.h"
 #include "shell/ShellTexts.h"
 
 namespace kvd::gui {

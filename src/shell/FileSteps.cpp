@@ -3,12 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "catalogue/Catalogue.h"
 #include "image/RadioState.h"
+#include "settings/MessageBoxStyle.h"
 #include "shell/ChannelGrid.h"
 #include "shell/FileDialogs.h"
 #include "shell/FileTexts.h"
 #include "shell/MainWindow.h"
-#include "shell/MessageBoxStyle.h"
 
 namespace kvd::gui::FileSteps {
 
@@ -46,7 +47,7 @@ QString AskSavePath(MainWindow& window, const char* filter, const char* suffix) 
 void ReportFailure(MainWindow& window, const LocalText& message, const QString& path,
                    const FileResult& result) {
     const LanguageId language = window.state().flags.Language;
-    const QString reason = QString::fromStdString(FileProblem(result, language));
+    const QString reason = Tr(FileProblem(result), language);
     const QString text = Pick(message, language).arg(QDir::toNativeSeparators(path), reason);
     window.LocalizedMessageBox(text.trimmed(), Style::kOk | Style::kCritical);
 }

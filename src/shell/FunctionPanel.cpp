@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
+#include "catalogue/Catalogue.h"
 #include "image/FieldTable.h"
 #include "settings/PanelLists.h"
 #include "shell/LanguageFit.h"
@@ -14,7 +15,7 @@ namespace kvd::gui {
 namespace {
 
 QString ItemText(PanelList which, int position, LanguageId language) {
-    return QString::fromStdString(PanelLists::Item(which, position, language));
+    return Tr(PanelLists::Item(which, position), language);
 }
 
 }  // namespace
@@ -50,8 +51,8 @@ std::int16_t& FunctionPanel::choice(PanelList which) {
 
 void FunctionPanel::fitBothLanguages(PanelList which) {
     const int i = static_cast<int>(which);
-    const LocalText& caption = PanelLists::Info(which).caption;
-    FitLabel(labels_[i], {QString::fromUtf8(caption.zh), QString::fromUtf8(caption.en)});
+    const TextId caption = PanelLists::Info(which).caption;
+    FitLabel(labels_[i], {Tr(caption, kChinese), Tr(caption, kEnglish)});
     QStringList items;
     for (int position = 0; position < PanelLists::ItemCount(which); ++position) {
         items << ItemText(which, position, kChinese) << ItemText(which, position, kEnglish);
@@ -62,7 +63,7 @@ void FunctionPanel::fitBothLanguages(PanelList which) {
 void FunctionPanel::applyLanguage(LanguageId language) {
     for (PanelList which : PanelLists::kAll) {
         const int i = static_cast<int>(which);
-        labels_[i]->setText(QString::fromUtf8(PanelLists::Info(which).caption.pick(language)));
+        labels_[i]->setText(Tr(PanelLists::Info(which).caption, language));
         for (int position = 0; position < lists_[i]->count(); ++position) {
             lists_[i]->setItemText(position, ItemText(which, position, language));
         }

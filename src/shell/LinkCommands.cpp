@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QToolBar>
 
+#include "catalogue/Catalogue.h"
 #include "image/Backups.h"
 #include "image/RadioState.h"
 #include "link/qt/BackupLocation.h"
@@ -14,15 +15,13 @@
 #include "link/qt/SerialPort.h"
 #include "shell/BandCombo.h"
 #include "shell/MainWindow.h"
+#include "texts/TextIds.h"
 
 namespace kvd::gui {
 
 namespace {
 
 constexpr int kPorts = 8;
-
-const LocalText kBackupSaved{"备份：", "Backup: "};
-const LocalText kBackupFailed{"备份失败：", "No backup written: "};
 
 }  // namespace
 
@@ -142,10 +141,11 @@ void LinkCommands::readApplied() {
     window_.RefreshFromState();
     Backups::Saved saved = Backups::Save(backupFolder_, window_.state());
     const LanguageId language = window_.state().flags.Language;
-    statusAfterRelease_ = saved.result ? QString::fromUtf8(kBackupSaved.pick(language)) +
-                                             QString::fromStdString(saved.path.filename().string())
-                                       : QString::fromUtf8(kBackupFailed.pick(language)) +
-                                             QString::fromStdString(saved.result.detail);
+    statusAfterRelease_ =
+        Tr(saved.result ? UserText(TextIds::link::backupSaved,
+                                   {UserText::Verbatim(saved.path.filename().string())})
+                        : UserText(TextIds::link::backupFailed, {FileProblem(saved.result)}),
+           language);
     window_.statusLabel()->setToolTip(saved.result ? QString::fromStdString(saved.path.string())
                                                    : QString());
 }

@@ -1,10 +1,13 @@
 #include "shell/LocalizedMessageBox.h"
 
+#include <array>
+
 #include <QAbstractButton>
 #include <QPushButton>
 
-#include "shell/MessageBoxStyle.h"
-#include "shell/ShellTexts.h"
+#include "catalogue/Catalogue.h"
+#include "settings/MessageBoxStyle.h"
+#include "texts/TextIds.h"
 
 namespace kvd::gui {
 
@@ -12,14 +15,61 @@ namespace {
 
 namespace Style = MessageBoxStyle;
 
-void AddButtons(QMessageBox& box, int style, LanguageId language) {
-    for (int id : Style::ButtonIds(style)) {
-        QAbstractButton* button = box.addButton(Style::StandardButtonOf(id));
-        if (const char* text = Style::ButtonText(id, language)) {
-            button->setText(QString::fromUtf8(text));
+struct ButtonInfo {
+    QMessageBox::StandardButton standard;
+    TextId caption;
+};
+
+// Indexed by id - 1.
+const std::array<ButtonInfo, 7> kButtons = {{
+    {QMessageBox::Ok, TextIds::messageBox::ok},
+    {QMessageBox::Cancel, TextIds::messageBox::cancel},
+    {QMessageBox::Abort, TextIds::messageBox::abort},
+    {QMessageBox::Retry, TextIds::messageBox::retry},
+    {QMessageBox::Ignore, TextIds::messageBox::ignore},
+    {QMessageBox::Yes, TextIds::messageBox::yes},
+    {QMessageBox::No, TextIds::messageBox::no},
+}};
+
+bool IsButtonId(int id) {
+    return id >= Style::kIdOk && id <= Style::kIdNo;
+}
+
+QMessageBox::StandardButton StandardButtonOf(int id) {
+    return IsButtonId(id) ? kButtons[id - 1].standard : QMessageBox::NoButton;
+}
+
+// 0 for a button that is no standard one.
+int IdOf(QMessageBox::StandardButton button) {
+    for (int id = Style::kIdOk; id <= Style::kIdNo; ++id) {
+        if (kButtons[id - 1].standard == button) {
+            return id;
         }
     }
-    box.setDefaultButton(Style::StandardButtonOf(Style::DefaultButtonId(style)));
+    return 0;
+}
+
+QMessageBox::Icon IconOf(int style) {
+    switch (style & 0xF0) {
+        case Style::kCritical:
+            return QMessageBox::Critical;
+        case Style::kQuestion:
+            return QMessageBox::Question;
+        case Style::kExclamation:
+            return QMessageBox::Warning;
+        case Style::kInformation:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
+
+void AddButtons(QMessageBox& box, int style) {
+    for (int id : Style::ButtonIds(style)) {
+        QAbstractButton* button = box.addButton(StandardButtonOf(id));
+        button->setText(Tr(kButtons[id - 1].caption));
+    }
+    box.setDefaultButton(StandardButtonOf(Style::DefaultButtonId(style)));
 }
 
 MessageBoxRecord Describe(const QMessageBox& box, int style) {
@@ -30,9 +80,9 @@ MessageBoxRecord Describe(const QMessageBox& box, int style) {
     record.icon = box.icon();
     for (int id : Style::ButtonIds(style)) {
         record.buttons.append(id);
-        record.buttonTexts.append(box.button(Style::StandardButtonOf(id))->text());
+        record.buttonTexts.append(box.button(StandardButtonOf(id))->text());
     }
-    record.defaultButton = Style::IdOf(box.standardButton(box.defaultButton()));
+    record.defaultButton = IdOf(box.standardButton(box.defaultButton()));
     record.applicationModal = box.windowModality() == Qt::ApplicationModal;
     return record;
 }
@@ -40,22 +90,21 @@ MessageBoxRecord Describe(const QMessageBox& box, int style) {
 // The button the user pressed; closing the box counts as its escape button.
 int PressedId(const QMessageBox& box, int style) {
     QAbstractButton* pressed = box.clickedButton() ? box.clickedButton() : box.escapeButton();
-    const int id = pressed ? Style::IdOf(box.standardButton(pressed)) : 0;
+    const int id = pressed ? IdOf(box.standardButton(pressed)) : 0;
     return id != 0 ? id : Style::DefaultButtonId(style);
 }
 
 }  // namespace
 
-int LocalizedMessageBox(QWidget* owner, LanguageId language, const QString& prompt, int style,
-                        const QString& title) {
+int LocalizedMessageBox(QWidget* owner, const QString& prompt, int style, const QString& title) {
     QMessageBox box(owner);
-    box.setWindowTitle(title.isEmpty() ? QString::fromUtf8(ShellTexts::kApplicationTitle) : title);
+    box.setWindowTitle(title.isEmpty() ? Tr(TextIds::app::title) : title);
     box.setTextFormat(Qt::PlainText);
     box.setText(prompt);
-    box.setIcon(Style::IconOf(style));
+    box.setIcon(IconOf(style));
     // Every box blocks the whole program; a system-modal box can do no more on this platform.
     box.setWindowModality(Qt::ApplicationModal);
-    AddButtons(box, style, language);
+    AddButtons(box, style);
 
     if (auto* responder = MessageBoxResponder::Current()) {
         const MessageBoxRecord record = Describe(box, style);

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include "settings/Language.h"
 #include "shell/Responder.h"
 
 class QWidget;
@@ -13,9 +12,10 @@ class QWidget;
 namespace kvd::gui {
 
 // The one way the program shows a message. style is the classic style number
-// (MessageBoxStyle.h); an empty title shows the application's title. The buttons speak the
-// interface language. Returns the id of the button pressed, 1..7.
-int LocalizedMessageBox(QWidget* owner, LanguageId language, const QString& prompt, int style,
+// (settings/MessageBoxStyle.h); an empty title shows the application's title. The buttons
+// speak the interface language and have access keys. Returns the id of the button pressed,
+// 1..7.
+int LocalizedMessageBox(QWidget* owner, const QString& prompt, int style,
                         const QString& title = {});
 
 // What a box showed, read back from the box itself.

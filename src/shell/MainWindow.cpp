@@ -6,7 +6,9 @@
 #include <QMenuBar>
 #include <QProgressBar>
 
+#include "catalogue/Catalogue.h"
 #include "image/RadioState.h"
+#include "settings/MessageBoxStyle.h"
 #include "shell/BandCombo.h"
 #include "shell/ChannelGrid.h"
 #include "shell/ChannelTableModel.h"
@@ -15,7 +17,6 @@
 #include "shell/LanguageFit.h"
 #include "shell/LocalizedMessageBox.h"
 #include "shell/MainCaptions.h"
-#include "shell/MessageBoxStyle.h"
 #include "shell/Preferences.h"
 #include "shell/ShellTexts.h"
 #include "shell/ToolBarLayout.h"
@@ -26,6 +27,7 @@ namespace kvd::gui {
 MainWindow::MainWindow(RadioState& state, Options options)
     : state_(state),
       configFolder_(options.configFolder.isEmpty() ? ResolveConfigFolder() : options.configFolder) {
+    UseLanguage(state_.flags.Language);
     buildWidgets();
     IgnoreUnfocusedWheel(this);
     FitCaptions(this, MainCaptions());
@@ -97,6 +99,7 @@ void MainWindow::savePreferences() const {
 }
 
 void MainWindow::ApplyLanguage() {
+    UseLanguage(state_.flags.Language);
     languages_.ApplyAll(state_.flags.Language);
 }
 
@@ -143,7 +146,7 @@ bool MainWindow::confirmBandChange() {
 }
 
 int MainWindow::LocalizedMessageBox(const QString& prompt, int style, const QString& title) {
-    return gui::LocalizedMessageBox(this, state_.flags.Language, prompt, style, title);
+    return gui::LocalizedMessageBox(this, prompt, style, title);
 }
 
 QAction* MainWindow::menuItem(const char* objectName) const {

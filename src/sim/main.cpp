@@ -33,6 +33,15 @@ void CatchSignals() {
     std::signal(SIGPIPE, SIG_IGN);
 }
 
+// Why a file could not be used. The simulator is a developer's tool and speaks English only;
+// the causes the program finds itself have no words of the system.
+std::string Why(const FileResult& result) {
+    if (!result.detail.empty()) {
+        return result.detail;
+    }
+    return result.cause == FileResult::WriteProtected ? "write-protected" : "not a regular file";
+}
+
 bool LoadImage(const SimOptions& options, MemoryImage& image) {
     if (options.file.empty()) {
         int band = options.bandCode ? BandTable::PositionOfCode(*options.bandCode).value_or(0) : 0;
@@ -45,7 +54,7 @@ bool LoadImage(const SimOptions& options, MemoryImage& image) {
         !std::equal(ByteMap::kModelTag.begin(), ByteMap::kModelTag.end(), bytes.begin(),
                     [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); })) {
         std::fprintf(stderr, "kvd270-sim: %s: %s\n", options.file.c_str(),
-                     read ? "not a KVD-270 channel file" : read.detail.c_str());
+                     read ? "not a KVD-270 channel file" : Why(read).c_str());
         return false;
     }
     bytes.resize(ChannelFile::kSize, '\xFF');
@@ -88,8 +97,7 @@ void Save(const std::string& path, const RadioSide& radio) {
     if (saved) {
         std::printf("saved %s\n", path.c_str());
     } else {
-        std::fprintf(stderr, "kvd270-sim: cannot save %s: %s\n", path.c_str(),
-                     saved.detail.c_str());
+        std::fprintf(stderr, "kvd270-sim: cannot save %s: %s\n", path.c_str(), Why(saved).c_str());
     }
 }
 

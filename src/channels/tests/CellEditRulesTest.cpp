@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "../../image/tests/TestStates.h"
+#include "catalogue/Catalogue.h"
 #include "channels/BandSelection.h"
 #include "channels/CellEditRules.h"
 #include "channels/ChannelCells.h"
@@ -21,7 +22,7 @@ struct EditFixture : ::testing::Test {
         return CommitFrequency(channels, band, row, column, text);
     }
     std::string Cell(int row, int column, LanguageId language = kChinese) const {
-        return Text(channels, row, column, language);
+        return TrUtf8(Text(channels, row, column), language);
     }
     Channels channels;
     BandSelection band;

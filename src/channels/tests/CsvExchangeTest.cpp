@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include "../../image/tests/TestStates.h"
+#include "catalogue/Catalogue.h"
 #include "channels/BandSelection.h"
 
 #include "channels/Csv.h"
@@ -16,7 +17,7 @@ using CsvExchange::ImportError;
 // A tone by its text in the list, else a CTCSS value typed by hand.
 Tone ToneFrom(const std::string& text) {
     for (int position = 0; position < ToneList::kCount; ++position) {
-        if (ToneList::Text(position, kEnglish) == text) {
+        if (TrUtf8(ToneList::Text(position), kEnglish) == text) {
             return ToneList::At(position);
         }
     }
@@ -62,7 +63,8 @@ TEST_F(CsvFixture, EveryToneModeSurvivesExportAndImport) {
 
     std::string csv = CsvExchange::Export(channels);
     auto result = Import(csv);
-    ASSERT_FALSE(result.error) << CsvExchange::Describe(*result.error, band, kEnglish) << csv;
+    ASSERT_FALSE(result.error) << TrUtf8(CsvExchange::Describe(*result.error, band), kEnglish)
+                               << csv;
     EXPECT_EQ(result.imported, 13);
     EXPECT_EQ(result.moved, 0);
     channels[2]->busyLock = BusyLock::Off;  // the format cannot carry the busy-channel lockout
@@ -84,7 +86,7 @@ TEST_F(CsvFixture, HandWrittenFilesImportAsAUserExpects) {
         "145.5312,1,High,\"say \"\"hi\"\"\",,,\r\n"
         "145.52,16,,,,,\n";
     auto result = Import(csv);
-    ASSERT_FALSE(result.error) << CsvExchange::Describe(*result.error, band, kEnglish);
+    ASSERT_FALSE(result.error) << TrUtf8(CsvExchange::Describe(*result.error, band), kEnglish);
     EXPECT_EQ(result.imported, 3);
     EXPECT_EQ(result.moved, 2) << "145.5312 lands on 145.53000 for receive and transmit";
     EXPECT_EQ(test::RowText(result.channels, 3, kEnglish),
@@ -93,7 +95,7 @@ TEST_F(CsvFixture, HandWrittenFilesImportAsAUserExpects) {
               "01|145.53000|Off|145.53000|Off|Hight|Off|Wide|Have");
     EXPECT_EQ(result.channels[16]->power, Power::High) << "missing power reads as high";
     EXPECT_FALSE(result.channels.has(2));
-    EXPECT_EQ(CsvExchange::DescribeSuccess(result, kEnglish),
+    EXPECT_EQ(TrUtf8(CsvExchange::DescribeSuccess(result), kEnglish),
               "Imported 3 channels; 2 frequencies were moved onto the channel raster.");
 }
 
@@ -140,13 +142,14 @@ TEST_F(CsvFixture, BadFilesNameTheLineAndTheReason) {
         ASSERT_TRUE(result.error) << c.row;
         EXPECT_EQ(result.error->kind, c.kind) << c.row;
         EXPECT_EQ(result.error->line, 3) << c.row;
-        std::string message = CsvExchange::Describe(*result.error, band, kEnglish);
+        std::string message = TrUtf8(CsvExchange::Describe(*result.error, band), kEnglish);
         EXPECT_EQ(message.rfind("Line 3: ", 0), 0u) << message;
-        EXPECT_FALSE(CsvExchange::Describe(*result.error, band, kChinese).empty());
+        EXPECT_FALSE(TrUtf8(CsvExchange::Describe(*result.error, band), kChinese).empty());
     }
     auto negative = Import(header + "2,145,-,200,,,,,,,,FM,,High\n");
-    EXPECT_NE(CsvExchange::Describe(*negative.error, band, kEnglish).find("(\"-55.000000\")"),
-              std::string::npos);
+    EXPECT_NE(
+        TrUtf8(CsvExchange::Describe(*negative.error, band), kEnglish).find("(\"-55.000000\")"),
+        std::string::npos);
     EXPECT_EQ(Import("").error->kind, ImportError::NoHeader);
     EXPECT_EQ(Import("Name,Comment\nx,y\n").error->kind, ImportError::NoHeader);
     EXPECT_FALSE(Import(header).error) << "a header alone is an empty channel list";
@@ -160,11 +163,12 @@ TEST_F(CsvFixture, AColumnNamedTwiceIsRefusedByName) {
         ASSERT_TRUE(result.error) << header;
         EXPECT_EQ(result.error->kind, ImportError::DuplicateColumn);
         EXPECT_EQ(result.error->line, 1);
-        EXPECT_EQ(CsvExchange::Describe(*result.error, band, kEnglish),
+        EXPECT_EQ(TrUtf8(CsvExchange::Describe(*result.error, band), kEnglish),
                   "Line 1: the same column appears twice (\"" + std::string(name) +
                       "\"). The channel list is unchanged.");
-        EXPECT_NE(CsvExchange::Describe(*result.error, band, kChinese).find("同一列出现两次"),
-                  std::string::npos);
+        EXPECT_NE(
+            TrUtf8(CsvExchange::Describe(*result.error, band), kChinese).find("同一列出现两次"),
+            std::string::npos);
     }
     EXPECT_FALSE(Import("Location,Frequency,,\n1,145,,\n").error) << "unnamed columns are no names";
 }
@@ -179,7 +183,7 @@ TEST_F(CsvFixture, MessagesQuoteFieldsEscapedAndCut) {
     for (const auto& [field, shown] : cases) {
         auto result = Import("Location,Frequency\n1," + field + "\n");
         ASSERT_TRUE(result.error);
-        std::string message = CsvExchange::Describe(*result.error, band, kEnglish);
+        std::string message = TrUtf8(CsvExchange::Describe(*result.error, band), kEnglish);
         EXPECT_NE(message.find(shown), std::string::npos) << message;
         EXPECT_LT(message.size(), 150u);
         EXPECT_EQ(message.find_first_of(std::string("\n\x1B\0", 3)), std::string::npos);

@@ -9,7 +9,7 @@
 
 #include "DialogTestSupport.h"
 #include "dialogs/FieldRule.h"
-#include "shell/MessageBoxStyle.h"
+#include "settings/MessageBoxStyle.h"
 
 using namespace kvd;
 using namespace kvd::gui;

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "TestStates.h"
+#include "catalogue/Catalogue.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
 #include "image/FileAccess.h"
@@ -63,13 +64,15 @@ TEST_F(FileAccessTest, OnlyRegularFilesAreRead) {
         ChannelFile::Result opened = ChannelFile::Open(path, state);
         EXPECT_EQ(opened.kind, ChannelFile::Result::CannotRead) << path;
         EXPECT_EQ(opened.cause, FileResult::NotRegularFile) << path;
-        EXPECT_EQ(FileProblem(opened, kChinese), "不是普通文件（而是设备、管道等）");
-        EXPECT_EQ(FileProblem(opened, kEnglish), opened.detail);
+        EXPECT_EQ(TrUtf8(FileProblem(opened), kChinese), "不是普通文件（而是设备、管道等）");
+        EXPECT_EQ(TrUtf8(FileProblem(opened), kEnglish),
+                  "not a regular file (a device, a pipe or the like)");
+        EXPECT_EQ(opened.detail, "") << "no system's words: the program knows the cause";
     }
     ChannelFile::Result folder = ChannelFile::Open(dir_ / "folder.DAT", state);
     EXPECT_EQ(folder.kind, ChannelFile::Result::CannotRead);
     EXPECT_EQ(folder.cause, FileResult::SystemError);
-    EXPECT_EQ(FileProblem(folder, kChinese), folder.detail) << "the system's words stay";
+    EXPECT_EQ(TrUtf8(FileProblem(folder), kChinese), folder.detail) << "the system's words stay";
 
     // A link to a channel file reads as the file; a long file only as far as asked.
     ASSERT_TRUE(ChannelFile::Save(dir_ / "real.DAT", StartupState(kEnglish)));
@@ -124,7 +127,8 @@ TEST_F(FileAccessTest, SaveRefusesSpecialAndWriteProtectedFiles) {
         ChannelFile::Result saved = ChannelFile::Save(dir_ / c.name, state);
         EXPECT_EQ(saved.kind, ChannelFile::Result::CannotWrite) << c.name;
         EXPECT_EQ(saved.cause, c.cause) << c.name;
-        EXPECT_NE(FileProblem(saved, kChinese).find(c.chinese), std::string::npos) << c.name;
+        EXPECT_NE(TrUtf8(FileProblem(saved), kChinese).find(c.chinese), std::string::npos)
+            << c.name;
         EXPECT_EQ(FileAccess::CheckWritable(dir_ / c.name).cause, c.cause) << c.name;
     }
     EXPECT_EQ(fs::status(dir_ / "fifo.DAT").type(), fs::file_type::fifo);

@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "catalogue/Catalogue.h"
 #include "channels/BandTable.h"
 #include "channels/ChannelCells.h"
 #include "channels/ToneList.h"
 #include "image/FieldTable.h"
-#include "image/Utf8.h"
+#include "texts/Utf8.h"
 
 namespace kvd::test {
 
@@ -150,9 +151,9 @@ void ExpectSameImageContent(const RadioState& expected, const RadioState& actual
 }
 
 std::string RowText(const Channels& channels, int row, LanguageId language) {
-    std::string text = ChannelCells::Text(channels, row, 0, language);
+    std::string text = TrUtf8(ChannelCells::Text(channels, row, 0), language);
     for (int column = 1; column < ChannelCells::kColumns; ++column) {
-        text += "|" + ChannelCells::Text(channels, row, column, language);
+        text += "|" + TrUtf8(ChannelCells::Text(channels, row, column), language);
     }
     return text;
 }

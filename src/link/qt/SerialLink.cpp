@@ -1,6 +1,8 @@
 #include "link/qt/SerialLink.h"
 
+#include "catalogue/Catalogue.h"
 #include "image/RadioState.h"
+#include "link/LinkTexts.h"
 #include "link/PortNames.h"
 
 namespace kvd::link {
@@ -25,19 +27,18 @@ SerialLink::SerialLink(RadioState& state, LinkPort& port, Timing timing, QObject
 
 // A conversation under way finds the port closed and ends by its time-out.
 void SerialLink::lost() {
-    emit portLost(
-        QString::fromStdString(PortLostStatus(state_.flags.PortNumber, state_.flags.Language)));
+    emit portLost(local(PortLostStatus(state_.flags.PortNumber)));
 }
 
-QString SerialLink::local(const LocalText& text) const {
-    return QString::fromUtf8(text.pick(state_.flags.Language));
+QString SerialLink::local(const UserText& text) const {
+    return Tr(text, state_.flags.Language);
 }
 
 int SerialLink::ask(const QString& text, int style) {
     if (messages_) {
         return messages_(text, style);
     }
-    return (style & MessageStyle::kYesNo) == MessageStyle::kYesNo ? Button::kNo : Button::kOk;
+    return MessageBoxStyle::AsksYesNo(style) ? MessageBoxStyle::kIdNo : MessageBoxStyle::kIdOk;
 }
 
 LinkDriver::WriteResult SerialLink::writeFrame(std::span<const std::uint8_t> frame) {
@@ -53,7 +54,7 @@ LinkDriver::WriteResult SerialLink::writeFrame(std::span<const std::uint8_t> fra
 }
 
 int SerialLink::showMessage(TextId text, int style) {
-    return ask(local(Text(text)), style);
+    return ask(local(text), style);
 }
 
 void SerialLink::perform(const Action& a) {
@@ -71,7 +72,7 @@ void SerialLink::perform(const Action& a) {
             blink_.stop();
             break;
         case Action::SetStatusText:
-            emit statusTextChanged(local(Text(a.text)));
+            emit statusTextChanged(local(a.text));
             break;
         case Action::SetStatusVisible:
             emit statusVisibleChanged(a.flag);
@@ -110,18 +111,17 @@ void SerialLink::perform(const Action& a) {
 OpenResult SerialLink::SelectPort(int n, const std::filesystem::path& configFolder) {
     port_.close();
     OpenResult result = port_.open(PortNames::DeviceFor(n, configFolder));
-    const LanguageId language = state_.flags.Language;
     if (!result.ok) {
-        ask(QString::fromStdString(PortBusyText(n, language)), MessageStyle::kInformation);
+        ask(local(PortBusyText(n)), MessageBoxStyle::kInformation);
         // No device behind the item is the program's own finding, told in its own words.
-        emit portStatus(QString::fromStdString(
-            result.device.empty()
-                ? PortMissingStatus(n, language)
-                : PortFailureStatus(result.device, result.reason, result.problem(), language)));
+        emit portStatus(
+            local(result.device.empty()
+                      ? PortMissingStatus(n)
+                      : PortFailureStatus(result.device, result.reason, result.problem())));
         return result;
     }
     state_.flags.PortNumber = static_cast<std::int16_t>(n);
-    emit portStatus(QString::fromStdString(PortOpenedStatus(n, result.device, language)));
+    emit portStatus(local(PortOpenedStatus(n, result.device)));
     return result;
 }
 

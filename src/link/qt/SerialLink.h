@@ -28,7 +28,7 @@ public:
         int writeMs = 1000;  // one byte's write must complete within this
     };
     // Shows a message (text in the current language, message-box style) and gives the button
-    // pressed (Button::kOk, kYes, kNo). Modal: the conversation waits for it.
+    // pressed (MessageBoxStyle::kIdOk, kIdYes, kIdNo). Modal: the conversation waits for it.
     using MessageHandler = std::function<int(const QString& text, int style)>;
 
     SerialLink(RadioState& state, LinkPort& port, Timing timing, QObject* parent = nullptr);
@@ -65,7 +65,7 @@ protected:
     void perform(const Action& action) override;
 
 private:
-    QString local(const LocalText& text) const;
+    QString local(const UserText& text) const;
     void lost();
     int ask(const QString& text, int style);
 

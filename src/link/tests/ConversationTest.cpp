@@ -8,6 +8,7 @@
 #include "channels/BandTable.h"
 #include "image/ImageCodec.h"
 #include "sim/RadioSide.h"
+#include "texts/TextIds.h"
 
 namespace kvd {
 namespace {
@@ -15,7 +16,6 @@ namespace {
 using link::Action;
 using link::Mode;
 using link::Outcome;
-using link::TextId;
 using Bytes = std::vector<std::uint8_t>;
 using Script = test::ConversationScript;
 
@@ -65,7 +65,7 @@ TEST(ConversationTest, ReadTakesTheRadiosMemoryAndBand) {
         EXPECT_EQ(s.log.front().second.kind, Action::SuppressBandPrompt);
         EXPECT_EQ(s.Frames(), frames);
         EXPECT_EQ(s.Last(Action::SetProgress).value, 425);
-        ExpectEndedNormally(s, Outcome::ReadDone, TextId::ReadSuccess);
+        ExpectEndedNormally(s, Outcome::ReadDone, TextIds::link::readSuccess);
     }
 }
 
@@ -81,7 +81,7 @@ TEST(ConversationTest, WritesFortySixBlocksOrFortySevenWithDebugAccess) {
         s.radio.emplace(EncodeImage(s.program), BandTable::At(debug ? 0 : 2).code);
         s.Start(Mode::Write);
         s.Finish();
-        ExpectEndedNormally(s, Outcome::WriteDone, TextId::WriteSuccess);
+        ExpectEndedNormally(s, Outcome::WriteDone, TextIds::link::writeSuccess);
         EXPECT_EQ(s.Frames()[0], Bytes({'P', 'R', 'O', 'G', 'R', 'A', 'M'}));
         std::vector<std::uint16_t> blocks;
         for (std::uint16_t a = 0x10; a < 0x360; a += 16) {
@@ -98,7 +98,7 @@ TEST(ConversationTest, WritesFortySixBlocksOrFortySevenWithDebugAccess) {
         const std::vector<Script::Entry> asked = s.All(Action::AskBandQuestion);
         ASSERT_EQ(asked.size(), debug ? 1u : 0u);
         EXPECT_TRUE(!debug || asked[0].second.style ==
-                                  (link::MessageStyle::kInformation | link::MessageStyle::kYesNo));
+                                  (MessageBoxStyle::kInformation | MessageBoxStyle::kYesNo));
     }
 }
 
@@ -191,10 +191,9 @@ TEST(ConversationTest, EveryRadioFaultEndsInTheTimeOut) {
         }
         EXPECT_EQ(tail, (std::vector<std::string>{
                             "StopReplyTimer", "SetStatusVisible hidden", "StopBlinkTimer",
-                            "ShowMessage \"Communication error, please check the intercom "
-                            "model, fault, attachment and computer serial choice!\"",
-                            "Release", "HideProgress", "SendFrame 45", "Ended TimedOut"}));
-        EXPECT_EQ(s.Last(Action::ShowMessage).style, link::MessageStyle::kCritical);
+                            "ShowMessage link.communicationError", "Release", "HideProgress",
+                            "SendFrame 45", "Ended TimedOut"}));
+        EXPECT_EQ(s.Last(Action::ShowMessage).style, MessageBoxStyle::kCritical);
         EXPECT_TRUE(s.All(Action::ReadComplete).empty());
         EXPECT_TRUE(s.quiet());
     }

@@ -6,6 +6,7 @@
 #include <QStyleOptionComboBox>
 
 #include "ShellTestSupport.h"
+#include "catalogue/Catalogue.h"
 #include "channels/ChannelCells.h"
 #include "channels/ToneList.h"
 #include "image/ChannelFile.h"
@@ -26,8 +27,7 @@ MainWindow& StartInBand136(ShellRun& run) {
 }
 
 QString Cell(ShellRun& run, int row, int column) {
-    return QString::fromStdString(
-        ChannelCells::Text(run.state.channels, row, column, run.state.flags.Language));
+    return Tr(ChannelCells::Text(run.state.channels, row, column), run.state.flags.Language);
 }
 
 void TypeIntoCell(MainWindow& window, int row, int column, const QString& text) {

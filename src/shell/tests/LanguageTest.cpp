@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "ShellTestSupport.h"
+#include "catalogue/Catalogue.h"
 #include "shell/MainCaptions.h"
 
 using namespace kvd;
@@ -126,23 +127,28 @@ private slots:
 
     void messageBoxesSpeakTheLanguageAndReturnTheButtonPressed() {
         // The real box returns the button pressed; closing it counts as Cancel.
-        PressWhenShown(QStringLiteral("否"));
-        QCOMPARE(LocalizedMessageBox(nullptr, 0, "?", Style::kYesNoCancel), Style::kIdNo);
-        PressWhenShown(QStringLiteral("Retry"));
-        QCOMPARE(LocalizedMessageBox(nullptr, 1, "?", Style::kAbortRetryIgnore), Style::kIdRetry);
+        UseLanguage(kChinese);
+        PressWhenShown(QStringLiteral("否(&N)"));
+        QCOMPARE(LocalizedMessageBox(nullptr, "?", Style::kYesNoCancel), Style::kIdNo);
+        UseLanguage(kEnglish);
+        PressWhenShown(QStringLiteral("&Retry"));
+        QCOMPARE(LocalizedMessageBox(nullptr, "?", Style::kAbortRetryIgnore), Style::kIdRetry);
         PressWhenShown(QString());
-        QCOMPARE(LocalizedMessageBox(nullptr, 0, "<b>?</b>", Style::kOkCancel), Style::kIdCancel);
+        QCOMPARE(LocalizedMessageBox(nullptr, "<b>?</b>", Style::kOkCancel), Style::kIdCancel);
         MessageBoxResponder answer(Style::kIdOk);
-        LocalizedMessageBox(nullptr, kChinese, "?", Style::kYesNoCancel);
-        LocalizedMessageBox(nullptr, kEnglish, "?", Style::kAbortRetryIgnore);
-        LocalizedMessageBox(nullptr, 2, "?", Style::kAbortRetryIgnore);
-        LocalizedMessageBox(nullptr, 3, "?", Style::kRetryCancel);  // the platform's own
+        for (LanguageId language : {kChinese, kEnglish, kTraditionalButtons, LanguageId(3)}) {
+            UseLanguage(language);
+            LocalizedMessageBox(nullptr, "?", Style::kYesNoCancel);
+        }
+        UseLanguage(kTraditionalButtons);
+        LocalizedMessageBox(nullptr, "?", Style::kAbortRetryIgnore);
         const auto& shown = answer.shown();
-        QCOMPARE(shown[0].buttonTexts, QStringList({"是", "否", "取消"}));
-        QCOMPARE(shown[1].buttonTexts, QStringList({"Abort", "Retry", "Ignore"}));
-        QCOMPARE(shown[2].buttonTexts, QStringList({"放棄", "重試", "忽略"}));
-        QCOMPARE(shown[3].buttonTexts.size(), 2);
-        QVERIFY(!shown[3].buttonTexts.contains("重试") && !shown[3].buttonTexts.contains(""));
+        QCOMPARE(shown[0].buttonTexts, QStringList({"是(&Y)", "否(&N)", "取消"}));
+        QCOMPARE(shown[1].buttonTexts, QStringList({"&Yes", "&No", "Cancel"}));
+        QCOMPARE(shown[2].buttonTexts, QStringList({"是(&Y)", "否(&N)", "取消"}));
+        QCOMPARE(shown[3].buttonTexts, QStringList({"&Yes", "&No", "Cancel"}));
+        QCOMPARE(shown[4].buttonTexts, QStringList({"放棄(&A)", "重試(&R)", "忽略(&I)"}));
+        UseLanguage(kChinese);
     }
 };
 

@@ -12,13 +12,13 @@
 #include <QUrl>
 
 #include "image/RadioState.h"
+#include "settings/MessageBoxStyle.h"
 #include "shell/BandCombo.h"
 #include "shell/ChannelGrid.h"
 #include "shell/ChannelTableModel.h"
 #include "shell/FileDialogs.h"
 #include "shell/LocalizedMessageBox.h"
 #include "shell/MainWindow.h"
-#include "shell/MessageBoxStyle.h"
 
 // What the window's tests share: the window and its parts, and the seams that answer its
 // message boxes and file dialogs.

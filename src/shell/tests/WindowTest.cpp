@@ -13,6 +13,7 @@
 #include <QWheelEvent>
 
 #include "ShellTestSupport.h"
+#include "catalogue/Catalogue.h"
 #include "channels/ChoiceLists.h"
 #include "shell/FunctionPanel.h"
 #include "shell/GridGeometry.h"
@@ -95,10 +96,10 @@ private slots:
         QVERIFY(grid->columnWidth(5) >= GridGeometry::TwipsToPixels(800, dpi));
         QCOMPARE(grid->rowHeight(16), GridGeometry::TwipsToPixels(300, grid->logicalDpiY()));
         for (int column = 0; column < 9; ++column) {  // no caption cut, in either language
-            for (const char* text :
-                 {ChoiceLists::ColumnCaption(column).zh, ChoiceLists::ColumnCaption(column).en}) {
+            for (LanguageId language : {kChinese, kEnglish}) {
+                const QString text = Tr(ChoiceLists::ColumnCaption(column), language);
                 QVERIFY2(grid->fontMetrics().horizontalAdvance(text) < grid->columnWidth(column),
-                         text);
+                         qPrintable(text));
             }
         }
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -56,7 +56,7 @@ protected:
         link.setMessageHandler([this](const QString& text, int style) {
             log << QString("message %1 %2").arg(style).arg(text);
             writtenAtMessage = port.written.size();
-            return link::Button::kOk;
+            return MessageBoxStyle::kIdOk;
         });
         QObject::connect(&link, &link::SerialLink::lockEngaged, [this](Mode) { log << "lock"; });
         QObject::connect(&link, &link::SerialLink::lockReleased, [this] { log << "release"; });

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <thread>
 
+#include "catalogue/Catalogue.h"
 #include "link/LinkTexts.h"
 #include "link/qt/SerialPort.h"
 
@@ -104,11 +105,11 @@ TEST_F(PtyTest, APortInUseIsToldApartFromAMissingPermission) {
     EXPECT_TRUE(held.inUse) << held.reason;
     EXPECT_FALSE(held.permissionDenied);
     const std::string status =
-        link::PortFailureStatus(held.device, held.reason, held.problem(), kEnglish);
+        TrUtf8(link::PortFailureStatus(held.device, held.reason, held.problem()), kEnglish);
     EXPECT_EQ(status, device +
                           ": in use by another program. Close that program or choose "
                           "another port.");
-    EXPECT_NE(link::PortFailureStatus(held.device, held.reason, held.problem(), kChinese)
+    EXPECT_NE(TrUtf8(link::PortFailureStatus(held.device, held.reason, held.problem()), kChinese)
                   .find("已被其它程序使用"),
               std::string::npos);
     port.close();

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "image/QuotedText.h"
+#include "texts/QuotedText.h"
 
 namespace kvd {
 namespace {

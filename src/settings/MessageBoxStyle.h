@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QList>
-#include <QMessageBox>
+#include <vector>
 
-#include "settings/Language.h"
+namespace kvd {
 
-namespace kvd::gui {
-
-// The message box style number callers pass: buttons + icon + default button + modality,
-// added together as the classic desktop message box takes them.
+// The style number a message is shown with, and the number of the button that answers it:
+// buttons + icon + default button + modality, added together as the classic desktop message
+// box takes them. The link asks its questions in these numbers; the window shows them.
 namespace MessageBoxStyle {
 
 // Button sets.
@@ -37,19 +35,12 @@ inline constexpr int kIdIgnore = 5;
 inline constexpr int kIdYes = 6;
 inline constexpr int kIdNo = 7;
 
-// Button ids of a style, left to right.
-QList<int> ButtonIds(int style);
+// Button ids of a style, left to right; an unknown button set shows OK alone.
+std::vector<int> ButtonIds(int style);
 // The id of the default button; the first button when the style names one it lacks.
 int DefaultButtonId(int style);
-QMessageBox::Icon IconOf(int style);
-
-QMessageBox::StandardButton StandardButtonOf(int id);
-// 0 for a button that is no standard one.
-int IdOf(QMessageBox::StandardButton button);
-
-// The caption of a button in the interface language (0 simplified Chinese, 1 English,
-// 2 traditional Chinese); nullptr for any other language, which keeps the platform's own.
-const char* ButtonText(int id, LanguageId language);
+// Whether the style asks Yes or No.
+bool AsksYesNo(int style);
 
 }  // namespace MessageBoxStyle
-}  // namespace kvd::gui
+}  // namespace kvd

@@ -1,4 +1,4 @@
-#include "image/QuotedText.h"
+#include "texts/QuotedText.h"
 
 #include <cstdint>
 #include <cstdio>

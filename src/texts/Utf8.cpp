@@ -1,4 +1,4 @@
-#include "image/Utf8.h"
+#include "texts/Utf8.h"
 
 namespace kvd {
 

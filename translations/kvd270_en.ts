@@ -1,0 +1,682 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name></name>
+    <message id="app.title">
+        <translation>KVD-270</translation>
+    </message>
+    <message id="main.title">
+        <translation>KVD-270 Radio Software V1.00</translation>
+    </message>
+    <message id="main.modelFrame">
+        <translation>Model</translation>
+    </message>
+    <message id="main.functionFrame">
+        <translation>Function Set</translation>
+    </message>
+    <message id="main.bandLabel">
+        <translation>Channel</translation>
+    </message>
+    <message id="main.makerLine">
+        <translation>KVD-270 programmer project  ·  www.example.org/kvd270</translation>
+    </message>
+    <message id="main.bandChangePrompt">
+        <translation>Change frequency channel list will remove, sure?</translation>
+    </message>
+    <message id="main.bandChangeTitle">
+        <translation>Attention!</translation>
+    </message>
+    <message id="menu.file">
+        <translation>File(&amp;F)</translation>
+    </message>
+    <message id="menu.newFile">
+        <translation>New(&amp;N)</translation>
+    </message>
+    <message id="menu.open">
+        <translation>Open(&amp;O)</translation>
+    </message>
+    <message id="menu.save">
+        <translation>Save(&amp;S)</translation>
+    </message>
+    <message id="menu.importCsv">
+        <translation>Import CSV(&amp;I)...</translation>
+    </message>
+    <message id="menu.exportCsv">
+        <translation>Export CSV(&amp;E)...</translation>
+    </message>
+    <message id="menu.quit">
+        <translation>Quit(&amp;Q)</translation>
+    </message>
+    <message id="menu.programming">
+        <translation>Programming(&amp;P)</translation>
+    </message>
+    <message id="menu.readFrequency">
+        <translation>Read Frequency(&amp;R)</translation>
+    </message>
+    <message id="menu.writeFrequency">
+        <translation>Write Frequency(&amp;W)</translation>
+    </message>
+    <message id="menu.optionalFunctions">
+        <translation>Optional function </translation>
+    </message>
+    <message id="menu.keysSet">
+        <translation>Keys set </translation>
+    </message>
+    <message id="menu.embeddedInformation">
+        <translation>Embedded information</translation>
+    </message>
+    <message id="menu.powerDebug">
+        <translation>Debug(&amp;D)</translation>
+    </message>
+    <message id="menu.debugFrequencies">
+        <translation>Debug frequency</translation>
+    </message>
+    <message id="menu.settings">
+        <translation>Settings(&amp;S)</translation>
+    </message>
+    <message id="menu.lock">
+        <translation>Lock(&amp;L)</translation>
+    </message>
+    <message id="menu.ports">
+        <translation>Communication port(&amp;V)</translation>
+    </message>
+    <message id="menu.port">
+        <translation>COM%1(&amp;%1)</translation>
+    </message>
+    <message id="menu.languages">
+        <translation>Languages(&amp;L)</translation>
+    </message>
+    <message id="menu.chinese">
+        <translation>Chinese</translation>
+    </message>
+    <message id="menu.english">
+        <translation>Englist</translation>
+    </message>
+    <message id="menu.help">
+        <translation>Help(&amp;H)</translation>
+    </message>
+    <message id="menu.helpTopic">
+        <translation>The help topic  F1 &quot;</translation>
+    </message>
+    <message id="menu.about">
+        <translation>About</translation>
+    </message>
+    <message id="toolbar.newFile">
+        <translation>New</translation>
+    </message>
+    <message id="toolbar.open">
+        <translation>Open</translation>
+    </message>
+    <message id="toolbar.save">
+        <translation>Save</translation>
+    </message>
+    <message id="toolbar.read">
+        <translation>Read frequency</translation>
+    </message>
+    <message id="toolbar.write">
+        <translation>Write frequency</translation>
+    </message>
+    <message id="toolbar.withdrawDebugAccess">
+        <translation>Withdraw debug access</translation>
+    </message>
+    <message id="access.channelTable">
+        <translation>Channel table</translation>
+    </message>
+    <message id="access.status">
+        <translation>Communication status</translation>
+    </message>
+    <message id="access.progress">
+        <translation>Communication progress</translation>
+    </message>
+    <message id="access.cellEditor">
+        <translation>%1, channel %2</translation>
+    </message>
+    <message id="panel.voicePrompt">
+        <translation>Language:</translation>
+    </message>
+    <message id="panel.timeout">
+        <translation>Time-out:</translation>
+    </message>
+    <message id="panel.timeoutWarning">
+        <translation>Time-out Warn:</translation>
+    </message>
+    <message id="panel.squelch">
+        <translation>Squelch Grade:</translation>
+    </message>
+    <message id="panel.batterySave">
+        <translation>Battery Save:</translation>
+    </message>
+    <message id="panel.beep">
+        <translation>Beep:</translation>
+    </message>
+    <message id="panel.voiceOff">
+        <translation>Off</translation>
+    </message>
+    <message id="panel.voiceChinese">
+        <translation>Chinese</translation>
+    </message>
+    <message id="panel.voiceEnglish">
+        <translation>Englist</translation>
+    </message>
+    <message id="panel.seconds">
+        <translation>%1 S</translation>
+    </message>
+    <message id="panel.warningOff">
+        <translation>Off</translation>
+    </message>
+    <message id="panel.grade">
+        <translation>%1 Group</translation>
+    </message>
+    <message id="panel.off">
+        <translation>Off</translation>
+    </message>
+    <message id="panel.on">
+        <translation>On</translation>
+    </message>
+    <message id="grid.channel">
+        <translation>Channel</translation>
+    </message>
+    <message id="grid.rxFrequency">
+        <translation>RX frequency</translation>
+    </message>
+    <message id="grid.tone">
+        <translation>QT/DQT</translation>
+    </message>
+    <message id="grid.txFrequency">
+        <translation>TX frequency</translation>
+    </message>
+    <message id="grid.power">
+        <translation>Power</translation>
+    </message>
+    <message id="grid.busyLock">
+        <translation>Forbid</translation>
+    </message>
+    <message id="grid.bandwidth">
+        <translation>Band</translation>
+    </message>
+    <message id="grid.scanAdd">
+        <translation>Scan</translation>
+    </message>
+    <message id="cell.powerLow">
+        <translation>Low</translation>
+    </message>
+    <message id="cell.powerHigh">
+        <translation>Hight</translation>
+    </message>
+    <message id="cell.busyCarrier">
+        <translation>Carrow</translation>
+    </message>
+    <message id="cell.busyOff">
+        <translation>Off</translation>
+    </message>
+    <message id="cell.narrow">
+        <translation>Narrow</translation>
+    </message>
+    <message id="cell.wide">
+        <translation>Wide</translation>
+    </message>
+    <message id="cell.scanNo">
+        <translation>No</translation>
+    </message>
+    <message id="cell.scanYes">
+        <translation>Have</translation>
+    </message>
+    <message id="tone.off">
+        <translation>Off</translation>
+    </message>
+    <message id="edit.outOfBand">
+        <translation>Beyond the frequency range</translation>
+    </message>
+    <message id="messageBox.ok">
+        <translation>OK</translation>
+    </message>
+    <message id="messageBox.cancel">
+        <translation>Cancel</translation>
+    </message>
+    <message id="messageBox.abort">
+        <translation>&amp;Abort</translation>
+    </message>
+    <message id="messageBox.retry">
+        <translation>&amp;Retry</translation>
+    </message>
+    <message id="messageBox.ignore">
+        <translation>&amp;Ignore</translation>
+    </message>
+    <message id="messageBox.yes">
+        <translation>&amp;Yes</translation>
+    </message>
+    <message id="messageBox.no">
+        <translation>&amp;No</translation>
+    </message>
+    <message id="file.channelFilter">
+        <translation>KVD-270 (*.DAT)</translation>
+    </message>
+    <message id="file.csvFilter">
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message id="file.newPrompt">
+        <translation>All channel data will be clear.</translation>
+    </message>
+    <message id="file.newTitle">
+        <translation>Warnning</translation>
+    </message>
+    <message id="file.wrongType">
+        <translation>Document type not to open.</translation>
+    </message>
+    <message id="file.overwrite">
+        <translation>This file already exists, whether to cover?</translation>
+    </message>
+    <message id="file.cannotRead">
+        <translation>The file cannot be read:
+%1
+
+%2</translation>
+    </message>
+    <message id="file.cannotWrite">
+        <translation>The file cannot be written; an existing file is left as it was:
+%1
+
+%2</translation>
+    </message>
+    <message id="file.tooLarge">
+        <translation>The file is too large to be a channel list.</translation>
+    </message>
+    <message id="file.notRegular">
+        <translation>not a regular file (a device, a pipe or the like)</translation>
+    </message>
+    <message id="file.writeProtected">
+        <translation>the file is write-protected</translation>
+    </message>
+    <message id="csv.failedLine">
+        <translation>Line %1: %2. The channel list is unchanged.</translation>
+    </message>
+    <message id="csv.withValue">
+        <translation>%1 (%2)</translation>
+    </message>
+    <message id="csv.withBand">
+        <translation>%1 %2</translation>
+    </message>
+    <message id="csv.imported">
+        <translation>Imported %1 channels; %2 frequencies were moved onto the channel raster.</translation>
+    </message>
+    <message id="csv.noHeader">
+        <translation>there is no &quot;Location&quot; and &quot;Frequency&quot; column</translation>
+    </message>
+    <message id="csv.unclosedQuote">
+        <translation>a quote is never closed</translation>
+    </message>
+    <message id="csv.badLocation">
+        <translation>the location is not a channel from 1 to 16</translation>
+    </message>
+    <message id="csv.duplicateLocation">
+        <translation>the channel appears twice</translation>
+    </message>
+    <message id="csv.badFrequency">
+        <translation>the frequency is not a number</translation>
+    </message>
+    <message id="csv.outOfBand">
+        <translation>the frequency is outside the band</translation>
+    </message>
+    <message id="csv.badDuplex">
+        <translation>the Duplex value is not &quot;&quot;, +, -, split or off</translation>
+    </message>
+    <message id="csv.badOffset">
+        <translation>the Offset is not a number</translation>
+    </message>
+    <message id="csv.badToneMode">
+        <translation>the Tone value is not &quot;&quot;, Tone, TSQL, DTCS or Cross</translation>
+    </message>
+    <message id="csv.badCrossMode">
+        <translation>the CrossMode value is not known</translation>
+    </message>
+    <message id="csv.toneOutOfRange">
+        <translation>the CTCSS tone is outside 67.0 to 254.1 Hz</translation>
+    </message>
+    <message id="csv.badDcsCode">
+        <translation>the DCS code is not one this radio can carry</translation>
+    </message>
+    <message id="csv.badPolarity">
+        <translation>the DtcsPolarity is not NN, NR, RN or RR</translation>
+    </message>
+    <message id="csv.badMode">
+        <translation>the Mode is not FM or NFM</translation>
+    </message>
+    <message id="csv.badSkip">
+        <translation>the Skip value is not empty or S</translation>
+    </message>
+    <message id="csv.badPower">
+        <translation>the Power is not High or Low</translation>
+    </message>
+    <message id="csv.numberTooLarge">
+        <translation>the number is too large to be a frequency</translation>
+    </message>
+    <message id="csv.duplicateColumn">
+        <translation>the same column appears twice</translation>
+    </message>
+    <message id="link.communicating">
+        <translation>Is communication, please later……</translation>
+    </message>
+    <message id="link.readSuccess">
+        <translation>Read frequency success!</translation>
+    </message>
+    <message id="link.writeSuccess">
+        <translation>Write frequency success!</translation>
+    </message>
+    <message id="link.bandMismatch">
+        <translation>Frequency band with discrepancies, do you wish to continue?</translation>
+    </message>
+    <message id="link.communicationError">
+        <translation>Communication error, please check the intercom model, fault, attachment and computer serial choice!</translation>
+    </message>
+    <message id="link.portNotOpen">
+        <translation>Communication port not open, please first selection menu 'communication port' to open its serial ports!</translation>
+    </message>
+    <message id="link.portBusy">
+        <translation>Serial port %1 has been other programs use, please choose other serial or turn off its program.</translation>
+    </message>
+    <message id="link.portFailure">
+        <translation>%1: %2</translation>
+    </message>
+    <message id="link.permissionDenied">
+        <translation>%1: permission denied. Add your user to the dialout group (sudo usermod -aG dialout $USER) and log in again.</translation>
+    </message>
+    <message id="link.portInUse">
+        <translation>%1: in use by another program. Close that program or choose another port.</translation>
+    </message>
+    <message id="link.portOpened">
+        <translation>COM%1: %2</translation>
+    </message>
+    <message id="link.portMissing">
+        <translation>COM%1: no such serial device</translation>
+    </message>
+    <message id="link.portLost">
+        <translation>COM%1: the port was lost; check the cable, then choose the port again</translation>
+    </message>
+    <message id="link.backupSaved">
+        <translation>Backup: %1</translation>
+    </message>
+    <message id="link.backupFailed">
+        <translation>No backup written: %1</translation>
+    </message>
+    <message id="dialog.ok">
+        <translation>OK</translation>
+    </message>
+    <message id="dialog.cancel">
+        <translation>Cancel</translation>
+    </message>
+    <message id="optional.title">
+        <translation>Optional Function</translation>
+    </message>
+    <message id="optional.voxGroup">
+        <translation>VOX</translation>
+    </message>
+    <message id="optional.voxFunction">
+        <translation>VOX Function</translation>
+    </message>
+    <message id="optional.voxGain">
+        <translation>VOX GBIN</translation>
+    </message>
+    <message id="optional.voxDelay">
+        <translation>VOX Delay time</translation>
+    </message>
+    <message id="optional.voxVolumeControl">
+        <translation>VOX volume control</translation>
+    </message>
+    <message id="optional.voxCancelOperation">
+        <translation>Cancel operation</translation>
+    </message>
+    <message id="optional.voxOffWhileReceiving">
+        <translation>Received banned VOX</translation>
+    </message>
+    <message id="optional.scanGroup">
+        <translation>Scan</translation>
+    </message>
+    <message id="optional.priority">
+        <translation>Priority</translation>
+    </message>
+    <message id="optional.priorityChannel">
+        <translation>Preferred channel</translation>
+    </message>
+    <message id="optional.retraceTimeA">
+        <translation>Retrace Time A</translation>
+    </message>
+    <message id="optional.retraceTimeB">
+        <translation>Retrace Time B</translation>
+    </message>
+    <message id="optional.returnChannel">
+        <translation>Return channel</translation>
+    </message>
+    <message id="optional.scanReceiveDelay">
+        <translation>Scan receive delay time(S)</translation>
+    </message>
+    <message id="optional.scanTransmitDelay">
+        <translation>Scan launch delay time(S)</translation>
+    </message>
+    <message id="optional.dtmfGroup">
+        <translation>DTMF</translation>
+    </message>
+    <message id="optional.dtmfRate">
+        <translation>DTMF 速率</translation>
+    </message>
+    <message id="optional.firstDigitTime">
+        <translation>首位数码时间</translation>
+    </message>
+    <message id="optional.firstDigitDelay">
+        <translation>首位数码延迟</translation>
+    </message>
+    <message id="optional.starHashTone">
+        <translation>*和#音</translation>
+    </message>
+    <message id="optional.dKeyFunction">
+        <translation>D键设定</translation>
+    </message>
+    <message id="optional.dtmfSideTone">
+        <translation>DTMF 侧音</translation>
+    </message>
+    <message id="optional.groupCallCode">
+        <translation>组呼码</translation>
+    </message>
+    <message id="optional.autoResetTimer">
+        <translation>自动复位定时器</translation>
+    </message>
+    <message id="optional.pttId">
+        <translation>PTT ID</translation>
+    </message>
+    <message id="optional.duplicate">
+        <translation>Duplicate</translation>
+    </message>
+    <message id="optional.idCode">
+        <translation>ID码</translation>
+    </message>
+    <message id="optional.transmitStartCode">
+        <translation>发射开始(16位)</translation>
+    </message>
+    <message id="optional.transmitEndCode">
+        <translation>发射结束(16位)</translation>
+    </message>
+    <message id="optional.memoryNumber">
+        <translation>编号</translation>
+    </message>
+    <message id="optional.memories">
+        <translation>自动拨号存储器</translation>
+    </message>
+    <message id="optional.off">
+        <translation>Off</translation>
+    </message>
+    <message id="optional.on">
+        <translation>On</translation>
+    </message>
+    <message id="optional.gainOff">
+        <translation>Off</translation>
+    </message>
+    <message id="optional.empty">
+        <translation>Empty</translation>
+    </message>
+    <message id="optional.launchStart">
+        <translation>Launch Start</translation>
+    </message>
+    <message id="optional.launchEnd">
+        <translation>Launch End</translation>
+    </message>
+    <message id="optional.launchBoth">
+        <translation>Both</translation>
+    </message>
+    <message id="optional.priorityNo">
+        <translation>No</translation>
+    </message>
+    <message id="optional.priorityFixed">
+        <translation>Fixed</translation>
+    </message>
+    <message id="optional.prioritySelected">
+        <translation>Selected</translation>
+    </message>
+    <message id="optional.returnSelected">
+        <translation>Selected</translation>
+    </message>
+    <message id="optional.returnSelectedCurrent">
+        <translation>Selected+Current</translation>
+    </message>
+    <message id="optional.returnPriority">
+        <translation>priority</translation>
+    </message>
+    <message id="optional.returnPriorityCurrent">
+        <translation>priority+Current</translation>
+    </message>
+    <message id="optional.voxDelayItem">
+        <translation>%1S</translation>
+    </message>
+    <message id="optional.retraceTime">
+        <translation>%1 S</translation>
+    </message>
+    <message id="optional.digits">
+        <translation>%1位</translation>
+    </message>
+    <message id="optional.dtmfOff">
+        <translation>OFF</translation>
+    </message>
+    <message id="optional.milliseconds">
+        <translation>%1MS</translation>
+    </message>
+    <message id="optional.dCode">
+        <translation>D码</translation>
+    </message>
+    <message id="optional.seconds">
+        <translation>%1秒</translation>
+    </message>
+    <message id="optional.sideToneOff">
+        <translation>禁止</translation>
+    </message>
+    <message id="optional.sideToneOn">
+        <translation>使能</translation>
+    </message>
+    <message id="optional.dtmfNone">
+        <translation>关闭</translation>
+    </message>
+    <message id="optional.fixedNeedsChannel">
+        <translation>When set to 'Fixed' the channel cannot be empty, please reset!</translation>
+    </message>
+    <message id="optional.fixedNeedsChannelTitle">
+        <translation>Notice</translation>
+    </message>
+    <message id="optional.emptyChannelRefused">
+        <translation>An empty channel cannot be chosen, please choose again!</translation>
+    </message>
+    <message id="optional.memoryTooLong">
+        <translation>The memory can only store 16 digits!</translation>
+    </message>
+    <message id="optional.scanDelayRange">
+        <translation>%1 takes only whole numbers from %2 to %3!</translation>
+    </message>
+    <message id="keys.title">
+        <translation>Keys Set</translation>
+    </message>
+    <message id="keys.pf1">
+        <translation>PF1</translation>
+    </message>
+    <message id="keys.pf2">
+        <translation>PF2</translation>
+    </message>
+    <message id="keys.automaticDial">
+        <translation>Automatic dial-up</translation>
+    </message>
+    <message id="keys.off">
+        <translation>OFF</translation>
+    </message>
+    <message id="keys.keysLock">
+        <translation>Keys lock</translation>
+    </message>
+    <message id="keys.keyLockBackup">
+        <translation>Key lock &amp; backup</translation>
+    </message>
+    <message id="keys.surveillance">
+        <translation>Surveillance</translation>
+    </message>
+    <message id="keys.surveillanceInstant">
+        <translation>Surveillance instant</translation>
+    </message>
+    <message id="keys.scan">
+        <translation>Scan</translation>
+    </message>
+    <message id="keys.scanDeleteTemporary">
+        <translation>Scan &amp; Delete temporary</translation>
+    </message>
+    <message id="keys.floodlight">
+        <translation>Floodlight switch</translation>
+    </message>
+    <message id="keys.cancelStaticNoise">
+        <translation>Cancel static noise</translation>
+    </message>
+    <message id="keys.instantCancelStaticNoise">
+        <translation>Instant cancel static noise</translation>
+    </message>
+    <message id="keys.deleteTemporary">
+        <translation>Delete temporary</translation>
+    </message>
+    <message id="embedded.title">
+        <translation>Embedded Information</translation>
+    </message>
+    <message id="embedded.line">
+        <translation>Embedded information, line %1</translation>
+    </message>
+    <message id="debugFrequency.title">
+        <translation>测试频率</translation>
+    </message>
+    <message id="debugFrequency.channel">
+        <translation>Channel</translation>
+    </message>
+    <message id="debugFrequency.receive">
+        <translation>RX Frequency</translation>
+    </message>
+    <message id="debugFrequency.transmit">
+        <translation>TX Frequency</translation>
+    </message>
+    <message id="power.title">
+        <translation>Debug</translation>
+    </message>
+    <message id="power.high">
+        <translation>TX-Hight Power</translation>
+    </message>
+    <message id="power.low">
+        <translation>TX-Low Power</translation>
+    </message>
+    <message id="power.minimum">
+        <translation>Low</translation>
+    </message>
+    <message id="power.maximum">
+        <translation>Hight</translation>
+    </message>
+    <message id="about.title">
+        <translation>About</translation>
+    </message>
+    <message id="about.heading">
+        <translation>KVD-270 Radio Software </translation>
+    </message>
+    <message id="about.version">
+        <translation>English version V1.00</translation>
+    </message>
+    <message id="about.issue">
+        <translation>Issue：2011.08</translation>
+    </message>
+</context>
+</TS>

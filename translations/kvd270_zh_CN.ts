@@ -1,0 +1,682 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name></name>
+    <message id="app.title">
+        <translation>KVD-270</translation>
+    </message>
+    <message id="main.title">
+        <translation>KVD-270对讲机编程软件 V1.00</translation>
+    </message>
+    <message id="main.modelFrame">
+        <translation>机型选择</translation>
+    </message>
+    <message id="main.functionFrame">
+        <translation>功能设置</translation>
+    </message>
+    <message id="main.bandLabel">
+        <translation>频段</translation>
+    </message>
+    <message id="main.makerLine">
+        <translation>KVD-270 programmer project  ·  www.example.org/kvd270</translation>
+    </message>
+    <message id="main.bandChangePrompt">
+        <translation>改变频段将清除频道列表，确定吗？</translation>
+    </message>
+    <message id="main.bandChangeTitle">
+        <translation>注意！</translation>
+    </message>
+    <message id="menu.file">
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message id="menu.newFile">
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message id="menu.open">
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message id="menu.save">
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message id="menu.importCsv">
+        <translation>导入 CSV(&amp;I)...</translation>
+    </message>
+    <message id="menu.exportCsv">
+        <translation>导出 CSV(&amp;E)...</translation>
+    </message>
+    <message id="menu.quit">
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message id="menu.programming">
+        <translation>编程(&amp;P)</translation>
+    </message>
+    <message id="menu.readFrequency">
+        <translation>读频(&amp;R)</translation>
+    </message>
+    <message id="menu.writeFrequency">
+        <translation>写频(&amp;W)</translation>
+    </message>
+    <message id="menu.optionalFunctions">
+        <translation>可选功能</translation>
+    </message>
+    <message id="menu.keysSet">
+        <translation>键设定</translation>
+    </message>
+    <message id="menu.embeddedInformation">
+        <translation>嵌入信息</translation>
+    </message>
+    <message id="menu.powerDebug">
+        <translation>调试(&amp;D)</translation>
+    </message>
+    <message id="menu.debugFrequencies">
+        <translation>测试频率</translation>
+    </message>
+    <message id="menu.settings">
+        <translation>设置(&amp;S)</translation>
+    </message>
+    <message id="menu.lock">
+        <translation>锁定(&amp;L)</translation>
+    </message>
+    <message id="menu.ports">
+        <translation>通信端口(&amp;V)</translation>
+    </message>
+    <message id="menu.port">
+        <translation>COM%1(&amp;%1)</translation>
+    </message>
+    <message id="menu.languages">
+        <translation>语言选择(&amp;L)</translation>
+    </message>
+    <message id="menu.chinese">
+        <translation>中文</translation>
+    </message>
+    <message id="menu.english">
+        <translation>英文</translation>
+    </message>
+    <message id="menu.help">
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message id="menu.helpTopic">
+        <translation>帮助主题  F1</translation>
+    </message>
+    <message id="menu.about">
+        <translation>关于</translation>
+    </message>
+    <message id="toolbar.newFile">
+        <translation>新建</translation>
+    </message>
+    <message id="toolbar.open">
+        <translation>打开</translation>
+    </message>
+    <message id="toolbar.save">
+        <translation>保存</translation>
+    </message>
+    <message id="toolbar.read">
+        <translation>读频</translation>
+    </message>
+    <message id="toolbar.write">
+        <translation>写频</translation>
+    </message>
+    <message id="toolbar.withdrawDebugAccess">
+        <translation>撤销调试权限</translation>
+    </message>
+    <message id="access.channelTable">
+        <translation>信道列表</translation>
+    </message>
+    <message id="access.status">
+        <translation>通信状态</translation>
+    </message>
+    <message id="access.progress">
+        <translation>通信进度</translation>
+    </message>
+    <message id="access.cellEditor">
+        <translation>%1，第 %2 信道</translation>
+    </message>
+    <message id="panel.voicePrompt">
+        <translation>语言通知</translation>
+    </message>
+    <message id="panel.timeout">
+        <translation>发射超时</translation>
+    </message>
+    <message id="panel.timeoutWarning">
+        <translation>发射超时预警</translation>
+    </message>
+    <message id="panel.squelch">
+        <translation>静噪等级</translation>
+    </message>
+    <message id="panel.batterySave">
+        <translation>省电</translation>
+    </message>
+    <message id="panel.beep">
+        <translation>提示音</translation>
+    </message>
+    <message id="panel.voiceOff">
+        <translation>关</translation>
+    </message>
+    <message id="panel.voiceChinese">
+        <translation>中文</translation>
+    </message>
+    <message id="panel.voiceEnglish">
+        <translation>英文</translation>
+    </message>
+    <message id="panel.seconds">
+        <translation>%1 秒</translation>
+    </message>
+    <message id="panel.warningOff">
+        <translation>关闭</translation>
+    </message>
+    <message id="panel.grade">
+        <translation>%1 级</translation>
+    </message>
+    <message id="panel.off">
+        <translation>禁止</translation>
+    </message>
+    <message id="panel.on">
+        <translation>使能</translation>
+    </message>
+    <message id="grid.channel">
+        <translation>信道</translation>
+    </message>
+    <message id="grid.rxFrequency">
+        <translation>接收频率</translation>
+    </message>
+    <message id="grid.tone">
+        <translation>亚音频</translation>
+    </message>
+    <message id="grid.txFrequency">
+        <translation>发射频率</translation>
+    </message>
+    <message id="grid.power">
+        <translation>功率</translation>
+    </message>
+    <message id="grid.busyLock">
+        <translation>禁发</translation>
+    </message>
+    <message id="grid.bandwidth">
+        <translation>宽\窄带</translation>
+    </message>
+    <message id="grid.scanAdd">
+        <translation>扫描添加</translation>
+    </message>
+    <message id="cell.powerLow">
+        <translation>低</translation>
+    </message>
+    <message id="cell.powerHigh">
+        <translation>高</translation>
+    </message>
+    <message id="cell.busyCarrier">
+        <translation>载波</translation>
+    </message>
+    <message id="cell.busyOff">
+        <translation>关闭</translation>
+    </message>
+    <message id="cell.narrow">
+        <translation>窄带</translation>
+    </message>
+    <message id="cell.wide">
+        <translation>宽带</translation>
+    </message>
+    <message id="cell.scanNo">
+        <translation>无</translation>
+    </message>
+    <message id="cell.scanYes">
+        <translation>有</translation>
+    </message>
+    <message id="tone.off">
+        <translation>关闭</translation>
+    </message>
+    <message id="edit.outOfBand">
+        <translation>超出频段范围</translation>
+    </message>
+    <message id="messageBox.ok">
+        <translation>确定</translation>
+    </message>
+    <message id="messageBox.cancel">
+        <translation>取消</translation>
+    </message>
+    <message id="messageBox.abort">
+        <translation>放弃(&amp;A)</translation>
+    </message>
+    <message id="messageBox.retry">
+        <translation>重试(&amp;R)</translation>
+    </message>
+    <message id="messageBox.ignore">
+        <translation>忽略(&amp;I)</translation>
+    </message>
+    <message id="messageBox.yes">
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message id="messageBox.no">
+        <translation>否(&amp;N)</translation>
+    </message>
+    <message id="file.channelFilter">
+        <translation>KVD-270 (*.DAT)</translation>
+    </message>
+    <message id="file.csvFilter">
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message id="file.newPrompt">
+        <translation>所有信道的数据将被清除！</translation>
+    </message>
+    <message id="file.newTitle">
+        <translation>警告</translation>
+    </message>
+    <message id="file.wrongType">
+        <translation>文件类型不对，无法打开。</translation>
+    </message>
+    <message id="file.overwrite">
+        <translation>该文件已存在，是否覆盖？</translation>
+    </message>
+    <message id="file.cannotRead">
+        <translation>无法读取文件：
+%1
+
+%2</translation>
+    </message>
+    <message id="file.cannotWrite">
+        <translation>无法写入文件，原有文件保持不变：
+%1
+
+%2</translation>
+    </message>
+    <message id="file.tooLarge">
+        <translation>文件太大，不是信道列表。</translation>
+    </message>
+    <message id="file.notRegular">
+        <translation>不是普通文件（而是设备、管道等）</translation>
+    </message>
+    <message id="file.writeProtected">
+        <translation>文件是只读的（写保护）</translation>
+    </message>
+    <message id="csv.failedLine">
+        <translation>第 %1 行：%2。信道列表没有改变。</translation>
+    </message>
+    <message id="csv.withValue">
+        <translation>%1 (%2)</translation>
+    </message>
+    <message id="csv.withBand">
+        <translation>%1 %2</translation>
+    </message>
+    <message id="csv.imported">
+        <translation>已导入 %1 个信道，%2 个频率已调整到信道间隔。</translation>
+    </message>
+    <message id="csv.noHeader">
+        <translation>没有“Location”和“Frequency”列</translation>
+    </message>
+    <message id="csv.unclosedQuote">
+        <translation>引号没有结束</translation>
+    </message>
+    <message id="csv.badLocation">
+        <translation>信道号不在 1 到 16 之间</translation>
+    </message>
+    <message id="csv.duplicateLocation">
+        <translation>信道号重复</translation>
+    </message>
+    <message id="csv.badFrequency">
+        <translation>频率不是数字</translation>
+    </message>
+    <message id="csv.outOfBand">
+        <translation>频率超出频段范围</translation>
+    </message>
+    <message id="csv.badDuplex">
+        <translation>Duplex 值无效</translation>
+    </message>
+    <message id="csv.badOffset">
+        <translation>Offset 不是数字</translation>
+    </message>
+    <message id="csv.badToneMode">
+        <translation>Tone 值无效</translation>
+    </message>
+    <message id="csv.badCrossMode">
+        <translation>CrossMode 值无效</translation>
+    </message>
+    <message id="csv.toneOutOfRange">
+        <translation>亚音频超出 67.0 到 254.1 Hz</translation>
+    </message>
+    <message id="csv.badDcsCode">
+        <translation>数字亚音码不在列表中</translation>
+    </message>
+    <message id="csv.badPolarity">
+        <translation>DtcsPolarity 值无效</translation>
+    </message>
+    <message id="csv.badMode">
+        <translation>Mode 只能是 FM 或 NFM</translation>
+    </message>
+    <message id="csv.badSkip">
+        <translation>Skip 只能为空或 S</translation>
+    </message>
+    <message id="csv.badPower">
+        <translation>Power 只能是 High 或 Low</translation>
+    </message>
+    <message id="csv.numberTooLarge">
+        <translation>数值太大，不可能是频率</translation>
+    </message>
+    <message id="csv.duplicateColumn">
+        <translation>同一列出现两次</translation>
+    </message>
+    <message id="link.communicating">
+        <translation>正在通信,请稍后……</translation>
+    </message>
+    <message id="link.readSuccess">
+        <translation>读频成功！</translation>
+    </message>
+    <message id="link.writeSuccess">
+        <translation>写频成功！</translation>
+    </message>
+    <message id="link.bandMismatch">
+        <translation>频段不符，是否继续？</translation>
+    </message>
+    <message id="link.communicationError">
+        <translation>通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！</translation>
+    </message>
+    <message id="link.portNotOpen">
+        <translation>通信端口未打开，请先选择菜单“通信端口”打开其串口！</translation>
+    </message>
+    <message id="link.portBusy">
+        <translation>串行端口%1已被其它程序使用，请选择其它串口或关掉其程序.</translation>
+    </message>
+    <message id="link.portFailure">
+        <translation>%1：%2</translation>
+    </message>
+    <message id="link.permissionDenied">
+        <translation>%1：没有访问权限。请把用户加入 dialout 组（sudo usermod -aG dialout $USER），然后重新登录。</translation>
+    </message>
+    <message id="link.portInUse">
+        <translation>%1：已被其它程序使用。请关闭该程序或选择其它串口。</translation>
+    </message>
+    <message id="link.portOpened">
+        <translation>COM%1：%2</translation>
+    </message>
+    <message id="link.portMissing">
+        <translation>COM%1：没有对应的串口设备</translation>
+    </message>
+    <message id="link.portLost">
+        <translation>COM%1：串口已断开，请检查连线后重新选择该串口</translation>
+    </message>
+    <message id="link.backupSaved">
+        <translation>备份：%1</translation>
+    </message>
+    <message id="link.backupFailed">
+        <translation>备份失败：%1</translation>
+    </message>
+    <message id="dialog.ok">
+        <translation>确定</translation>
+    </message>
+    <message id="dialog.cancel">
+        <translation>取消</translation>
+    </message>
+    <message id="optional.title">
+        <translation>可选功能</translation>
+    </message>
+    <message id="optional.voxGroup">
+        <translation>VOX</translation>
+    </message>
+    <message id="optional.voxFunction">
+        <translation>VOX功能</translation>
+    </message>
+    <message id="optional.voxGain">
+        <translation>VOX增益电平</translation>
+    </message>
+    <message id="optional.voxDelay">
+        <translation>VOX延迟时间</translation>
+    </message>
+    <message id="optional.voxVolumeControl">
+        <translation>VOX可进行音调</translation>
+    </message>
+    <message id="optional.voxCancelOperation">
+        <translation>取消操作</translation>
+    </message>
+    <message id="optional.voxOffWhileReceiving">
+        <translation>接收时禁止VOX</translation>
+    </message>
+    <message id="optional.scanGroup">
+        <translation>扫描</translation>
+    </message>
+    <message id="optional.priority">
+        <translation>优先</translation>
+    </message>
+    <message id="optional.priorityChannel">
+        <translation>优先信道</translation>
+    </message>
+    <message id="optional.retraceTimeA">
+        <translation>回扫时间A</translation>
+    </message>
+    <message id="optional.retraceTimeB">
+        <translation>回扫时间B</translation>
+    </message>
+    <message id="optional.returnChannel">
+        <translation>返回信道</translation>
+    </message>
+    <message id="optional.scanReceiveDelay">
+        <translation>扫描接收恢复延时时间(秒)</translation>
+    </message>
+    <message id="optional.scanTransmitDelay">
+        <translation>扫描发射恢复延时时间(秒)</translation>
+    </message>
+    <message id="optional.dtmfGroup">
+        <translation>DTMF</translation>
+    </message>
+    <message id="optional.dtmfRate">
+        <translation>DTMF 速率</translation>
+    </message>
+    <message id="optional.firstDigitTime">
+        <translation>首位数码时间</translation>
+    </message>
+    <message id="optional.firstDigitDelay">
+        <translation>首位数码延迟</translation>
+    </message>
+    <message id="optional.starHashTone">
+        <translation>*和#音</translation>
+    </message>
+    <message id="optional.dKeyFunction">
+        <translation>D键设定</translation>
+    </message>
+    <message id="optional.dtmfSideTone">
+        <translation>DTMF 侧音</translation>
+    </message>
+    <message id="optional.groupCallCode">
+        <translation>组呼码</translation>
+    </message>
+    <message id="optional.autoResetTimer">
+        <translation>自动复位定时器</translation>
+    </message>
+    <message id="optional.pttId">
+        <translation>PTT ID</translation>
+    </message>
+    <message id="optional.duplicate">
+        <translation>复制</translation>
+    </message>
+    <message id="optional.idCode">
+        <translation>ID码</translation>
+    </message>
+    <message id="optional.transmitStartCode">
+        <translation>发射开始(16位)</translation>
+    </message>
+    <message id="optional.transmitEndCode">
+        <translation>发射结束(16位)</translation>
+    </message>
+    <message id="optional.memoryNumber">
+        <translation>编号</translation>
+    </message>
+    <message id="optional.memories">
+        <translation>自动拨号存储器</translation>
+    </message>
+    <message id="optional.off">
+        <translation>禁止</translation>
+    </message>
+    <message id="optional.on">
+        <translation>使能</translation>
+    </message>
+    <message id="optional.gainOff">
+        <translation>关闭</translation>
+    </message>
+    <message id="optional.empty">
+        <translation>空</translation>
+    </message>
+    <message id="optional.launchStart">
+        <translation>发射开始</translation>
+    </message>
+    <message id="optional.launchEnd">
+        <translation>发射结束</translation>
+    </message>
+    <message id="optional.launchBoth">
+        <translation>两者</translation>
+    </message>
+    <message id="optional.priorityNo">
+        <translation>无</translation>
+    </message>
+    <message id="optional.priorityFixed">
+        <translation>固定</translation>
+    </message>
+    <message id="optional.prioritySelected">
+        <translation>选定</translation>
+    </message>
+    <message id="optional.returnSelected">
+        <translation>选定</translation>
+    </message>
+    <message id="optional.returnSelectedCurrent">
+        <translation>选定+当前</translation>
+    </message>
+    <message id="optional.returnPriority">
+        <translation>优先</translation>
+    </message>
+    <message id="optional.returnPriorityCurrent">
+        <translation>优先+当前</translation>
+    </message>
+    <message id="optional.voxDelayItem">
+        <translation>%1S</translation>
+    </message>
+    <message id="optional.retraceTime">
+        <translation>%1 S</translation>
+    </message>
+    <message id="optional.digits">
+        <translation>%1位</translation>
+    </message>
+    <message id="optional.dtmfOff">
+        <translation>OFF</translation>
+    </message>
+    <message id="optional.milliseconds">
+        <translation>%1MS</translation>
+    </message>
+    <message id="optional.dCode">
+        <translation>D码</translation>
+    </message>
+    <message id="optional.seconds">
+        <translation>%1秒</translation>
+    </message>
+    <message id="optional.sideToneOff">
+        <translation>禁止</translation>
+    </message>
+    <message id="optional.sideToneOn">
+        <translation>使能</translation>
+    </message>
+    <message id="optional.dtmfNone">
+        <translation>关闭</translation>
+    </message>
+    <message id="optional.fixedNeedsChannel">
+        <translation>当设定为‘固定’时信道不可为空，请重设！</translation>
+    </message>
+    <message id="optional.fixedNeedsChannelTitle">
+        <translation>提示</translation>
+    </message>
+    <message id="optional.emptyChannelRefused">
+        <translation>不可选择空信道，请重新选择！</translation>
+    </message>
+    <message id="optional.memoryTooLong">
+        <translation>存储器只能存储16位！</translation>
+    </message>
+    <message id="optional.scanDelayRange">
+        <translation>%1只能是 %2 到 %3 之间的整数！</translation>
+    </message>
+    <message id="keys.title">
+        <translation>键设定</translation>
+    </message>
+    <message id="keys.pf1">
+        <translation>PF1</translation>
+    </message>
+    <message id="keys.pf2">
+        <translation>PF2</translation>
+    </message>
+    <message id="keys.automaticDial">
+        <translation>自动拨号</translation>
+    </message>
+    <message id="keys.off">
+        <translation>OFF</translation>
+    </message>
+    <message id="keys.keysLock">
+        <translation>按键锁定</translation>
+    </message>
+    <message id="keys.keyLockBackup">
+        <translation>按键锁定及备份</translation>
+    </message>
+    <message id="keys.surveillance">
+        <translation>监听</translation>
+    </message>
+    <message id="keys.surveillanceInstant">
+        <translation>监听瞬时</translation>
+    </message>
+    <message id="keys.scan">
+        <translation>扫描</translation>
+    </message>
+    <message id="keys.scanDeleteTemporary">
+        <translation>扫描+暂时删除</translation>
+    </message>
+    <message id="keys.floodlight">
+        <translation>照明灯开关</translation>
+    </message>
+    <message id="keys.cancelStaticNoise">
+        <translation>取消静噪</translation>
+    </message>
+    <message id="keys.instantCancelStaticNoise">
+        <translation>瞬时取消静噪</translation>
+    </message>
+    <message id="keys.deleteTemporary">
+        <translation>暂时删除</translation>
+    </message>
+    <message id="embedded.title">
+        <translation>嵌入信息</translation>
+    </message>
+    <message id="embedded.line">
+        <translation>嵌入信息第 %1 行</translation>
+    </message>
+    <message id="debugFrequency.title">
+        <translation>测试频率</translation>
+    </message>
+    <message id="debugFrequency.channel">
+        <translation>频道</translation>
+    </message>
+    <message id="debugFrequency.receive">
+        <translation>接收频率</translation>
+    </message>
+    <message id="debugFrequency.transmit">
+        <translation>发射频率</translation>
+    </message>
+    <message id="power.title">
+        <translation>Debug</translation>
+    </message>
+    <message id="power.high">
+        <translation>发射高功率</translation>
+    </message>
+    <message id="power.low">
+        <translation>发射低功率</translation>
+    </message>
+    <message id="power.minimum">
+        <translation>最小</translation>
+    </message>
+    <message id="power.maximum">
+        <translation>最大</translation>
+    </message>
+    <message id="about.title">
+        <translation>关于</translation>
+    </message>
+    <message id="about.heading">
+        <translation>KVD-270 对讲机编程软件</translation>
+    </message>
+    <message id="about.version">
+        <translation>简体中文版 V1.00</translation>
+    </message>
+    <message id="about.issue">
+        <translation>发布：2011.08“</translation>
+    </message>
+</context>
+</TS>

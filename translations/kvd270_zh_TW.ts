@@ -1,0 +1,28 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name></name>
+    <message id="messageBox.ok">
+        <translation>確定</translation>
+    </message>
+    <message id="messageBox.cancel">
+        <translation>取消</translation>
+    </message>
+    <message id="messageBox.abort">
+        <translation>放棄(&amp;A)</translation>
+    </message>
+    <message id="messageBox.retry">
+        <translation>重試(&amp;R)</translation>
+    </message>
+    <message id="messageBox.ignore">
+        <translation>忽略(&amp;I)</translation>
+    </message>
+    <message id="messageBox.yes">
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message id="messageBox.no">
+        <translation>否(&amp;N)</translation>
+    </message>
+</context>
+</TS>
