@@ -8,11 +8,11 @@
 #include <QTemporaryDir>
 
 #include "BenchTimer.h"
+#include "app/ProgramParts.h"
 #include "channels/ChannelCells.h"
 #include "channels/ToneList.h"
 #include "image/RadioState.h"
 #include "shell/MainWindow.h"
-#include "shell/ProgramParts.h"
 
 using namespace kvd;
 

@@ -17,7 +17,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "shell/Application.h"
+#include "app/Application.h"
 #include "shell/MainWindow.h"
 
 extern char** environ;

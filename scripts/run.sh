@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 ./scripts/build.sh release
 
-program=build/release/src/shell/kvd270
+program=build/release/src/app/kvd270
 # The program keeps its preferences and port links in its own folder when it may write there.
 config=$(dirname "$program")
 build/release/src/sim/kvd270-sim --link "$config/COM1" >/dev/null &

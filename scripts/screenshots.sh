@@ -6,7 +6,7 @@
 # Without a window manager the windows have no frames; the window titles are not shown.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tool=$PWD/build/release/src/dialogs/dialog_screens
+tool=$PWD/build/release/tools/screens/dialog_screens
 
 # Inside the virtual display: scripts/screenshots.sh --shoot png language item [focus [file]]
 if [[ ${1:-} == --shoot ]]; then

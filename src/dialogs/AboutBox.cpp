@@ -1,17 +1,14 @@
 #include "dialogs/AboutBox.h"
 
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QUrl>
 
-#include "dialogs/ClickableLabel.h"
 #include "dialogs/DialogCaptions.h"
 #include "dialogs/DialogFit.h"
 #include "dialogs/Pictures.h"
-#include "shell/ShellTexts.h"
+#include "widgets/MakerLine.h"
 
 namespace kvd::gui {
 
@@ -36,19 +33,14 @@ QLabel* Text(QWidget* parent, const char* objectName) {
 
 }  // namespace
 
-AboutBox::AboutBox(MainWindow& owner) : ModelessDialog(owner, "frmAbout") {
+AboutBox::AboutBox(DialogHost& host) : ModelessDialog(host, "frmAbout") {
     QLabel* title = Text(this, "lblTitle");
     QFont large = title->font();
     large.setPointSizeF(large.pointSizeF() * 1.4);
     large.setBold(true);
     title->setFont(large);
 
-    auto* maker = new ClickableLabel(this, "lblDescription");
-    maker->setCursor(Qt::PointingHandCursor);
-    connect(maker, &ClickableLabel::clicked, this, [] {
-        // A page that cannot be opened is not reported.
-        QDesktopServices::openUrl(QUrl(QString::fromLatin1(ShellTexts::kMakerUrl)));
-    });
+    auto* maker = new MakerLine(this, "lblDescription");
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

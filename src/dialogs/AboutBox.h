@@ -9,7 +9,7 @@ namespace kvd::gui {
 class AboutBox : public ModelessDialog {
     Q_OBJECT
 public:
-    explicit AboutBox(MainWindow& owner);
+    explicit AboutBox(DialogHost& host);
 
 protected:
     void fill() override {}

@@ -6,7 +6,7 @@
 
 #include "dialogs/PowerDebugDialog.h"
 #include "image/RadioState.h"
-#include "shell/MainWindow.h"
+#include "widgets/DialogHost.h"
 
 namespace kvd::gui {
 
@@ -19,12 +19,12 @@ double SteadySeconds() {
 
 }  // namespace
 
-DebugAccess::DebugAccess(MainWindow& window, PowerWindow powerWindow)
-    : QObject(&window),
-      window_(window),
+DebugAccess::DebugAccess(DialogHost& host, QAction* hiddenButton, PowerWindow powerWindow)
+    : QObject(host.hostWindow()),
+      host_(host),
       powerWindow_(std::move(powerWindow)),
       clock_(SteadySeconds),
-      hiddenButton_(window.toolButton("TAnMa")) {
+      hiddenButton_(hiddenButton) {
     setObjectName(QStringLiteral("DebugAccess"));
     connect(hiddenButton_, &QAction::triggered, this, &DebugAccess::hiddenButtonClicked);
 }
@@ -44,13 +44,13 @@ void DebugAccess::hiddenButtonClicked() {
 void DebugAccess::Grant() {
     hiddenButton_->setVisible(true);
     powerWindow_()->setSlidersEnabled(true);
-    window_.state().flags.DebugAccess = 1;
+    host_.state().flags.DebugAccess = 1;
 }
 
 void DebugAccess::Withdraw() {
     gesture_.Reset();
     powerWindow_()->setSlidersEnabled(false);
-    window_.state().flags.DebugAccess = 0;
+    host_.state().flags.DebugAccess = 0;
     hiddenButton_->setVisible(false);
 }
 

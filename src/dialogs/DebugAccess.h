@@ -10,7 +10,7 @@ class QAction;
 
 namespace kvd::gui {
 
-class MainWindow;
+class DialogHost;
 class PowerDebugDialog;
 
 // Debug access on the window side: the hidden gesture's clicks and the hidden "TAnMa"
@@ -24,7 +24,8 @@ public:
     // The power-debug window, made if it does not exist yet.
     using PowerWindow = std::function<PowerDebugDialog*()>;
 
-    DebugAccess(MainWindow& window, PowerWindow powerWindow);
+    // `hiddenButton` is the toolbar's "TAnMa" button, hidden until access is granted.
+    DebugAccess(DialogHost& host, QAction* hiddenButton, PowerWindow powerWindow);
 
     void setClock(Clock clock) { clock_ = std::move(clock); }
 
@@ -37,7 +38,7 @@ public:
 private:
     void hiddenButtonClicked();
 
-    MainWindow& window_;
+    DialogHost& host_;
     PowerWindow powerWindow_;
     Clock clock_;
     DebugAccessGesture gesture_;

@@ -35,7 +35,7 @@ std::optional<Frequency> FrequencyOf(const QString& text) {
 
 }  // namespace
 
-DebugFrequencyDialog::DebugFrequencyDialog(MainWindow& owner) : ModelessDialog(owner, "Form4") {
+DebugFrequencyDialog::DebugFrequencyDialog(DialogHost& host) : ModelessDialog(host, "Form4") {
     grid_ = new DialogGrid(this, "mfgrid1", Settings::kDebugRows + 1, kColumnTwips, kRowTwips,
                            Qt::AlignCenter);
     for (int row = 0; row <= Settings::kDebugRows; ++row) {

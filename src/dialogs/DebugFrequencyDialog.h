@@ -11,7 +11,7 @@ class DialogGrid;
 class DebugFrequencyDialog : public ModelessDialog {
     Q_OBJECT
 public:
-    explicit DebugFrequencyDialog(MainWindow& owner);
+    explicit DebugFrequencyDialog(DialogHost& host);
 
     void languageChanged(LanguageId language) override;
 

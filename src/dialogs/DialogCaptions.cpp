@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "shell/ShellTexts.h"
-
 namespace kvd::gui::DialogCaptions {
 
 namespace {
@@ -69,12 +67,11 @@ constexpr std::array<Caption, 8> kPowerDebug = {{
     {"Command1", T, kOk},
 }};
 
-constexpr std::array<Caption, 6> kAbout = {{
+constexpr std::array<Caption, 5> kAbout = {{
     {"frmAbout", T, {"关于", "About"}},
     {"lblTitle", T, {"KVD-270 对讲机编程软件", "KVD-270 Radio Software "}},
     {"lblVersion", T, {"简体中文版 V1.00", "English version V1.00"}},
     {"Label2", T, {"发布：2011.08“", "Issue：2011.08"}},
-    {"lblDescription", T, {ShellTexts::kMakerLine, ShellTexts::kMakerLine}},
     {"cmdOK", T, kOk},
 }};
 

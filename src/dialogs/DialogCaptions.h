@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "shell/CaptionTable.h"
+#include "widgets/CaptionTable.h"
 
 namespace kvd::gui {
 

@@ -5,7 +5,7 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 
-#include "shell/LanguageFit.h"
+#include "widgets/LanguageFit.h"
 
 namespace kvd::gui {
 

@@ -5,7 +5,7 @@
 #include <QHeaderView>
 #include <QStyle>
 
-#include "shell/GridGeometry.h"
+#include "widgets/GridGeometry.h"
 
 namespace kvd::gui {
 

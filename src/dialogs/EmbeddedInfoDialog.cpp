@@ -20,7 +20,7 @@ const int kLineLength = static_cast<int>(FieldTable::Of(&Settings::embeddedInfo)
 
 }  // namespace
 
-EmbeddedInfoDialog::EmbeddedInfoDialog(MainWindow& owner) : ModelessDialog(owner, "Form7") {
+EmbeddedInfoDialog::EmbeddedInfoDialog(DialogHost& host) : ModelessDialog(host, "Form7") {
     auto* layout = new QVBoxLayout(this);
     const char* names[] = {"Text1", "Text2"};
     for (int line = 0; line < 2; ++line) {

@@ -11,7 +11,7 @@ namespace kvd::gui {
 class EmbeddedInfoDialog : public ModelessDialog {
     Q_OBJECT
 public:
-    explicit EmbeddedInfoDialog(MainWindow& owner);
+    explicit EmbeddedInfoDialog(DialogHost& host);
 
 protected:
     void fill() override;

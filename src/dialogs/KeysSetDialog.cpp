@@ -36,7 +36,7 @@ QComboBox* KeyList(QWidget* parent, const char* objectName) {
 
 }  // namespace
 
-KeysSetDialog::KeysSetDialog(MainWindow& owner) : ModelessDialog(owner, "Form6") {
+KeysSetDialog::KeysSetDialog(DialogHost& host) : ModelessDialog(host, "Form6") {
     picturePf1_ = makePicture("Picture1", Pictures::kRadioPf1);
     picturePf2_ = makePicture("Picture2", Pictures::kRadioPf2);
     picturePf1_->hide();

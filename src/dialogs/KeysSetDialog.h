@@ -12,7 +12,7 @@ namespace kvd::gui {
 class KeysSetDialog : public ModelessDialog {
     Q_OBJECT
 public:
-    explicit KeysSetDialog(MainWindow& owner);
+    explicit KeysSetDialog(DialogHost& host);
 
 protected:
     void fill() override;

@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "shell/MainWindow.h"
+#include "widgets/DialogHost.h"
 
 namespace kvd::gui {
 
@@ -18,15 +18,15 @@ QPushButton* PlainButton(QWidget* parent, const char* objectName) {
 
 }  // namespace
 
-ModelessDialog::ModelessDialog(MainWindow& owner, const char* objectName)
-    : QDialog(&owner), owner_(owner) {
+ModelessDialog::ModelessDialog(DialogHost& host, const char* objectName)
+    : QDialog(host.hostWindow()), host_(host) {
     setObjectName(QString::fromLatin1(objectName));
     setModal(false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
 RadioState& ModelessDialog::state() {
-    return owner_.state();
+    return host_.state();
 }
 
 void ModelessDialog::ShowFilled() {

@@ -12,7 +12,7 @@ struct RadioState;
 
 namespace kvd::gui {
 
-class MainWindow;
+class DialogHost;
 
 // A settings window of the program: made once, hidden, owned by the main window. Opening
 // refills it from the settings and shows it beside the main window, which stays usable; OK
@@ -21,7 +21,7 @@ class MainWindow;
 class ModelessDialog : public QDialog {
     Q_OBJECT
 public:
-    ModelessDialog(MainWindow& owner, const char* objectName);
+    ModelessDialog(DialogHost& host, const char* objectName);
 
     // Refills the controls from the settings, then shows the window or brings it forward.
     void ShowFilled();
@@ -38,7 +38,7 @@ protected:
     virtual void fill() = 0;
     virtual void store() = 0;
 
-    MainWindow& owner() { return owner_; }
+    DialogHost& host() { return host_; }
     RadioState& state();
 
     // "确定" / "取消" buttons. They take no default role, so Enter in a field does not
@@ -47,7 +47,7 @@ protected:
     QPushButton* cancelButton(const char* objectName = "Command2");
 
 private:
-    MainWindow& owner_;
+    DialogHost& host_;
 };
 
 }  // namespace kvd::gui

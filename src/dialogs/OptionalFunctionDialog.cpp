@@ -15,13 +15,13 @@
 #include <QVBoxLayout>
 
 #include "dialogs/CellEditorDelegate.h"
-#include "dialogs/ClickableLabel.h"
 #include "dialogs/DialogFit.h"
 #include "dialogs/DialogGrid.h"
 #include "dialogs/DialogMessages.h"
 #include "dialogs/FieldRule.h"
 #include "dialogs/OptionalFunctionTable.h"
 #include "image/FieldTable.h"
+#include "widgets/ClickableLabel.h"
 
 namespace kvd::gui {
 
@@ -37,7 +37,7 @@ constexpr FieldRule kAnyOneByte{FieldRule::Characters::OneByte, 0};
 
 }  // namespace
 
-OptionalFunctionDialog::OptionalFunctionDialog(MainWindow& owner) : ModelessDialog(owner, "Form5") {
+OptionalFunctionDialog::OptionalFunctionDialog(DialogHost& host) : ModelessDialog(host, "Form5") {
     for (auto lists : {Table::LeadingLists(), Table::DtmfLists()}) {
         for (const OptionalList& list : lists) {
             lists_[QString::fromLatin1(list.name)] = makeList(list);

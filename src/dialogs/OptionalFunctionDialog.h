@@ -21,7 +21,7 @@ class DialogGrid;
 class OptionalFunctionDialog : public ModelessDialog {
     Q_OBJECT
 public:
-    explicit OptionalFunctionDialog(MainWindow& owner);
+    explicit OptionalFunctionDialog(DialogHost& host);
 
     // Channel number the priority rule last found, 0 before it found one.
     std::int16_t rememberedPriorityChannel() const { return rememberedPriorityChannel_; }

@@ -20,7 +20,7 @@
 #include "image/FieldTable.h"
 #include "image/RadioState.h"
 #include "settings/MessageBoxStyle.h"
-#include "shell/MainWindow.h"
+#include "widgets/DialogHost.h"
 
 namespace kvd::gui {
 
@@ -112,7 +112,7 @@ bool OptionalFunctionDialog::scanDelaysTaken() {
         }
         const QString caption =
             findChild<QLabel*>(QStringLiteral("lbl") + field->objectName())->text();
-        owner().LocalizedMessageBox(
+        host().LocalizedMessageBox(
             QString::fromUtf8(DialogMessages::kScanDelayRange.pick(state().flags.Language))
                 .arg(caption)
                 .arg(range.lowest)
@@ -179,9 +179,9 @@ void OptionalFunctionDialog::priorityChanged(int index) {
         selectQuietly(priorityChannel_, channel - 1);
         return;
     }
-    owner().LocalizedMessageBox(QString::fromUtf8(DialogMessages::kFixedNeedsChannel),
-                                MessageBoxStyle::kOk,
-                                QString::fromUtf8(DialogMessages::kFixedNeedsChannelTitle));
+    host().LocalizedMessageBox(QString::fromUtf8(DialogMessages::kFixedNeedsChannel),
+                               MessageBoxStyle::kOk,
+                               QString::fromUtf8(DialogMessages::kFixedNeedsChannelTitle));
     selectQuietly(priority_, kPriorityNo);
 }
 
@@ -189,8 +189,8 @@ void OptionalFunctionDialog::priorityChannelChanged(int index) {
     if (priority_->currentIndex() != kPriorityFixed || state().channels.has(index + 1)) {
         return;
     }
-    owner().LocalizedMessageBox(QString::fromUtf8(DialogMessages::kEmptyChannelRefused),
-                                MessageBoxStyle::kOk);
+    host().LocalizedMessageBox(QString::fromUtf8(DialogMessages::kEmptyChannelRefused),
+                               MessageBoxStyle::kOk);
     // "Fixed" is only ever reached through the priority rule, which remembers a channel;
     // the first item stands in should that ever not hold.
     selectQuietly(priorityChannel_, std::max(rememberedPriorityChannel_ - 1, 0));
@@ -207,8 +207,8 @@ void OptionalFunctionDialog::warnIfMemoryTooLong(int row) {
         return;
     }
     // Only a warning: the memory keeps what was typed.
-    owner().LocalizedMessageBox(QString::fromUtf8(DialogMessages::kMemoryTooLong),
-                                MessageBoxStyle::kOk | MessageBoxStyle::kCritical);
+    host().LocalizedMessageBox(QString::fromUtf8(DialogMessages::kMemoryTooLong),
+                               MessageBoxStyle::kOk | MessageBoxStyle::kCritical);
 }
 
 }  // namespace kvd::gui

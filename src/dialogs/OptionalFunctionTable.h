@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "image/Settings.h"
-#include "shell/CaptionTable.h"
+#include "widgets/CaptionTable.h"
 
 namespace kvd::gui {
 

@@ -24,7 +24,7 @@ constexpr int kSliderWidth = 260;
 
 }  // namespace
 
-PowerDebugDialog::PowerDebugDialog(MainWindow& owner) : ModelessDialog(owner, "Form2") {
+PowerDebugDialog::PowerDebugDialog(DialogHost& host) : ModelessDialog(host, "Form2") {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(powerFrame("Frame1", "Slider1", "Label3", "Label8", "Lblpower1"));
     layout->addWidget(powerFrame("Frame2", "Slider3", "Label6", "Label7", "Lblpower3"));

@@ -13,7 +13,7 @@ namespace kvd::gui {
 class PowerDebugDialog : public ModelessDialog {
     Q_OBJECT
 public:
-    explicit PowerDebugDialog(MainWindow& owner);
+    explicit PowerDebugDialog(DialogHost& host);
 
     // The grant and the withdrawal of debug access, whether the window is shown or not.
     void setSlidersEnabled(bool enabled);

@@ -8,7 +8,7 @@
 #include "channels/ChannelCells.h"
 #include "channels/ChoiceLists.h"
 #include "channels/ToneList.h"
-#include "shell/LanguageFit.h"
+#include "widgets/LanguageFit.h"
 
 namespace kvd::gui {
 

@@ -12,9 +12,9 @@
 #include "settings/MessageBoxStyle.h"
 #include "shell/ChannelGrid.h"
 #include "shell/ChannelTableModel.h"
-#include "shell/EditTexts.h"
 #include "shell/MainWindow.h"
-#include "shell/WheelGuard.h"
+#include "texts/TextIds.h"
+#include "widgets/WheelGuard.h"
 
 namespace kvd::gui {
 
@@ -299,13 +299,11 @@ void CellEditors::commitOnClose() {
 
 void CellEditors::Text1_LostFocus(bool quiet) {
     open_ = Editor::None;
-    const LanguageId language = state_.flags.Language;
     const auto result = CellEditRules::CommitFrequency(
         state_.channels, state_.band, EditRow, EditCol, editors_.frequency->text().toStdString());
     rowEdited();
     if (result == CellEditRules::FrequencyCommit::OutOfBand && !quiet) {
-        window_.LocalizedMessageBox(QString::fromUtf8(EditTexts::kOutOfBand.pick(language)),
-                                    MessageBoxStyle::kOk);
+        window_.LocalizedMessageBox(Tr(TextIds::edit::outOfBand), MessageBoxStyle::kOk);
         grid_->setFocus(Qt::OtherFocusReason);
     }
     editors_.frequency->hide();

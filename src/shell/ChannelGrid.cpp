@@ -6,7 +6,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "channels/ChoiceLists.h"
-#include "shell/GridGeometry.h"
+#include "widgets/GridGeometry.h"
 
 namespace kvd::gui {
 

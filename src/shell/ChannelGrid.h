@@ -4,7 +4,7 @@
 
 #include <QTableView>
 
-#include "shell/GridGeometry.h"
+#include "widgets/GridGeometry.h"
 
 namespace kvd::gui {
 

@@ -7,7 +7,7 @@
 #include "channels/ChannelCells.h"
 #include "channels/ChoiceLists.h"
 #include "image/RadioState.h"
-#include "shell/GridGeometry.h"
+#include "widgets/GridGeometry.h"
 
 namespace kvd::gui {
 

@@ -9,14 +9,17 @@
 #include "settings/MessageBoxStyle.h"
 #include "shell/ChannelTableModel.h"
 #include "shell/FileSteps.h"
-#include "shell/FileTexts.h"
 #include "shell/MainWindow.h"
+#include "texts/TextIds.h"
 
 namespace kvd::gui {
 
 namespace {
 
 namespace Style = MessageBoxStyle;
+namespace Id = TextIds::file;
+
+const FileSteps::FileType kCsvFile{Id::csvFilter, "csv"};
 
 }  // namespace
 
@@ -28,48 +31,44 @@ CsvCommands::CsvCommands(MainWindow& window) : QObject(&window), window_(window)
 
 void CsvCommands::Import() {
     FileSteps::CommitOpenEdit(window_);
-    const QString path =
-        FileSteps::AskOpenPath(window_, FileTexts::kCsvFilter, FileTexts::kCsvSuffix);
+    const QString path = FileSteps::AskOpenPath(window_, kCsvFile);
     if (path.isEmpty()) {
         return;
     }
     RadioState& state = window_.state();
-    const LanguageId language = state.flags.Language;
     std::string bytes;
     const ChannelFile::Result read =
         ChannelFile::ReadBytes(FileSteps::NativePath(path), bytes, CsvExchange::kLargestFile + 1);
     if (!read) {
-        FileSteps::ReportFailure(window_, FileTexts::kCannotRead, path, read);
+        FileSteps::ReportFailure(window_, Id::cannotRead, path, read);
         return;
     }
     if (bytes.size() > CsvExchange::kLargestFile) {
-        window_.LocalizedMessageBox(FileSteps::Pick(FileTexts::kTooLarge, language),
-                                    Style::kOk | Style::kExclamation);
+        window_.LocalizedMessageBox(Tr(Id::tooLarge), Style::kOk | Style::kExclamation);
         return;
     }
     const CsvExchange::ImportResult result = CsvExchange::Import(bytes, state.band);
     if (result.error) {
-        window_.LocalizedMessageBox(Tr(CsvExchange::Describe(*result.error, state.band), language),
+        window_.LocalizedMessageBox(Tr(CsvExchange::Describe(*result.error, state.band)),
                                     Style::kOk | Style::kExclamation);
         return;
     }
     state.channels = result.channels;
     window_.RefreshFromState();
-    window_.LocalizedMessageBox(Tr(CsvExchange::DescribeSuccess(result), language),
+    window_.LocalizedMessageBox(Tr(CsvExchange::DescribeSuccess(result)),
                                 Style::kOk | Style::kInformation);
 }
 
 void CsvCommands::Export() {
     FileSteps::CommitOpenEdit(window_);
-    const QString path =
-        FileSteps::AskSavePath(window_, FileTexts::kCsvFilter, FileTexts::kCsvSuffix);
+    const QString path = FileSteps::AskSavePath(window_, kCsvFile);
     if (path.isEmpty()) {
         return;
     }
     const ChannelFile::Result written = ChannelFile::WriteAtomically(
         FileSteps::NativePath(path), CsvExchange::Export(window_.state().channels));
     if (!written) {
-        FileSteps::ReportFailure(window_, FileTexts::kCannotWrite, path, written);
+        FileSteps::ReportFailure(window_, Id::cannotWrite, path, written);
     }
 }
 

@@ -3,19 +3,23 @@
 #include <QAction>
 #include <QDir>
 
+#include "catalogue/Catalogue.h"
 #include "image/ChannelFile.h"
 #include "image/RadioState.h"
 #include "settings/MessageBoxStyle.h"
 #include "shell/ChannelTableModel.h"
 #include "shell/FileSteps.h"
-#include "shell/FileTexts.h"
 #include "shell/MainWindow.h"
-#include "shell/ShellTexts.h"
+#include "texts/TextIds.h"
 
 namespace kvd::gui {
 
 namespace Style = MessageBoxStyle;
-using FileSteps::Pick;
+namespace Id = TextIds::file;
+
+namespace {
+const FileSteps::FileType kChannelFile{Id::channelFilter, "DAT"};
+}  // namespace
 
 FileCommands::FileCommands(MainWindow& window) : QObject(&window), window_(window) {
     setObjectName(QStringLiteral("FileCommands"));
@@ -27,11 +31,9 @@ FileCommands::FileCommands(MainWindow& window) : QObject(&window), window_(windo
 void FileCommands::New() {
     FileSteps::CommitOpenEdit(window_);
     RadioState& state = window_.state();
-    const LanguageId language = state.flags.Language;
-    const int answer =
-        window_.LocalizedMessageBox(Pick(FileTexts::kNewPrompt, language),
-                                    Style::kOkCancel | Style::kExclamation | Style::kDefaultSecond,
-                                    Pick(FileTexts::kNewTitle, language));
+    const int answer = window_.LocalizedMessageBox(
+        Tr(Id::newPrompt), Style::kOkCancel | Style::kExclamation | Style::kDefaultSecond,
+        Tr(Id::newTitle));
     if (answer != Style::kIdCancel) {
         state.channels.clear();
         window_.RefreshFromState();
@@ -43,8 +45,7 @@ void FileCommands::Open() {
     RadioState& state = window_.state();
     // The band the file carries is taken without the band-change question.
     state.band.SuppressBandPrompt = true;
-    const QString path = FileSteps::AskOpenPath(window_, FileTexts::kChannelFileFilter,
-                                                FileTexts::kChannelFileSuffix);
+    const QString path = FileSteps::AskOpenPath(window_, kChannelFile);
     if (path.isEmpty()) {
         return;
     }
@@ -54,30 +55,28 @@ void FileCommands::Open() {
             window_.RefreshFromState();
             break;
         case ChannelFile::Result::WrongSignature:
-            window_.LocalizedMessageBox(Pick(FileTexts::kWrongType, state.flags.Language),
-                                        Style::kOk);
+            window_.LocalizedMessageBox(Tr(Id::wrongType), Style::kOk);
             break;
         default:
-            FileSteps::ReportFailure(window_, FileTexts::kCannotRead, path, opened);
+            FileSteps::ReportFailure(window_, Id::cannotRead, path, opened);
             break;
     }
 }
 
 void FileCommands::Save() {
     FileSteps::CommitOpenEdit(window_);
-    const QString path = FileSteps::AskSavePath(window_, FileTexts::kChannelFileFilter,
-                                                FileTexts::kChannelFileSuffix);
+    const QString path = FileSteps::AskSavePath(window_, kChannelFile);
     if (path.isEmpty()) {
         return;
     }
     const ChannelFile::Result saved =
         ChannelFile::Save(FileSteps::NativePath(path), window_.state());
     if (!saved) {
-        FileSteps::ReportFailure(window_, FileTexts::kCannotWrite, path, saved);
+        FileSteps::ReportFailure(window_, Id::cannotWrite, path, saved);
         return;
     }
     // The caption names the file only once it holds what the window shows.
-    window_.setWindowTitle(QString::fromUtf8(ShellTexts::kApplicationTitle) + QLatin1Char('-') +
+    window_.setWindowTitle(Tr(TextIds::app::title) + QLatin1Char('-') +
                            QDir::toNativeSeparators(path));
 }
 

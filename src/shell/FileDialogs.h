@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "shell/Responder.h"
+#include "widgets/Responder.h"
 
 namespace kvd::gui {
 

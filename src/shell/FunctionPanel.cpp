@@ -8,7 +8,7 @@
 #include "catalogue/Catalogue.h"
 #include "image/FieldTable.h"
 #include "settings/PanelLists.h"
-#include "shell/LanguageFit.h"
+#include "widgets/LanguageFit.h"
 
 namespace kvd::gui {
 

@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "shell/ShellTexts.h"
-
 namespace kvd::gui {
 
 namespace {
@@ -12,7 +10,7 @@ constexpr Caption::Kind T = Caption::Text;
 constexpr Caption::Kind Tip = Caption::ToolTip;
 
 // Texts are the radio maker's own, spelling included.
-constexpr std::array<Caption, 42> kCaptions = {{
+constexpr std::array<Caption, 41> kCaptions = {{
     {"Form1", T, {"KVD-270对讲机编程软件 V1.00", "KVD-270 Radio Software V1.00"}},
     {"mnuFile", T, {"文件(&F)", "File(&F)"}},
     {"mnuNew", T, {"新建(&N)", "New(&N)"}},
@@ -53,7 +51,6 @@ constexpr std::array<Caption, 42> kCaptions = {{
     {"Toolbar1_write", Tip, {"写频", "Write frequency"}},
     {"Frame1", T, {"机型选择", "Model"}},
     {"Frame2", T, {"功能设置", "Function Set"}},
-    {"Label2", T, {ShellTexts::kMakerLine, ShellTexts::kMakerLine}},
     {"Label3", T, {"频段", "Channel"}},
 }};
 

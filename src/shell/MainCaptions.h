@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CaptionTable.h"
+#include "widgets/CaptionTable.h"
 
 namespace kvd::gui {
 

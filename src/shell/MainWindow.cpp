@@ -14,13 +14,13 @@
 #include "shell/ChannelTableModel.h"
 #include "shell/ConfigFolder.h"
 #include "shell/FunctionPanel.h"
-#include "shell/LanguageFit.h"
-#include "shell/LocalizedMessageBox.h"
 #include "shell/MainCaptions.h"
 #include "shell/Preferences.h"
-#include "shell/ShellTexts.h"
 #include "shell/ToolBarLayout.h"
-#include "shell/WheelGuard.h"
+#include "texts/TextIds.h"
+#include "widgets/LanguageFit.h"
+#include "widgets/LocalizedMessageBox.h"
+#include "widgets/WheelGuard.h"
 
 namespace kvd::gui {
 
@@ -137,12 +137,10 @@ void MainWindow::bandChanged(int position) {
 
 bool MainWindow::confirmBandChange() {
     namespace Style = MessageBoxStyle;
-    const LanguageId language = state_.flags.Language;
     const int style =
         Style::kOkCancel | Style::kQuestion | Style::kDefaultSecond | Style::kSystemModal;
-    return LocalizedMessageBox(
-               QString::fromUtf8(ShellTexts::kBandChangePrompt.pick(language)), style,
-               QString::fromUtf8(ShellTexts::kBandChangeTitle.pick(language))) == Style::kIdOk;
+    return LocalizedMessageBox(Tr(TextIds::main::bandChangePrompt), style,
+                               Tr(TextIds::main::bandChangeTitle)) == Style::kIdOk;
 }
 
 int MainWindow::LocalizedMessageBox(const QString& prompt, int style, const QString& title) {

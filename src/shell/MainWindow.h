@@ -5,7 +5,8 @@
 
 #include <QMainWindow>
 
-#include "shell/LanguageRegistry.h"
+#include "widgets/DialogHost.h"
+#include "widgets/LanguageRegistry.h"
 
 class QGroupBox;
 class QLabel;
@@ -34,7 +35,7 @@ class FunctionPanel;
 //    at shut-down, configFolder() for files kept beside the preferences;
 //  - RefreshFromState() after the state was replaced under the window (a read, a file, New,
 //    an import); stateReplaced() then tells the parts that show or edit it.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public DialogHost {
     Q_OBJECT
 public:
     struct Options {
@@ -58,9 +59,10 @@ public:
     void RefreshFromState();
 
     // A message in the interface language's buttons, owned by this window.
-    int LocalizedMessageBox(const QString& prompt, int style, const QString& title = {});
+    int LocalizedMessageBox(const QString& prompt, int style, const QString& title = {}) override;
 
-    RadioState& state() { return state_; }
+    QWidget* hostWindow() override { return this; }
+    RadioState& state() override { return state_; }
     LanguageRegistry& languages() { return languages_; }
     const QString& configFolder() const { return configFolder_; }
     bool isEditLocked() const;

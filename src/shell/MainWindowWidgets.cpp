@@ -15,7 +15,7 @@
 #include "shell/ChannelTableModel.h"
 #include "shell/FunctionPanel.h"
 #include "shell/MainWindow.h"
-#include "shell/MakerLine.h"
+#include "widgets/MakerLine.h"
 
 namespace kvd::gui {
 
@@ -76,7 +76,7 @@ QWidget* MainWindow::buildCentralArea() {
     progress_->setTextVisible(false);
     KeepRoomWhenHidden(progress_);
 
-    auto* maker = new MakerLine(area);
+    auto* maker = new MakerLine(area, "Label2");
     maker->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* side = new QVBoxLayout;

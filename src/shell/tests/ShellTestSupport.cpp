@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QFile>
 
+#include "app/ProgramParts.h"
 #include "channels/ChannelCells.h"
 #include "channels/ToneList.h"
 #include "shell/Preferences.h"
-#include "shell/ProgramParts.h"
 
 namespace kvd::gui::test {
 

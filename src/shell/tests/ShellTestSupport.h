@@ -17,8 +17,8 @@
 #include "shell/ChannelGrid.h"
 #include "shell/ChannelTableModel.h"
 #include "shell/FileDialogs.h"
-#include "shell/LocalizedMessageBox.h"
 #include "shell/MainWindow.h"
+#include "widgets/LocalizedMessageBox.h"
 
 // What the window's tests share: the window and its parts, and the seams that answer its
 // message boxes and file dialogs.

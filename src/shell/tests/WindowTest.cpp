@@ -16,7 +16,7 @@
 #include "catalogue/Catalogue.h"
 #include "channels/ChoiceLists.h"
 #include "shell/FunctionPanel.h"
-#include "shell/GridGeometry.h"
+#include "widgets/GridGeometry.h"
 
 using namespace kvd;
 using namespace kvd::gui;

@@ -1,6 +1,6 @@
-#include "shell/ProgramParts.h"
+#include "app/ProgramParts.h"
 
-#include "dialogs/DialogParts.h"
+#include "app/DialogParts.h"
 #include "shell/CellEditors.h"
 #include "shell/CsvCommands.h"
 #include "shell/FileCommands.h"

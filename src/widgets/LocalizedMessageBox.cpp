@@ -1,4 +1,4 @@
-#include "shell/LocalizedMessageBox.h"
+#include "widgets/LocalizedMessageBox.h"
 
 #include <array>
 

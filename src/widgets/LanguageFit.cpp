@@ -1,4 +1,4 @@
-#include "shell/LanguageFit.h"
+#include "widgets/LanguageFit.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,10 +1,10 @@
-#include "shell/Application.h"
+#include "app/Application.h"
 
 #include <QApplication>
 
+#include "app/ProgramParts.h"
 #include "image/RadioState.h"
 #include "shell/MainWindow.h"
-#include "shell/ProgramParts.h"
 
 namespace kvd::gui {
 

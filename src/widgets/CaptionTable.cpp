@@ -1,4 +1,4 @@
-#include "shell/CaptionTable.h"
+#include "widgets/CaptionTable.h"
 
 #include <functional>
 

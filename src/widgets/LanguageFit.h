@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "shell/CaptionTable.h"
+#include "widgets/CaptionTable.h"
 
 class QComboBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "shell/LanguageRegistry.h"
+#include "widgets/LanguageRegistry.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "shell/GridGeometry.h"
+#include "widgets/GridGeometry.h"
 
 #include <array>
 #include <cmath>

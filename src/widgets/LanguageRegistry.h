@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "settings/Language.h"
-#include "shell/CaptionTable.h"
+#include "widgets/CaptionTable.h"
 
 namespace kvd::gui {
 

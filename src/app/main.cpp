@@ -1,4 +1,4 @@
-#include "shell/Application.h"
+#include "app/Application.h"
 
 int main(int argc, char** argv) {
     return kvd::gui::RunProgram(argc, argv);

@@ -15,8 +15,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "app/Application.h"
 #include "image/ChannelFile.h"
-#include "shell/Application.h"
 #include "shell/ChannelGrid.h"
 #include "shell/MainWindow.h"
 #include "shell/Preferences.h"

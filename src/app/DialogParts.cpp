@@ -1,4 +1,4 @@
-#include "dialogs/DialogParts.h"
+#include "app/DialogParts.h"
 
 #include <functional>
 #include <memory>
@@ -16,7 +16,7 @@
 #include "dialogs/OptionalFunctionTable.h"
 #include "dialogs/PowerDebugDialog.h"
 #include "shell/MainWindow.h"
-#include "shell/WheelGuard.h"
+#include "widgets/WheelGuard.h"
 
 namespace kvd::gui {
 
@@ -65,7 +65,7 @@ void AttachDialogs(MainWindow& window) {
     // In the order the language switch visits them.
     auto power = Attach<PowerDebugDialog>(window, Rank::kPowerDebug, "mnudebug",
                                           DialogCaptions::PowerDebug());
-    auto* access = new DebugAccess(window, power);
+    auto* access = new DebugAccess(window, window.toolButton("TAnMa"), power);
     Attach<DebugFrequencyDialog>(window, Rank::kDebugFrequency, "mnutestfre",
                                  DialogCaptions::DebugFrequency());
     Attach<OptionalFunctionDialog>(

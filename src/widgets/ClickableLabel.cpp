@@ -1,4 +1,4 @@
-#include "dialogs/ClickableLabel.h"
+#include "widgets/ClickableLabel.h"
 
 #include <QMouseEvent>
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace kvd {
+struct RadioState;
+}
+
+namespace kvd::gui {
+
+// What a settings window needs of the window it belongs to: a parent, the state it edits
+// and the message box. The main window is one; the dialogs know no more of it.
+class DialogHost {
+public:
+    virtual QWidget* hostWindow() = 0;
+    virtual RadioState& state() = 0;
+    // A message in the interface language's buttons, owned by the host window.
+    virtual int LocalizedMessageBox(const QString& prompt, int style,
+                                    const QString& title = {}) = 0;
+
+protected:
+    ~DialogHost() = default;
+};
+
+}  // namespace kvd::gui
