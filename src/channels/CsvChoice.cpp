@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "channels/Csv.h"
+
 namespace kvd::CsvExchange {
 
 RowChoice::RowChoice(const FileReading& reading)
@@ -80,20 +82,12 @@ struct LocationRange {
     long last;
 };
 
-std::string Trimmed(std::string_view s) {
-    const std::size_t start = s.find_first_not_of(' ');
-    if (start == std::string_view::npos) {
-        return {};
-    }
-    return std::string(s.substr(start, s.find_last_not_of(' ') - start + 1));
-}
-
 // "12" or "20-22"; nullopt for anything else.
 std::optional<LocationRange> RangeOf(const std::string& item) {
     const std::size_t dash = item.find('-');
-    const std::optional<long> first = LocationNumber(Trimmed(item.substr(0, dash)));
+    const std::optional<long> first = LocationNumber(Csv::Trimmed(item.substr(0, dash)));
     const std::optional<long> last =
-        dash == std::string::npos ? first : LocationNumber(Trimmed(item.substr(dash + 1)));
+        dash == std::string::npos ? first : LocationNumber(Csv::Trimmed(item.substr(dash + 1)));
     if (!first || !last) {
         return std::nullopt;
     }
@@ -108,7 +102,7 @@ std::vector<LocationListFault> ChooseByLocations(RowChoice& choice, const FileRe
     std::vector<LocationRange> ranges;
     for (std::size_t start = 0;;) {
         const std::size_t comma = list.find(',', start);
-        const std::string item = Trimmed(list.substr(start, comma - start));
+        const std::string item = Csv::Trimmed(list.substr(start, comma - start));
         const std::optional<LocationRange> range = RangeOf(item);
         if (!range) {
             return {Fault{Fault::Malformed, item}};

@@ -1,7 +1,6 @@
 #include "channels/CsvPower.h"
 
-#include <cctype>
-
+#include "channels/Csv.h"
 #include "channels/CsvFaults.h"
 #include "channels/Raster.h"
 
@@ -20,13 +19,6 @@ constexpr Level kLevels[] = {{Power::High, "5.0W", "high", "h"}, {Power::Low, "1
 
 // Halfway between 1 W and 5 W: from here up a value is nearer to High (or as near).
 constexpr int kHalfwayWatts = 3;
-
-std::string Lower(std::string s) {
-    for (char& c : s) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return s;
-}
 
 // Whole watts of a plain decimal number are at least kHalfwayWatts; compared on the digits,
 // so no value is rounded across the halfway point.
@@ -48,7 +40,7 @@ std::string PowerText(Power power) {
 }
 
 Power PowerField(const std::string& text) {
-    std::string value = Lower(text);
+    std::string value = Csv::Lowered(text);
     if (value.empty()) {
         return Power::High;
     }

@@ -1,7 +1,6 @@
 #include "channels/CsvRows.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -17,21 +16,8 @@ namespace kvd::CsvExchange {
 
 namespace {
 
-std::string Trimmed(std::string s) {
-    auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && blank(s.back()))
-        s.pop_back();
-    std::size_t start = 0;
-    while (start < s.size() && blank(s[start]))
-        ++start;
-    return s.substr(start);
-}
-
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
+using Csv::Lowered;
+using Csv::Trimmed;
 
 // Field access by column name; a missing column reads as empty.
 class ColumnReader {
@@ -39,16 +25,16 @@ public:
     explicit ColumnReader(const std::vector<std::string>& header) {
         for (std::size_t i = 0; i < header.size(); ++i) {
             std::string name = Trimmed(header[i]);
-            if (!columns_.emplace(Lower(name), i).second && !name.empty() && duplicate_.empty()) {
+            if (!columns_.emplace(Lowered(name), i).second && !name.empty() && duplicate_.empty()) {
                 duplicate_ = name;
             }
         }
     }
-    bool has(const std::string& name) const { return columns_.count(Lower(name)) > 0; }
+    bool has(const std::string& name) const { return columns_.count(Lowered(name)) > 0; }
     // The first column name that comes twice (in any case), empty when none does.
     const std::string& duplicate() const { return duplicate_; }
     std::string get(const Csv::Row& row, const std::string& name) const {
-        auto it = columns_.find(Lower(name));
+        auto it = columns_.find(Lowered(name));
         if (it == columns_.end() || it->second >= row.fields.size()) {
             return {};
         }
@@ -80,7 +66,7 @@ Frequency BandFrequency(long long hz, const BandSelection& band, int& moved) {
 
 // Transmit frequency in Hz, or nullopt for "off".
 std::optional<long long> TransmitHz(const FileRow::Written& w, long long rx) {
-    const std::string duplex = Lower(w.duplex);
+    const std::string duplex = Lowered(w.duplex);
     if (duplex == "off") {
         return std::nullopt;
     }
@@ -101,7 +87,7 @@ std::optional<long long> TransmitHz(const FileRow::Written& w, long long rx) {
 
 template <typename T>
 T ChoiceField(const std::string& text, RowProblem problem, const std::map<std::string, T>& values) {
-    auto it = values.find(Lower(text));
+    auto it = values.find(Lowered(text));
     if (it == values.end()) {
         throw RowFault{problem, text};
     }

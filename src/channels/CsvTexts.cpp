@@ -80,9 +80,9 @@ std::string RowVerdict(const FileRow& row, const BandSelection& band, LanguageId
 std::string RowName(const FileRow& row, LanguageId language) {
     const std::string line = std::to_string(row.line);
     std::string name = language == kChinese ? "第 " + line + " 行" : "Line " + line;
-    if (!row.written.location.empty()) {
-        name += (language == kChinese ? "，信道号 " : ", Location ") +
-                (row.location ? std::to_string(*row.location) : QuotedText(row.written.location));
+    if (row.location) {  // another Location shows in the row's reason
+        name +=
+            (language == kChinese ? "，信道号 " : ", Location ") + std::to_string(*row.location);
     }
     if (!row.written.name.empty()) {
         name += " " + QuotedText(row.written.name);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "channels/Csv.h"
 #include "channels/CsvFaults.h"
 #include "channels/Raster.h"
 #include "channels/ToneList.h"
@@ -69,12 +70,6 @@ bool SameDcsCode(Tone a, Tone b) {
     return KindOf(a) == Kind::Dcs && KindOf(b) == Kind::Dcs && a.dcsCode() == b.dcsCode();
 }
 
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
 Tone CtcssField(const std::string& text) {
     std::optional<std::string> rounded = RoundDecimalText(text, 1);
     if (!rounded || rounded->size() > std::string_view("254.1").size()) {
@@ -87,16 +82,15 @@ Tone CtcssField(const std::string& text) {
     return Tone::Ctcss(static_cast<std::uint16_t>(tenths));
 }
 
-// A DCS code of three octal digits (fewer are padded) that the tone list holds.
-Tone DcsField(std::string code, char polarity) {
-    const std::string text = code;
+// A DCS code of up to three octal digits that the tone list holds.
+Tone DcsField(const std::string& code, char polarity) {
     if (code.empty() || code.size() > 3 ||
         code.find_first_not_of("01234567") != std::string::npos) {
-        throw RowFault{RowProblem::BadDcsCode, text};
+        throw RowFault{RowProblem::BadDcsCode, code};
     }
     const auto value = static_cast<std::uint16_t>(std::strtol(code.c_str(), nullptr, 8));
     if (ToneList::PositionOf(Tone::Dcs(value, Tone::Polarity::Normal)) < 0) {
-        throw RowFault{RowProblem::BadDcsCode, text};
+        throw RowFault{RowProblem::BadDcsCode, code};
     }
     return Tone::Dcs(value, polarity == 'R' ? Tone::Polarity::Inverted : Tone::Polarity::Normal);
 }
@@ -175,7 +169,7 @@ ToneColumns ExportTones(Tone transmit, Tone receive) {
 
 ChannelTones ImportTones(const ToneColumns& columns) {
     const ToneReader read(columns);
-    const std::string mode = Lower(columns.mode);
+    const std::string mode = Csv::Lowered(columns.mode);
     if (mode.empty())
         return {};
     if (mode == "tone")
@@ -192,9 +186,9 @@ ChannelTones ImportTones(const ToneColumns& columns) {
     if (mode != "cross") {
         throw RowFault{RowProblem::BadToneMode, columns.mode};
     }
-    const std::string cross = Lower(columns.cross);
+    const std::string cross = Csv::Lowered(columns.cross);
     for (const CrossMode& m : kCrossModes) {
-        if (cross == Lower(m.name)) {
+        if (cross == Csv::Lowered(m.name)) {
             return {read.transmit(m.transmit), read.receive(m.receive)};
         }
     }
