@@ -90,6 +90,10 @@ std::string RowName(const FileRow& row, LanguageId language) {
     return name;
 }
 
+std::string LeftOutLine(const FileRow& row, const std::string& reason, LanguageId language) {
+    return RowName(row, language) + (language == kChinese ? "：" : ": ") + reason;
+}
+
 std::string LeftOutHeading(int count, LanguageId language) {
     std::string text = kLeftOut.pick(language);
     return text.replace(text.find("%1"), 2, std::to_string(count));

@@ -35,6 +35,9 @@ std::string RowVerdict(const FileRow& row, const BandSelection& band, LanguageId
 // A row as a person finds it in the file: "Line 5, Location 3 "Calling"".
 std::string RowName(const FileRow& row, LanguageId language);
 
+// A row left out of an import: "Line 5, Location 3 "Calling": <reason>".
+std::string LeftOutLine(const FileRow& row, const std::string& reason, LanguageId language);
+
 // "3 rows were left out:"
 std::string LeftOutHeading(int count, LanguageId language);
 

@@ -49,8 +49,8 @@ void ReportLeftOut(const CsvExchange::FileReading& reading, const CsvExchange::R
     std::cerr << CsvExchange::LeftOutHeading(static_cast<int>(leftOut.size()), kEnglish) << "\n";
     for (std::size_t row : leftOut) {
         const CsvExchange::FileRow& r = reading.rows[row];
-        std::cerr << "  " << CsvExchange::RowName(r, kEnglish) << ": "
-                  << LeftOutReason(r, band, listed) << "\n";
+        std::cerr << "  " << CsvExchange::LeftOutLine(r, LeftOutReason(r, band, listed), kEnglish)
+                  << "\n";
     }
 }
 
@@ -69,8 +69,9 @@ std::string ListFaultText(const CsvExchange::LocationListFault& fault,
             return "--rows: no row has a Location in " + QuotedText(fault.item);
         case Fault::UnusableRow: {
             const CsvExchange::FileRow& row = reading.rows[fault.row];
-            return "--rows names an unusable row: " + CsvExchange::RowName(row, kEnglish) + ": " +
-                   CsvExchange::RowReason(*row.fault, band, kEnglish);
+            return "--rows names an unusable row: " +
+                   CsvExchange::LeftOutLine(row, CsvExchange::RowReason(*row.fault, band, kEnglish),
+                                            kEnglish);
         }
         case Fault::TooMany:
             return "--rows names " + std::to_string(fault.count) +

@@ -41,8 +41,7 @@ QString LeftOutText(const CsvExchange::FileReading& reading, const CsvExchange::
         const std::string reason = row.usable()
                                        ? CsvExchange::kBeyondSixteen.pick(language)
                                        : CsvExchange::RowReason(*row.fault, band, language);
-        text += "\n" + FromStd(CsvExchange::RowName(row, language) +
-                               (language == kChinese ? "：" : ": ") + reason);
+        text += "\n" + FromStd(CsvExchange::LeftOutLine(row, reason, language));
     }
     if (leftOut.size() > kLeftOutShown) {
         text += "\n…";
