@@ -1,7 +1,7 @@
 #include "channels/BandSelection.h"
 
 #include "channels/BandTable.h"
-#include "channels/ChannelTable.h"
+#include "channels/Channel.h"
 
 namespace kvd {
 
@@ -15,7 +15,7 @@ void BandSelection::applyLimits() {
     BandHighMHz = static_cast<std::int16_t>(BandTable::HighMHz(position_));
 }
 
-void BandSelection::Select(int position, ChannelTable& table, const ConfirmClear& confirm) {
+void BandSelection::Select(int position, Channels& channels, const ConfirmClear& confirm) {
     if (!BandTable::IsValidPosition(position)) {
         return;
     }
@@ -24,9 +24,9 @@ void BandSelection::Select(int position, ChannelTable& table, const ConfirmClear
     if (!SuppressBandPrompt && position != CurrentBand) {
         if (!confirm || !confirm()) {
             SuppressBandPrompt = true;
-            Select(CurrentBand, table, confirm);
+            Select(CurrentBand, channels, confirm);
         } else {
-            table.ClearGrid();
+            channels.clear();
         }
     }
     SuppressBandPrompt = true;

@@ -5,7 +5,7 @@
 
 namespace kvd {
 
-class ChannelTable;
+class Channels;
 
 // The band list's state and its change handling. The list position is what the encoder
 // writes as band code; CurrentBand is the band in force before the user's change.
@@ -20,9 +20,9 @@ public:
     void ListOpened();
 
     // The selection changed, by the user or by program code. Asks only while the prompt is
-    // not suppressed and the position differs from CurrentBand; OK empties the table,
+    // not suppressed and the position differs from CurrentBand; OK deletes every channel,
     // anything else selects CurrentBand again.
-    void Select(int position, ChannelTable& table, const ConfirmClear& confirm);
+    void Select(int position, Channels& channels, const ConfirmClear& confirm);
 
     // Program code taking the band from a radio or a file: never asks, never clears.
     void TakeBand(int position);
@@ -31,6 +31,8 @@ public:
     bool SuppressBandPrompt = false;
     std::int16_t BandLowMHz = 0;
     std::int16_t BandHighMHz = 0;
+
+    bool operator==(const BandSelection&) const = default;
 
 private:
     void applyLimits();

@@ -1,50 +1,22 @@
 #include "channels/CellEditRules.h"
 
-#include <array>
-
 #include "channels/BandSelection.h"
-#include "channels/ChannelTable.h"
-#include "channels/ChoiceLists.h"
+#include "channels/ChannelCells.h"
+#include "channels/Raster.h"
 #include "channels/ToneList.h"
-#include "image/Raster.h"
 
 namespace kvd::CellEditRules {
 
 namespace {
 
-using Col = ChannelTable::Column;
+using namespace ChannelCells;
 
 constexpr double kLowestTone = 67.0;
 constexpr double kHighestTone = 254.1;
-
-// A new channel's cells beside its frequencies, with their list positions.
-struct Default {
-    int column;
-    int position;
-};
-constexpr std::array<Default, 6> kNewChannel = {{
-    {Col::kRxTone, 0},
-    {Col::kTxTone, 0},
-    {Col::kPower, 0},
-    {Col::kBusyLock, 1},
-    {Col::kBandwidth, 1},
-    {Col::kScanAdd, 1},
-}};
-
-void FillNewChannel(ChannelTable& table, int row, const std::string& frequency,
-                    LanguageId language) {
-    table.setCell(row, Col::kTxFrequency, frequency);
-    for (const Default& d : kNewChannel) {
-        bool tone = d.column == Col::kRxTone || d.column == Col::kTxTone;
-        table.setCell(row, d.column,
-                      tone ? ToneList::Text(d.position, language)
-                           : ChoiceLists::Text(d.column, d.position, language));
-        table.setChoiceIndex(row, d.column, static_cast<std::int16_t>(d.position));
-    }
-}
+constexpr std::uint64_t kTensPerMHz = 100000;
 
 // The digits and point at the start of a text ("88.5" of "88.5.3").
-std::string LeadingNumberText(const std::string& text) {
+std::string_view LeadingNumberText(std::string_view text) {
     std::size_t end = 0;
     bool point = false;
     while (end < text.size() &&
@@ -55,92 +27,122 @@ std::string LeadingNumberText(const std::string& text) {
     return text.substr(0, end);
 }
 
+// The digits of a rounded decimal text as one number: "145.53000" gives 14553000.
+std::optional<std::uint64_t> DigitsOf(const std::string& rounded) {
+    std::uint64_t value = 0;
+    int digits = 0;
+    for (char c : rounded) {
+        if (c == '.') {
+            continue;
+        }
+        if (++digits > 15) {
+            return std::nullopt;  // far beyond any band
+        }
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    return value;
+}
+
 }  // namespace
 
 Editor EditorFor(int column) {
     switch (column) {
-        case Col::kRxFrequency:
-        case Col::kTxFrequency:
+        case kRxFrequency:
+        case kTxFrequency:
             return Editor::Frequency;
-        case Col::kRxTone:
-        case Col::kTxTone:
+        case kRxTone:
+        case kTxTone:
             return Editor::Tone;
-        case Col::kPower:
-        case Col::kBusyLock:
-        case Col::kBandwidth:
-        case Col::kScanAdd:
+        case kPower:
+        case kBusyLock:
+        case kBandwidth:
+        case kScanAdd:
             return Editor::Choice;
         default:
             return Editor::None;
     }
 }
 
-int ColumnToOpen(const ChannelTable& table, int row, int column) {
-    return table.hasChannel(row) ? column : static_cast<int>(Col::kRxFrequency);
+int ColumnToOpen(const Channels& channels, int row, int column) {
+    return channels.has(row) ? column : static_cast<int>(kRxFrequency);
 }
 
 bool IsEditorKey(char32_t key) {
     return (key >= U'0' && key <= U'9') || key == U'.' || key == U'\b';
 }
 
-CheckedFrequency CheckFrequency(const std::string& text, const BandSelection& band) {
-    std::optional<std::string> rounded = RoundDecimalText(text, 5);
+CheckedFrequency CheckFrequency(std::string_view text, const BandSelection& band) {
+    const std::optional<std::string> rounded = RoundDecimalText(text, 5);
     if (!rounded) {
         return {FrequencyCommit::Unchanged, {}};
     }
     // The band check looks at the rounded value, so a text just below the upper limit cannot
     // round onto it.
-    double value = LeadingNumber(*rounded);
-    if (value < band.BandLowMHz || value >= band.BandHighMHz) {
+    const std::optional<std::uint64_t> tens = DigitsOf(*rounded);
+    if (!tens || *tens < kTensPerMHz * static_cast<std::uint64_t>(band.BandLowMHz) ||
+        *tens >= kTensPerMHz * static_cast<std::uint64_t>(band.BandHighMHz)) {
         return {FrequencyCommit::OutOfBand, {}};
     }
-    return {FrequencyCommit::Written, SnapFrequencyText(*rounded)};
+    return {FrequencyCommit::Written,
+            Frequency::FromTens(SnapToRaster(static_cast<std::uint32_t>(*tens)))};
 }
 
-FrequencyCommit CommitFrequency(ChannelTable& table, const BandSelection& band, int row, int column,
-                                const std::string& text, LanguageId language) {
+FrequencyCommit CommitFrequency(Channels& channels, const BandSelection& band, int row, int column,
+                                std::string_view text) {
+    if (!Channels::IsValidNumber(row) || EditorFor(column) != Editor::Frequency) {
+        return FrequencyCommit::Unchanged;
+    }
+    std::optional<Channel>& channel = channels[row];
     if (text.empty()) {
-        if (column == Col::kRxFrequency) {
-            table.ClearNO(row);
+        if (column == kRxFrequency) {
+            channels.erase(row);
             return FrequencyCommit::Deleted;
         }
         return FrequencyCommit::Unchanged;
     }
-    CheckedFrequency checked = CheckFrequency(text, band);
+    const CheckedFrequency checked = CheckFrequency(text, band);
     if (checked.status != FrequencyCommit::Written) {
         return checked.status;
     }
-    const std::string& snapped = checked.snapped;
-    bool newChannel = column == Col::kRxFrequency && table.cell(row, Col::kTxFrequency).empty();
-    table.setCell(row, column, snapped);
-    if (newChannel) {
-        FillNewChannel(table, row, snapped, language);
+    if (column == kRxFrequency && !(channel && channel->tx)) {
+        channel = Channel{};  // the defaults of a new channel
+        channel->rx = checked.snapped;
+        channel->tx = checked.snapped;
+    } else if (column == kRxFrequency) {
+        channel->rx = checked.snapped;
+    } else if (channel) {
+        channel->tx = checked.snapped;
+    } else {
+        return FrequencyCommit::Unchanged;  // a transmit frequency needs a channel
     }
     return FrequencyCommit::Written;
 }
 
-void PickTone(ChannelTable& table, int row, int column, int position, LanguageId language) {
-    table.setCell(row, column, ToneList::Text(position, language));
-    table.setChoiceIndex(row, column, static_cast<std::int16_t>(position));
+void PickTone(Channels& channels, int row, int column, int position) {
+    if (channels.has(row) && EditorFor(column) == Editor::Tone) {
+        ToneOf(*channels[row], column) = ToneList::At(position);
+    }
 }
 
-void PickChoice(ChannelTable& table, int row, int column, int position, LanguageId language) {
-    table.setCell(row, column, ChoiceLists::Text(column, position, language));
-    table.setChoiceIndex(row, column, static_cast<std::int16_t>(position));
+void PickChoice(Channels& channels, int row, int column, int position) {
+    if (channels.has(row)) {
+        SetChoice(*channels[row], column, position);
+    }
 }
 
-void CommitTone(ChannelTable& table, int row, int column, const std::string& text,
-                int selectedPosition, LanguageId language) {
+void CommitTone(Channels& channels, int row, int column, std::string_view text,
+                int selectedPosition) {
     if ((!text.empty() && text.front() == 'D') || selectedPosition == 0) {
         return;  // a pick has already been committed
     }
-    double value = LeadingNumber(text);
-    std::optional<std::string> oneDecimal = RoundDecimalText(LeadingNumberText(text), 1);
-    if (value < kLowestTone || value > kHighestTone || !oneDecimal) {
-        table.setCell(row, column, ToneList::Text(table.choiceIndex(row, column), language));
+    const double value = LeadingNumber(text);
+    const std::optional<std::string> oneDecimal = RoundDecimalText(LeadingNumberText(text), 1);
+    if (value < kLowestTone || value > kHighestTone || !oneDecimal || !channels.has(row) ||
+        EditorFor(column) != Editor::Tone) {
         return;
     }
-    table.setCell(row, column, *oneDecimal);
+    ToneOf(*channels[row], column) =
+        Tone::Ctcss(static_cast<std::uint16_t>(*DigitsOf(*oneDecimal)));
 }
 
 }  // namespace kvd::CellEditRules

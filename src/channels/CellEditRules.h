@@ -1,15 +1,16 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
-#include "settings/Language.h"
+#include "channels/Channel.h"
 
 namespace kvd {
 
 class BandSelection;
-class ChannelTable;
 
-// What the in-place editors of the channel table do to the table, without any widget.
+// What the in-place editors of the channel table do to the channels, without any widget.
+// Rows are channel numbers 1..16, columns those of ChannelCells.
 namespace CellEditRules {
 
 enum class Editor { None, Frequency, Tone, Choice };
@@ -18,7 +19,7 @@ enum class Editor { None, Frequency, Tone, Choice };
 Editor EditorFor(int column);
 
 // The column an editor opens on: a click anywhere in an empty row opens its receive cell.
-int ColumnToOpen(const ChannelTable& table, int row, int column);
+int ColumnToOpen(const Channels& channels, int row, int column);
 
 // Keys the frequency and tone editors keep: digits, the point and Backspace.
 bool IsEditorKey(char32_t key);
@@ -31,28 +32,29 @@ enum class FrequencyCommit {
 };
 
 // A typed frequency checked as the editor checks it: rounded to five decimals, inside the
-// band, snapped down onto the raster. `snapped` is set when the status is Written.
+// band (lower limit included, upper excluded), snapped down onto the 5 kHz / 6.25 kHz
+// raster. `snapped` is set when the status is Written.
 struct CheckedFrequency {
     FrequencyCommit status;
-    std::string snapped;
+    Frequency snapped;
 };
-CheckedFrequency CheckFrequency(const std::string& text, const BandSelection& band);
+CheckedFrequency CheckFrequency(std::string_view text, const BandSelection& band);
 
-// Commits the frequency editor's text into (row, column 1 or 3). The value is rounded to
-// five decimals, checked against the band (lower limit included, upper excluded) and
-// snapped down onto the 5 kHz / 6.25 kHz raster.
-FrequencyCommit CommitFrequency(ChannelTable& table, const BandSelection& band, int row, int column,
-                                const std::string& text, LanguageId language);
+// Commits the frequency editor's text into channel `row`, column 1 or 3. A receive frequency
+// typed for a channel without transmit frequency makes a new channel: the transmit
+// frequency the same, every other value its default.
+FrequencyCommit CommitFrequency(Channels& channels, const BandSelection& band, int row, int column,
+                                std::string_view text);
 
 // An item picked from the tone list (position 0..260) or a choice list (0..1).
-void PickTone(ChannelTable& table, int row, int column, int position, LanguageId language);
-void PickChoice(ChannelTable& table, int row, int column, int position, LanguageId language);
+void PickTone(Channels& channels, int row, int column, int position);
+void PickChoice(Channels& channels, int row, int column, int position);
 
 // The tone editor lost the focus holding `text`, with `selectedPosition` the list item it
-// shows (-1 when the text is typed). A typed tone within 67.0..254.1 Hz is kept with one
-// decimal; anything else puts back the tone at the cell's stored list position.
-void CommitTone(ChannelTable& table, int row, int column, const std::string& text,
-                int selectedPosition, LanguageId language);
+// shows (-1 when the text is typed). A typed tone within 67.0..254.1 Hz becomes a CTCSS tone
+// of one decimal; anything else leaves the tone as it was.
+void CommitTone(Channels& channels, int row, int column, std::string_view text,
+                int selectedPosition);
 
 }  // namespace CellEditRules
 }  // namespace kvd

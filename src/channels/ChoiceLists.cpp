@@ -37,19 +37,6 @@ std::string Text(int column, int position, LanguageId language) {
     return kLists[column - kFirstChoiceColumn][position].pick(language);
 }
 
-int Position(int column, const std::string& text) {
-    if (!IsChoiceColumn(column)) {
-        return -1;
-    }
-    const auto& list = kLists[column - kFirstChoiceColumn];
-    for (int i = 0; i < kItems; ++i) {
-        if (list[i].matches(text)) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 const LocalText& ColumnCaption(int column) {
     static const LocalText kNone{"", ""};
     if (column < 0 || column >= static_cast<int>(kCaptions.size())) {

@@ -18,9 +18,6 @@ constexpr int kItems = 2;
 // empty for a position outside the list or a column without a list.
 std::string Text(int column, int position, LanguageId language);
 
-// Position of a text in a column's list, in either language; -1 when absent.
-int Position(int column, const std::string& text);
-
 // Header caption of a channel-table column 0..8.
 const LocalText& ColumnCaption(int column);
 

@@ -11,17 +11,14 @@
 #include "channels/BandSelection.h"
 #include "channels/BandTable.h"
 #include "channels/CellEditRules.h"
-#include "channels/ChoiceLists.h"
 #include "channels/Csv.h"
+#include "channels/Raster.h"
 #include "channels/ToneList.h"
 #include "image/QuotedText.h"
-#include "image/Raster.h"
 
 namespace kvd::CsvExchange {
 
 namespace {
-
-using Col = ChannelTable::Column;
 
 const std::vector<std::string> kHeader = {
     "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
@@ -30,24 +27,40 @@ const std::vector<std::string> kHeader = {
 
 // ---- tones ----
 
-struct Tone {
+// A tone as the format sees it; a word of the DCS ranges without a code of its own counts as
+// the code its text shows.
+struct CsvTone {
     enum Kind { None, Ctcss, Dcs } kind = None;
     int tenths = 0;         // CTCSS
     int code = 0;           // DCS, 0..511
     bool inverted = false;  // DCS
-    bool operator==(const Tone&) const = default;
+    bool operator==(const CsvTone&) const = default;
 };
 
-Tone ToneOfCell(const std::string& text) {
-    if (text.empty() || ToneList::IsOff(text)) {
-        return {};
+CsvTone CsvToneOf(Tone tone) {
+    switch (tone.kind()) {
+        case Tone::Kind::None:
+            return {};
+        case Tone::Kind::Ctcss:
+            return {CsvTone::Ctcss, tone.ctcssTenths(), 0, false};
+        case Tone::Kind::Dcs:
+        case Tone::Kind::OtherWord:
+            return {CsvTone::Dcs, 0, tone.dcsCode(), tone.polarity() == Tone::Polarity::Inverted};
     }
-    if (text.front() == 'D') {
-        return {Tone::Dcs, 0,
-                static_cast<int>(std::strtol(text.substr(1, text.size() - 2).c_str(), nullptr, 8)),
-                text.back() == 'I'};
+    return {};
+}
+
+Tone ToneOf(const CsvTone& t) {
+    switch (t.kind) {
+        case CsvTone::None:
+            return {};
+        case CsvTone::Ctcss:
+            return Tone::Ctcss(static_cast<std::uint16_t>(t.tenths));
+        case CsvTone::Dcs:
+            return Tone::Dcs(static_cast<std::uint16_t>(t.code),
+                             t.inverted ? Tone::Polarity::Inverted : Tone::Polarity::Normal);
     }
-    return {Tone::Ctcss, static_cast<int>(std::lround(LeadingNumber(text) * 10)), 0, false};
+    return {};
 }
 
 std::string CtcssText(int tenths) {
@@ -58,19 +71,6 @@ std::string DcsText(int code) {
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, "%03o", static_cast<unsigned>(code & 0x1FF));
     return buffer;
-}
-
-// The cell text (and list position) of a tone, in the table's language.
-std::string CellOfTone(const Tone& tone, LanguageId language) {
-    switch (tone.kind) {
-        case Tone::None:
-            return ToneList::Text(0, language);
-        case Tone::Ctcss:
-            return CtcssText(tone.tenths);
-        case Tone::Dcs:
-            return "D" + DcsText(tone.code) + (tone.inverted ? "I" : "N");
-    }
-    return {};
 }
 
 // ---- frequencies, in Hz ----
@@ -101,9 +101,9 @@ std::string MHz6(long long hz) {
     return buffer;
 }
 
-// A cell text ("145.52500") in Hz, when it is a plain decimal frequency.
-std::optional<long long> CellHz(const std::string& cell) {
-    return cell.empty() ? std::nullopt : ParseHz(cell);
+// A frequency in Hz, when its digits are all decimal.
+std::optional<long long> HzOf(Frequency f) {
+    return f.isDecimal() ? std::optional<long long>(10LL * f.tens()) : std::nullopt;
 }
 
 // ---- export ----
@@ -113,66 +113,65 @@ struct ToneColumns {
                       cross = "Tone->Tone";
 };
 
-char PolarityOf(const Tone& t) {
-    return t.kind == Tone::Dcs && t.inverted ? 'R' : 'N';
+char PolarityOf(const CsvTone& t) {
+    return t.kind == CsvTone::Dcs && t.inverted ? 'R' : 'N';
 }
 
-ToneColumns ExportTones(const Tone& tx, const Tone& rx) {
+ToneColumns ExportTones(const CsvTone& tx, const CsvTone& rx) {
     ToneColumns c;
     c.polarity = std::string{PolarityOf(tx), PolarityOf(rx)};
-    if (tx.kind == Tone::Ctcss)
+    if (tx.kind == CsvTone::Ctcss)
         c.rTone = CtcssText(tx.tenths);
-    if (rx.kind == Tone::Ctcss)
+    if (rx.kind == CsvTone::Ctcss)
         c.cTone = CtcssText(rx.tenths);
-    if (tx.kind == Tone::Dcs)
+    if (tx.kind == CsvTone::Dcs)
         c.dtcs = DcsText(tx.code);
-    if (rx.kind == Tone::Dcs)
+    if (rx.kind == CsvTone::Dcs)
         c.rxDtcs = DcsText(rx.code);
 
-    if (tx.kind == Tone::None && rx.kind == Tone::None) {
+    if (tx.kind == CsvTone::None && rx.kind == CsvTone::None) {
         c.mode = "";
-    } else if (tx.kind == Tone::Ctcss && rx.kind == Tone::None) {
+    } else if (tx.kind == CsvTone::Ctcss && rx.kind == CsvTone::None) {
         c.mode = "Tone";
-    } else if (tx.kind == Tone::Ctcss && rx == tx) {
+    } else if (tx.kind == CsvTone::Ctcss && rx == tx) {
         c.mode = "TSQL";
         c.cTone = c.rTone;
-    } else if (tx.kind == Tone::Dcs && rx.kind == Tone::Dcs && tx.code == rx.code) {
+    } else if (tx.kind == CsvTone::Dcs && rx.kind == CsvTone::Dcs && tx.code == rx.code) {
         c.mode = "DTCS";
         c.rxDtcs = c.dtcs;
     } else {
         static const std::map<std::pair<int, int>, const char*> kCross = {
-            {{Tone::Ctcss, Tone::Ctcss}, "Tone->Tone"}, {{Tone::Ctcss, Tone::Dcs}, "Tone->DTCS"},
-            {{Tone::Dcs, Tone::Ctcss}, "DTCS->Tone"},   {{Tone::None, Tone::Ctcss}, "->Tone"},
-            {{Tone::None, Tone::Dcs}, "->DTCS"},        {{Tone::Dcs, Tone::None}, "DTCS->"},
-            {{Tone::Dcs, Tone::Dcs}, "DTCS->DTCS"}};
+            {{CsvTone::Ctcss, CsvTone::Ctcss}, "Tone->Tone"},
+            {{CsvTone::Ctcss, CsvTone::Dcs}, "Tone->DTCS"},
+            {{CsvTone::Dcs, CsvTone::Ctcss}, "DTCS->Tone"},
+            {{CsvTone::None, CsvTone::Ctcss}, "->Tone"},
+            {{CsvTone::None, CsvTone::Dcs}, "->DTCS"},
+            {{CsvTone::Dcs, CsvTone::None}, "DTCS->"},
+            {{CsvTone::Dcs, CsvTone::Dcs}, "DTCS->DTCS"}};
         c.mode = "Cross";
         c.cross = kCross.at({tx.kind, rx.kind});
     }
     return c;
 }
 
-std::vector<std::string> ExportRow(const ChannelTable& t, int row) {
-    const std::string& rxText = t.cell(row, Col::kRxFrequency);
-    const std::string& txText = t.cell(row, Col::kTxFrequency);
-    std::optional<long long> rx = CellHz(rxText);
-    std::optional<long long> tx = CellHz(txText);
-    std::string frequency = rx ? MHz6(*rx) : rxText;
+std::vector<std::string> ExportRow(const Channel& c, int row) {
+    const std::optional<long long> rx = HzOf(c.rx);
+    const std::optional<long long> tx = c.tx ? HzOf(*c.tx) : std::nullopt;
+    std::string frequency = rx ? MHz6(*rx) : FrequencyText(c.rx);
     std::string duplex, offset = "0.000000";
-    if (txText.empty()) {
+    if (!c.tx) {
         duplex = "off";
     } else if (!rx || !tx) {
         duplex = "split";  // a frequency that is no decimal number goes out as it stands
-        offset = tx ? MHz6(*tx) : txText;
+        offset = tx ? MHz6(*tx) : FrequencyText(c.tx);
     } else if (*tx != *rx) {
         duplex = *tx > *rx ? "+" : "-";
         offset = MHz6(*tx > *rx ? *tx - *rx : *rx - *tx);
     }
-    ToneColumns tones =
-        ExportTones(ToneOfCell(t.cell(row, Col::kTxTone)), ToneOfCell(t.cell(row, Col::kRxTone)));
-    auto entry = [&](int column) { return ChoiceLists::Position(column, t.cell(row, column)); };
-    bool narrow = entry(Col::kBandwidth) == 0;
-    bool low = entry(Col::kPower) == 0;
-    bool scanned = !t.cell(row, Col::kScanAdd).empty() && entry(Col::kScanAdd) != 0;
+    ToneColumns tones = ExportTones(CsvToneOf(c.txTone), CsvToneOf(c.rxTone));
+    bool narrow = c.bandwidth == Bandwidth::Narrow;
+    bool low = c.power == Power::Low;
+    bool scanned = c.scanAdd == ScanAdd::Yes;
     bool on5kHz = rx && *rx % 5000 == 0;
     return {std::to_string(row),
             "",
@@ -251,7 +250,7 @@ struct Failure {
     throw Failure{{kind, line, value}};
 }
 
-Tone CtcssField(const std::string& text, int line) {
+CsvTone CtcssField(const std::string& text, int line) {
     std::optional<std::string> rounded = RoundDecimalText(text, 1);
     if (!rounded || rounded->size() > std::string_view("254.1").size()) {
         Fail(ImportError::ToneOutOfRange, line, text);
@@ -260,24 +259,25 @@ Tone CtcssField(const std::string& text, int line) {
     if (tenths < 670 || tenths > 2541) {
         Fail(ImportError::ToneOutOfRange, line, text);
     }
-    return {Tone::Ctcss, tenths, 0, false};
+    return {CsvTone::Ctcss, tenths, 0, false};
 }
 
-Tone DcsField(const std::string& text, char polarity, int line) {
+CsvTone DcsField(const std::string& text, char polarity, int line) {
     std::string code = text;
     if (code.empty() || code.size() > 3 ||
         code.find_first_not_of("01234567") != std::string::npos) {
         Fail(ImportError::BadDcsCode, line, text);
     }
     code.insert(0, 3 - code.size(), '0');
-    if (ToneList::Position("D" + code + "N") < 0) {
+    const auto value = static_cast<std::uint16_t>(std::strtol(code.c_str(), nullptr, 8));
+    if (ToneList::PositionOf(Tone::Dcs(value, Tone::Polarity::Normal)) < 0) {
         Fail(ImportError::BadDcsCode, line, text);
     }
-    return {Tone::Dcs, 0, static_cast<int>(std::strtol(code.c_str(), nullptr, 8)), polarity == 'R'};
+    return {CsvTone::Dcs, 0, value, polarity == 'R'};
 }
 
 // (transmit, receive) tones of a row.
-std::pair<Tone, Tone> ImportTones(const RowReader& r, const Csv::Row& row) {
+std::pair<CsvTone, CsvTone> ImportTones(const RowReader& r, const Csv::Row& row) {
     int line = row.line;
     std::string mode = r.get(row, "Tone");
     std::string polarity = r.get(row, "DtcsPolarity");
@@ -294,9 +294,9 @@ std::pair<Tone, Tone> ImportTones(const RowReader& r, const Csv::Row& row) {
     auto cTone = [&] { return CtcssField(r.get(row, "cToneFreq"), line); };
     auto txDcs = [&] { return DcsField(r.get(row, "DtcsCode"), polarity[0], line); };
     if (mode.empty())
-        return {Tone{}, Tone{}};
+        return {CsvTone{}, CsvTone{}};
     if (mode == "Tone")
-        return {rTone(), Tone{}};
+        return {rTone(), CsvTone{}};
     if (mode == "TSQL")
         return {cTone(), cTone()};
     if (mode == "DTCS")
@@ -313,11 +313,11 @@ std::pair<Tone, Tone> ImportTones(const RowReader& r, const Csv::Row& row) {
     if (cross == "DTCS->Tone")
         return {txDcs(), cTone()};
     if (cross == "->Tone")
-        return {Tone{}, cTone()};
+        return {CsvTone{}, cTone()};
     if (cross == "->DTCS")
-        return {Tone{}, rxDcs()};
+        return {CsvTone{}, rxDcs()};
     if (cross == "DTCS->")
-        return {txDcs(), Tone{}};
+        return {txDcs(), CsvTone{}};
     if (cross == "DTCS->DTCS")
         return {txDcs(), rxDcs()};
     Fail(ImportError::BadCrossMode, line, cross);
@@ -337,7 +337,7 @@ long long HzField(const std::string& text, ImportError::Kind notANumber, int lin
 }
 
 // A frequency in Hz checked against the band and snapped as the editor does.
-std::string BandFrequency(long long hz, const BandSelection& band, int line, int& moved) {
+Frequency BandFrequency(long long hz, const BandSelection& band, int line, int& moved) {
     if (hz < 0) {
         Fail(ImportError::OutOfBand, line, MHz6(hz));
     }
@@ -348,7 +348,7 @@ std::string BandFrequency(long long hz, const BandSelection& band, int line, int
     if (checked.status != CellEditRules::FrequencyCommit::Written) {
         Fail(ImportError::OutOfBand, line, MHz6(hz));
     }
-    if (ParseHz(checked.snapped) != hz) {
+    if (HzOf(checked.snapped) != hz) {
         ++moved;
     }
     return checked.snapped;
@@ -390,7 +390,7 @@ int ChoiceField(const RowReader& r, const Csv::Row& row, const char* column, con
 }
 
 void ImportRow(const RowReader& r, const Csv::Row& row, const BandSelection& band,
-               LanguageId language, ImportResult& result, std::array<bool, 17>& used) {
+               ImportResult& result, std::array<bool, 17>& used) {
     std::string frequencyText = r.get(row, "Frequency");
     if (frequencyText.empty()) {
         return;  // a location without a channel
@@ -398,7 +398,7 @@ void ImportRow(const RowReader& r, const Csv::Row& row, const BandSelection& ban
     std::string location = r.get(row, "Location");
     char* end = nullptr;
     long channel = std::strtol(location.c_str(), &end, 10);
-    if (location.empty() || *end != '\0' || channel < 1 || channel > ChannelTable::kChannels) {
+    if (location.empty() || *end != '\0' || channel < 1 || channel > Channels::kCount) {
         Fail(ImportError::BadLocation, row.line, location);
     }
     if (used[channel]) {
@@ -413,40 +413,34 @@ void ImportRow(const RowReader& r, const Csv::Row& row, const BandSelection& ban
     int power = ChoiceField(r, row, "Power", "High", ImportError::BadPower,
                             {{"high", 1}, {"low", 0}, {"", 1}});
 
-    ChannelTable& t = result.table;
-    int rowIndex = static_cast<int>(channel);
-    t.setCell(rowIndex, Col::kRxFrequency, BandFrequency(rxHz, band, row.line, result.moved));
-    t.setCell(rowIndex, Col::kTxFrequency,
-              txHz ? BandFrequency(*txHz, band, row.line, result.moved) : "");
-    t.setCell(rowIndex, Col::kRxTone, CellOfTone(rxTone, language));
-    bool txToneEmpty = !txHz && txTone.kind == Tone::None;
-    t.setCell(rowIndex, Col::kTxTone, txToneEmpty ? "" : CellOfTone(txTone, language));
-    for (int column : {Col::kRxTone, Col::kTxTone}) {
-        t.setChoiceIndex(
-            rowIndex, column,
-            static_cast<std::int16_t>(ToneList::PositionForCell(t.cell(rowIndex, column))));
+    Channel c;
+    c.rx = BandFrequency(rxHz, band, row.line, result.moved);
+    if (txHz) {
+        c.tx = BandFrequency(*txHz, band, row.line, result.moved);
     }
-    const std::pair<int, int> choices[] = {
-        {Col::kPower, power}, {Col::kBusyLock, 1}, {Col::kBandwidth, wide}, {Col::kScanAdd, scan}};
-    for (auto [column, position] : choices) {
-        CellEditRules::PickChoice(t, rowIndex, column, position, language);
-    }
-    ++result.channels;
+    c.rxTone = ToneOf(rxTone);
+    c.txTone = ToneOf(txTone);
+    c.power = power == 0 ? Power::Low : Power::High;
+    c.busyLock = BusyLock::Off;  // the format has no busy-channel lockout
+    c.bandwidth = wide == 0 ? Bandwidth::Narrow : Bandwidth::Wide;
+    c.scanAdd = scan == 0 ? ScanAdd::No : ScanAdd::Yes;
+    result.channels[static_cast<int>(channel)] = c;
+    ++result.imported;
 }
 
 }  // namespace
 
-std::string Export(const ChannelTable& table) {
+std::string Export(const Channels& channels) {
     std::string out = Csv::FormatRow(kHeader);
-    for (int row = 1; row <= ChannelTable::kChannels; ++row) {
-        if (table.hasChannel(row)) {
-            out += Csv::FormatRow(ExportRow(table, row));
+    for (int row = 1; row <= Channels::kCount; ++row) {
+        if (channels.has(row)) {
+            out += Csv::FormatRow(ExportRow(*channels[row], row));
         }
     }
     return out;
 }
 
-ImportResult Import(std::string_view csv, const BandSelection& band, LanguageId language) {
+ImportResult Import(std::string_view csv, const BandSelection& band) {
     ImportResult result;
     std::vector<Csv::Row> rows;
     int badLine = 0;
@@ -471,7 +465,7 @@ ImportResult Import(std::string_view csv, const BandSelection& band, LanguageId 
     std::array<bool, 17> used{};
     try {
         for (std::size_t i = 1; i < rows.size(); ++i) {
-            ImportRow(reader, rows[i], band, language, result, used);
+            ImportRow(reader, rows[i], band, result, used);
         }
     } catch (const Failure& failure) {
         result.error = failure.error;
@@ -522,10 +516,10 @@ std::string Describe(const ImportError& e, const BandSelection& band, LanguageId
 
 std::string DescribeSuccess(const ImportResult& r, LanguageId language) {
     if (language == kChinese) {
-        return "已导入 " + std::to_string(r.channels) + " 个信道，" + std::to_string(r.moved) +
+        return "已导入 " + std::to_string(r.imported) + " 个信道，" + std::to_string(r.moved) +
                " 个频率已调整到信道间隔。";
     }
-    return "Imported " + std::to_string(r.channels) + " channels; " + std::to_string(r.moved) +
+    return "Imported " + std::to_string(r.imported) + " channels; " + std::to_string(r.moved) +
            " frequencies were moved onto the channel raster.";
 }
 

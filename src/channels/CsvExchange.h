@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "channels/ChannelTable.h"
+#include "channels/Channel.h"
 #include "settings/Language.h"
 
 namespace kvd {
@@ -20,7 +20,7 @@ namespace CsvExchange {
 constexpr std::size_t kLargestFile = 1 << 20;
 
 // One row per programmed channel, header first, CRLF line ends.
-std::string Export(const ChannelTable& table);
+std::string Export(const Channels& channels);
 
 struct ImportError {
     enum Kind {
@@ -49,14 +49,14 @@ struct ImportError {
 };
 
 struct ImportResult {
-    ChannelTable table;  // the new channel table; use it only when error is empty
-    int channels = 0;
+    Channels channels;  // the new channels; use them only when error is empty
+    int imported = 0;
     int moved = 0;  // frequencies snapped onto the raster or rounded to 10 Hz
     std::optional<ImportError> error;
 };
 
-// Reads a whole file; cells are written in `language`. Frequencies must lie in the band.
-ImportResult Import(std::string_view csv, const BandSelection& band, LanguageId language);
+// Reads a whole file. Frequencies must lie in the band.
+ImportResult Import(std::string_view csv, const BandSelection& band);
 
 // The message for a failed import, naming the line and the reason; the offending field is
 // quoted escaped and cut short (QuotedText).

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "image/Raster.h"
+#include "channels/Raster.h"
 
 namespace kvd::DebugFrequencyRules {
 

@@ -1,14 +1,14 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
+#include "channels/Tone.h"
 #include "settings/Language.h"
 
 namespace kvd {
 
-// The 261 tones a channel can carry, by list position: 0 "off", 1..50 CTCSS,
-// 51..155 DCS normal polarity, 156..260 the same codes inverted.
+// The 261 tones a channel can be given from the list, by list position: 0 "off",
+// 1..50 CTCSS, 51..155 DCS normal polarity, 156..260 the same codes inverted.
 namespace ToneList {
 
 constexpr int kCount = 261;
@@ -20,23 +20,14 @@ constexpr int kDcsCount = 105;
 
 extern const LocalText kOff;
 
+// The tone at a position; none outside 0..260.
+Tone At(int position);
 // Text at a position in the given language; empty outside 0..260.
 std::string Text(int position, LanguageId language);
 
-// Position of a text in the list, either language's "off" included; -1 when absent.
-int Position(std::string_view text);
-
-// The list position a tone cell records for a text: its own position when listed, else one
-// that is not "off", so a language switch leaves the text alone: the nearest CTCSS tone, or
-// the first DCS code of the text's polarity.
-int PositionForCell(std::string_view text);
-
-// Positions of the CTCSS entries by value in tenths of a hertz, for nearest-tone lookups.
-int CtcssTenths(int position);
-// The DCS code (0..511) of a list position 51..260.
-int DcsCode(int position);
-
-bool IsOff(std::string_view text);
+// The position of a tone in the list; -1 for a tone the list does not hold (a CTCSS value
+// typed by hand, a DCS code the radio has but the list lacks, another word).
+int PositionOf(Tone tone);
 
 }  // namespace ToneList
 }  // namespace kvd

@@ -36,5 +36,6 @@ int RunExportCsv(const Arguments& args);
 int RunImportCsv(const Arguments& args);
 int RunRead(const Arguments& args);
 int RunWrite(const Arguments& args);
+int RunFields(const Arguments& args);
 
 }  // namespace kvd::cli

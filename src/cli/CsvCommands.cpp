@@ -18,7 +18,7 @@ int RunExportCsv(const Arguments& args) {
         return kExitBadInput;
     }
     if (ChannelFile::Result written =
-            ChannelFile::WriteAtomically(args[1], CsvExchange::Export(state.table));
+            ChannelFile::WriteAtomically(args[1], CsvExchange::Export(state.channels));
         !written) {
         return Fail(args[1] + ": cannot be written: " + written.detail);
     }
@@ -72,11 +72,11 @@ int RunImportCsv(const Arguments& args) {
     if (csv.size() > CsvExchange::kLargestFile) {
         return Fail(input + ": the file is too large to be a channel list");
     }
-    CsvExchange::ImportResult result = CsvExchange::Import(csv, state.band, state.flags.Language);
+    CsvExchange::ImportResult result = CsvExchange::Import(csv, state.band);
     if (result.error) {
         return Fail(input + ": " + CsvExchange::Describe(*result.error, state.band, kEnglish));
     }
-    state.table = result.table;
+    state.channels = result.channels;
     if (ChannelFile::Result saved = ChannelFile::Save(out, state); !saved) {
         return Fail(out + ": cannot be written: " + saved.detail);
     }

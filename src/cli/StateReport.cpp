@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <sstream>
-#include <vector>
+#include <string_view>
 
 #include "channels/BandTable.h"
+#include "channels/ChannelCells.h"
 #include "channels/ChoiceLists.h"
 #include "cli/Json.h"
+#include "image/FieldTable.h"
+#include "image/FieldValues.h"
 #include "image/RadioState.h"
 #include "image/Utf8.h"
 #include "settings/PanelLists.h"
@@ -16,32 +19,63 @@ namespace kvd::cli {
 
 namespace {
 
-using Col = ChannelTable::Column;
+namespace Cells = ChannelCells;
+using FieldTable::Field;
+using FieldTable::OldSlot;
 
 constexpr std::array<const char*, 8> kChannelKeys = {"rx",    "rx_tone",   "tx",        "tx_tone",
                                                      "power", "busy_lock", "bandwidth", "scan_add"};
-constexpr std::array<const char*, 6> kPanelKeys = {
-    "voice_prompt", "timeout", "timeout_warning", "squelch", "battery_save", "beep"};
+// The old slots of FunctionOptions run from 1 to 24; a slot that holds no setting reads as
+// the text every slot started with.
+constexpr int kFunctionSlots = 24;
+constexpr const char* kSlotWithoutSetting = "1";
+// Where the settings kept outside the two slot tables stand in the object, after the slots.
+constexpr std::array<const char*, 7> kProgramKeys = {
+    "group_codes",       "key_function_1",   "key_function_2", "embedded_info",
+    "debug_frequencies", "high_power_level", "low_power_level"};
 
-template <typename Range, typename Fn>
-std::string JoinJson(const Range& range, Fn&& render) {
+std::string ChannelJson(const RadioState& s, int number) {
+    std::string out = "{";
+    for (int column = Cells::kRxFrequency; column <= Cells::kScanAdd; ++column) {
+        out += column == Cells::kRxFrequency ? "" : ", ";
+        out += JsonString(kChannelKeys[column - 1]) + ": " +
+               JsonString(Cells::Text(s.channels, number, column, s.flags.Language));
+    }
+    return out + "}";
+}
+
+// A value as JSON: numbers bare, texts quoted; `quoted` quotes numbers too.
+std::string ValueJson(const Field& f, const RadioState& s, int element, bool quoted) {
+    const std::string text = ValueText(f, s, element);
+    return IsNumeric(f) && !quoted ? text : JsonString(text);
+}
+
+std::string RowJson(const Field& f, const RadioState& s) {
+    if (f.count == 1) {
+        return ValueJson(f, s, 0, false);
+    }
+    // Debug frequencies come in receive / transmit pairs.
+    const int group = f.codec == FieldTable::Codec::Frequency ? 2 : 1;
     std::string out = "[";
-    bool first = true;
-    for (const auto& item : range) {
-        out += first ? "" : ", ";
-        out += render(item);
-        first = false;
+    for (int i = 0; i < f.count; i += group) {
+        out += i ? ", " : "";
+        if (group == 2) {
+            out += "[" + ValueJson(f, s, i, false) + ", " + ValueJson(f, s, i + 1, false) + "]";
+        } else {
+            out += ValueJson(f, s, i, false);
+        }
     }
     return out + "]";
 }
 
-std::string ChannelJson(const ChannelTable& table, int row) {
-    std::string out = "{";
-    for (int column = Col::kRxFrequency; column <= Col::kScanAdd; ++column) {
-        out += column == Col::kRxFrequency ? "" : ", ";
-        out += JsonString(kChannelKeys[column - 1]) + ": " + JsonString(table.cell(row, column));
+const Field* RowOf(OldSlot::Table table, int slot, const char* key = nullptr) {
+    for (const Field& f : FieldTable::All()) {
+        if (f.old.table == table &&
+            (key ? f.old.key && std::string_view(f.old.key) == key : f.old.slot == slot)) {
+            return &f;
+        }
     }
-    return out + "}";
+    return nullptr;
 }
 
 // Display width of UTF-8 text, counting CJK characters as two columns.
@@ -62,35 +96,39 @@ std::string Pad(const std::string& text, int width) {
 
 std::string StateJson(const RadioState& s) {
     std::ostringstream out;
-    out << "{\n  \"band\": " << s.band.position() << ",\n  \"channels\": [\n";
-    for (int row = 1; row <= ChannelTable::kChannels; ++row) {
-        out << "    " << ChannelJson(s.table, row)
-            << (row < ChannelTable::kChannels ? ",\n" : "\n");
+    out << "{\n  \"band\": " << RowJson(*RowOf(OldSlot::Program, 0, "band"), s)
+        << ",\n  \"channels\": [\n";
+    for (int number = 1; number <= Channels::kCount; ++number) {
+        out << "    " << ChannelJson(s, number) << (number < Channels::kCount ? ",\n" : "\n");
     }
     out << "  ],\n  \"panel\": {";
-    for (std::size_t i = 0; i < kPanelKeys.size(); ++i) {
-        out << (i ? ", " : "") << JsonString(kPanelKeys[i]) << ": " << s.panel.positions[i];
+    bool first = true;
+    for (const Field& f : FieldTable::All()) {
+        if (f.old.table == OldSlot::Panel) {
+            out << (first ? "" : ", ") << JsonString(f.old.key) << ": " << RowJson(f, s);
+            first = false;
+        }
     }
     out << "},\n  \"function_options\": {";
-    for (int slot = 1; slot <= ProgramSettings::kFunctionSlots; ++slot) {
+    for (int slot = 1; slot <= kFunctionSlots; ++slot) {
+        const Field* f = RowOf(OldSlot::FunctionOptions, slot);
         out << (slot > 1 ? ", " : "") << JsonString(std::to_string(slot)) << ": "
-            << JsonString(s.settings.FunctionOptions[slot]);
+            << (f ? ValueJson(*f, s, 0, true) : JsonString(kSlotWithoutSetting));
     }
-    out << "},\n  \"basic_options\": "
-        << JoinJson(s.settings.BasicOptions, [](std::int16_t v) { return std::to_string(v); });
-    std::vector<std::string> groups(s.settings.GroupCodes.begin() + 1, s.settings.GroupCodes.end());
-    out << ",\n  \"group_codes\": "
-        << JoinJson(groups, [](const std::string& g) { return JsonString(g); });
-    out << ",\n  \"key_function_1\": " << s.settings.KeyFunction1;
-    out << ",\n  \"key_function_2\": " << s.settings.KeyFunction2;
-    out << ",\n  \"embedded_info\": "
-        << JoinJson(s.settings.EmbeddedInfo, [](const std::string& t) { return JsonString(t); });
-    out << ",\n  \"debug_frequencies\": "
-        << JoinJson(s.settings.DebugFrequencies, [](const std::array<std::string, 2>& pair) {
-               return "[" + JsonString(pair[0]) + ", " + JsonString(pair[1]) + "]";
-           });
-    out << ",\n  \"high_power_level\": " << s.settings.HighPowerLevel;
-    out << ",\n  \"low_power_level\": " << s.settings.LowPowerLevel << "\n}\n";
+    out << "},\n  \"basic_options\": [";
+    for (int slot = 0; const Field* f = RowOf(OldSlot::BasicOptions, slot); ++slot) {
+        out << (slot ? ", " : "") << RowJson(*f, s);
+    }
+    out << "]";
+    for (const char* key : kProgramKeys) {
+        out << ",\n  " << JsonString(key) << ": " << RowJson(*RowOf(OldSlot::Program, 0, key), s);
+    }
+    for (const Field& f : FieldTable::All()) {
+        if (f.old.table == OldSlot::None) {
+            out << ",\n  " << JsonString(f.name) << ": " << RowJson(f, s);
+        }
+    }
+    out << "\n}\n";
     return out.str();
 }
 
@@ -100,51 +138,47 @@ std::string StateText(const RadioState& s) {
     std::ostringstream out;
     out << (lang == kChinese ? "频段: " : "Band: ") << BandTable::At(s.band.position()).text
         << "\n\n";
-    for (int column = 0; column < ChannelTable::kColumns; ++column) {
+    for (int column = 0; column < Cells::kColumns; ++column) {
         out << Pad(ChoiceLists::ColumnCaption(column).pick(lang), widths[column]);
     }
     out << "\n";
-    for (int row = 1; row <= ChannelTable::kChannels; ++row) {
-        for (int column = 0; column < ChannelTable::kColumns; ++column) {
-            const std::string& text = s.table.cell(row, column);
+    for (int number = 1; number <= Channels::kCount; ++number) {
+        for (int column = 0; column < Cells::kColumns; ++column) {
+            const std::string text = Cells::Text(s.channels, number, column, lang);
             out << Pad(text.empty() && column > 0 ? "-" : text, widths[column]);
         }
         out << "\n";
     }
     out << "\n" << (lang == kChinese ? "功能设置" : "Function Set") << "\n";
     for (PanelList list : PanelLists::kAll) {
-        int position = s.panel[list];
-        std::string item = PanelLists::Item(list, position, lang);
+        const std::string item =
+            PanelLists::Item(list, std::stoi(ValueText(FieldTable::Of(list), s)), lang);
         out << "  " << Pad(PanelLists::Info(list).caption.pick(lang), 16)
             << (item.empty() ? "-" : item) << "\n";
     }
-    out << "\nFunctionOptions:";
-    for (int slot = 1; slot <= ProgramSettings::kFunctionSlots; ++slot) {
-        out << " " << slot << "=" << JsonString(s.settings.FunctionOptions[slot]);
-    }
-    out << "\nBasicOptions:";
-    for (std::int16_t v : s.settings.BasicOptions) {
-        out << " " << v;
-    }
-    out << "\nGroupCodes:";
-    for (int g = 1; g <= ProgramSettings::kGroupCodes; ++g) {
-        out << " " << g << "=" << JsonString(s.settings.GroupCodes[g]);
-    }
-    out << "\nKeyFunction1: " << s.settings.KeyFunction1
-        << "  KeyFunction2: " << s.settings.KeyFunction2;
-    out << "\nEmbeddedInfo: " << JsonString(s.settings.EmbeddedInfo[0]) << " "
-        << JsonString(s.settings.EmbeddedInfo[1]);
-    out << "\nHighPowerLevel: " << s.settings.HighPowerLevel
-        << "  LowPowerLevel: " << s.settings.LowPowerLevel;
-    out << "\nDebugFrequencies:";
-    for (int row = 0; row < ProgramSettings::kDebugRows; ++row) {
-        const auto& pair = s.settings.DebugFrequencies[row];
-        if (!pair[0].empty() || !pair[1].empty()) {
-            out << "\n  " << (row < 9 ? "0" : "") << row + 1 << "  "
-                << Pad(pair[0].empty() ? "-" : pair[0], 12) << (pair[1].empty() ? "-" : pair[1]);
+    out << "\n" << (lang == kChinese ? "其他设置" : "Other settings") << "\n";
+    for (const Field& f : FieldTable::All()) {
+        if (f.old.table == OldSlot::Panel) {
+            continue;
         }
+        out << "  " << Pad(f.name, 22);
+        const int group = f.codec == FieldTable::Codec::Frequency ? 2 : 1;
+        for (int i = 0; i < f.count; i += group) {
+            if (group == 2) {
+                const std::string receive = ValueText(f, s, i), transmit = ValueText(f, s, i + 1);
+                if (receive.empty() && transmit.empty()) {
+                    continue;
+                }
+                out << "\n    " << (i / 2 < 9 ? "0" : "") << i / 2 + 1 << "  "
+                    << Pad(receive.empty() ? "-" : receive, 12)
+                    << (transmit.empty() ? "-" : transmit);
+            } else {
+                out << (i ? " " : "")
+                    << (IsNumeric(f) ? ValueText(f, s, i) : JsonString(ValueText(f, s, i)));
+            }
+        }
+        out << "\n";
     }
-    out << "\n";
     return out.str();
 }
 

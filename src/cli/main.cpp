@@ -17,6 +17,7 @@ const std::array kCommands = {
     Command{"read", "read --port DEVICE --out FILE.DAT [--lang en|zh] [--no-backup]", RunRead},
     Command{"write", "write --port DEVICE [--debug-access] [--yes] FILE.DAT [--lang en|zh]",
             RunWrite},
+    Command{"fields", "fields", RunFields},
 };
 
 void PrintUsage(std::ostream& out) {

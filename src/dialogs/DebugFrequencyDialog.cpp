@@ -28,12 +28,17 @@ std::string Text(const QString& text) {
     return text.toStdString();
 }
 
+// The grid holds what the rules made of a typed value, or a frequency as the image held it.
+std::optional<Frequency> FrequencyOf(const QString& text) {
+    return ParseFrequencyText(Text(text));
+}
+
 }  // namespace
 
 DebugFrequencyDialog::DebugFrequencyDialog(MainWindow& owner) : ModelessDialog(owner, "Form4") {
-    grid_ = new DialogGrid(this, "mfgrid1", ProgramSettings::kDebugRows + 1, kColumnTwips,
-                           kRowTwips, Qt::AlignCenter);
-    for (int row = 0; row <= ProgramSettings::kDebugRows; ++row) {
+    grid_ = new DialogGrid(this, "mfgrid1", Settings::kDebugRows + 1, kColumnTwips, kRowTwips,
+                           Qt::AlignCenter);
+    for (int row = 0; row <= Settings::kDebugRows; ++row) {
         grid_->setText(row, 0, QStringLiteral("%1").arg(row, 2, 10, QChar(u'0')));
     }
     // Typing is free apart from characters the image cannot hold; the rules make a
@@ -80,18 +85,19 @@ void DebugFrequencyDialog::edited(int row, int column, const QString& typed) {
 }
 
 void DebugFrequencyDialog::fill() {
-    const auto& rows = state().settings.DebugFrequencies;
-    for (int row = 1; row <= ProgramSettings::kDebugRows; ++row) {
-        grid_->setText(row, kReceive, QString::fromStdString(rows[row - 1][0]));
-        grid_->setText(row, kTransmit, QString::fromStdString(rows[row - 1][1]));
+    const auto& rows = state().settings.debugFrequencies;
+    for (int row = 1; row <= Settings::kDebugRows; ++row) {
+        grid_->setText(row, kReceive, QString::fromStdString(FrequencyText(rows[row - 1].receive)));
+        grid_->setText(row, kTransmit,
+                       QString::fromStdString(FrequencyText(rows[row - 1].transmit)));
     }
 }
 
 void DebugFrequencyDialog::store() {
-    auto& rows = state().settings.DebugFrequencies;
-    for (int row = 1; row <= ProgramSettings::kDebugRows; ++row) {
-        rows[row - 1][0] = Text(grid_->text(row, kReceive));
-        rows[row - 1][1] = Text(grid_->text(row, kTransmit));
+    auto& rows = state().settings.debugFrequencies;
+    for (int row = 1; row <= Settings::kDebugRows; ++row) {
+        rows[row - 1].receive = FrequencyOf(grid_->text(row, kReceive));
+        rows[row - 1].transmit = FrequencyOf(grid_->text(row, kTransmit));
     }
 }
 

@@ -7,7 +7,7 @@ namespace kvd::gui {
 class DialogGrid;
 
 // The debug-frequency dialog `Form4`: sixteen test channels, a receive and a transmit
-// frequency each, kept on the 5 kHz or 6.25 kHz raster. Edits DebugFrequencies.
+// frequency each, kept on the 5 kHz or 6.25 kHz raster. Edits the debug frequencies.
 class DebugFrequencyDialog : public ModelessDialog {
     Q_OBJECT
 public:

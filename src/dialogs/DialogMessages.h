@@ -13,15 +13,10 @@ inline constexpr const char* kFixedNeedsChannelTitle = "提示";
 inline constexpr const char* kEmptyChannelRefused = "不可选择空信道，请重新选择！";
 inline constexpr const char* kMemoryTooLong = "存储器只能存储16位！";
 
-// The longest auto-dial memory the radio keeps.
-inline constexpr int kMemoryLength = 16;
-
 // The program's own refusal of a scan delay the radio cannot hold, in the interface language;
-// %1 is the field's caption.
-inline constexpr LocalText kScanDelayRange{"%1只能是 0 到 300 之间的整数！",
-                                           "%1 takes only whole numbers from 0 to 300!"};
-// The longest scan delay the radio takes, in seconds.
-inline constexpr int kLongestScanDelay = 300;
+// %1 is the field's caption, %2 and %3 the lowest and highest delay.
+inline constexpr LocalText kScanDelayRange{"%1只能是 %2 到 %3 之间的整数！",
+                                           "%1 takes only whole numbers from %2 to %3!"};
 
 }  // namespace DialogMessages
 }  // namespace kvd::gui

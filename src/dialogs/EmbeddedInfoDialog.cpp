@@ -8,6 +8,7 @@
 #include "dialogs/DialogCaptions.h"
 #include "dialogs/DialogFit.h"
 #include "dialogs/FieldRule.h"
+#include "image/FieldTable.h"
 #include "image/RadioState.h"
 
 namespace kvd::gui {
@@ -15,8 +16,7 @@ namespace kvd::gui {
 namespace {
 
 // What one line of the image holds.
-constexpr int kLineLength = 32;
-constexpr FieldRule kLineRule{FieldRule::Characters::OneByte, kLineLength};
+const int kLineLength = static_cast<int>(FieldTable::Of(&Settings::embeddedInfo).width);
 
 }  // namespace
 
@@ -24,7 +24,8 @@ EmbeddedInfoDialog::EmbeddedInfoDialog(MainWindow& owner) : ModelessDialog(owner
     auto* layout = new QVBoxLayout(this);
     const char* names[] = {"Text1", "Text2"};
     for (int line = 0; line < 2; ++line) {
-        lines_[line] = MakeRuledField(this, names[line], kLineRule);
+        lines_[line] =
+            MakeRuledField(this, names[line], {FieldRule::Characters::OneByte, kLineLength});
         // Room for a full line of wide characters.
         lines_[line]->setMinimumWidth(
             lines_[line]->fontMetrics().horizontalAdvance(QString(kLineLength + 2, u'W')));
@@ -41,13 +42,13 @@ EmbeddedInfoDialog::EmbeddedInfoDialog(MainWindow& owner) : ModelessDialog(owner
 
 void EmbeddedInfoDialog::fill() {
     for (int line = 0; line < 2; ++line) {
-        ShowStored(lines_[line], QString::fromStdString(state().settings.EmbeddedInfo[line]));
+        ShowStored(lines_[line], QString::fromStdString(state().settings.embeddedInfo[line]));
     }
 }
 
 void EmbeddedInfoDialog::store() {
     for (int line = 0; line < 2; ++line) {
-        state().settings.EmbeddedInfo[line] = lines_[line]->text().toStdString();
+        state().settings.embeddedInfo[line] = lines_[line]->text().toStdString();
     }
 }
 

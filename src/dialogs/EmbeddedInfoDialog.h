@@ -7,7 +7,7 @@ class QLineEdit;
 namespace kvd::gui {
 
 // The embedded-information dialog `Form7`: two free lines of at most 32 single-byte
-// characters that the radio keeps. Edits EmbeddedInfo 0 and 1.
+// characters that the radio keeps. Edits its two lines.
 class EmbeddedInfoDialog : public ModelessDialog {
     Q_OBJECT
 public:

@@ -91,15 +91,15 @@ bool KeysSetDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void KeysSetDialog::fill() {
-    const ProgramSettings& settings = state().settings;
-    pf1_->setCurrentIndex(FunctionIndex(settings.KeyFunction1, pf1_->count()));
-    pf2_->setCurrentIndex(FunctionIndex(settings.KeyFunction2, pf2_->count()));
+    const Settings& settings = state().settings;
+    pf1_->setCurrentIndex(FunctionIndex(settings.pf1Function, pf1_->count()));
+    pf2_->setCurrentIndex(FunctionIndex(settings.pf2Function, pf2_->count()));
 }
 
 void KeysSetDialog::store() {
-    ProgramSettings& settings = state().settings;
-    settings.KeyFunction1 = static_cast<std::int16_t>(pf1_->currentIndex());
-    settings.KeyFunction2 = static_cast<std::int16_t>(pf2_->currentIndex());
+    Settings& settings = state().settings;
+    settings.pf1Function = static_cast<std::int16_t>(pf1_->currentIndex());
+    settings.pf2Function = static_cast<std::int16_t>(pf2_->currentIndex());
 }
 
 }  // namespace kvd::gui

@@ -8,8 +8,7 @@ class QLabel;
 namespace kvd::gui {
 
 // The keys-set dialog `Form6`: a function for each programmable side key, PF1 and PF2,
-// beside a picture of the radio with the key being edited marked. Edits KeyFunction1 and
-// KeyFunction2.
+// beside a picture of the radio with the key being edited marked. Edits the keys' functions.
 class KeysSetDialog : public ModelessDialog {
     Q_OBJECT
 public:

@@ -21,6 +21,7 @@
 #include "dialogs/DialogMessages.h"
 #include "dialogs/FieldRule.h"
 #include "dialogs/OptionalFunctionTable.h"
+#include "image/FieldTable.h"
 
 namespace kvd::gui {
 
@@ -30,10 +31,7 @@ namespace Table = OptionalFunctionTable;
 
 constexpr std::array<int, 2> kMemoryColumnTwips = {600, 1995};
 constexpr int kMemoryRowTwips = 300;
-constexpr int kMemories = 8;
-constexpr int kIdCodeLength = 10;
-constexpr int kTransmitCodeLength = 16;
-constexpr int kLongestScanDelay = DialogMessages::kLongestScanDelay;
+constexpr int kMemories = Settings::kAutoDialMemories;
 
 constexpr FieldRule kAnyOneByte{FieldRule::Characters::OneByte, 0};
 
@@ -119,7 +117,7 @@ QGroupBox* OptionalFunctionDialog::buildVoxGroup() {
     for (const char* name : {"Combo6", "Combo7", "Combo8", "Combo9"}) {
         addRow(layout, name);
     }
-    for (const FieldSlot& check : Table::CheckBoxes()) {
+    for (const CheckField& check : Table::CheckBoxes()) {
         auto* box = new QCheckBox(group);
         box->setObjectName(QString::fromLatin1(check.name));
         layout->addWidget(box, layout->rowCount(), 0, 1, 2);
@@ -127,14 +125,15 @@ QGroupBox* OptionalFunctionDialog::buildVoxGroup() {
     return group;
 }
 
-QWidget* OptionalFunctionDialog::spinnerField(const char* textName, const char* spinnerName) {
+QWidget* OptionalFunctionDialog::spinnerField(const DelayField& delay, const char* spinnerName) {
     auto* field = new QWidget(this);
-    QLineEdit* text = MakeRuledField(field, textName, kAnyOneByte);
+    QLineEdit* text = MakeRuledField(field, delay.name, kAnyOneByte);
     // The radio's spinner counts up from its upper arrow, which a scroll bar's value runs
     // down from; so the bar holds the negated count.
     auto* spinner = new QScrollBar(Qt::Vertical, field);
     spinner->setObjectName(QString::fromLatin1(spinnerName));
-    spinner->setRange(-kLongestScanDelay, 0);
+    const FieldTable::Range seconds = FieldTable::Of(delay.member).userRange();
+    spinner->setRange(-seconds.highest, -seconds.lowest);
     spinner->setSingleStep(1);
     spinner->setPageStep(10);
     spinner->setFixedHeight(text->sizeHint().height());
@@ -156,9 +155,11 @@ QGroupBox* OptionalFunctionDialog::buildScanGroup() {
         addRow(layout, name);
     }
     // The long captions of the delays stand above their boxes.
-    for (auto [textName, spinnerName] : {std::pair{"Text5", "VScroll1"}, {"Text6", "VScroll2"}}) {
-        QLabel* caption = makeCaption(QString::fromLatin1(textName));
-        QWidget* field = spinnerField(textName, spinnerName);
+    const char* spinners[] = {"VScroll1", "VScroll2"};
+    for (std::size_t i = 0; i < Table::DelayFields().size(); ++i) {
+        const DelayField& delay = Table::DelayFields()[i];
+        QLabel* caption = makeCaption(QString::fromLatin1(delay.name));
+        QWidget* field = spinnerField(delay, spinners[i]);
         caption->setBuddy(field);
         layout->addWidget(caption, layout->rowCount(), 0, 1, 2);
         layout->addWidget(field, layout->rowCount(), 1);
@@ -182,10 +183,10 @@ QWidget* OptionalFunctionDialog::buildOtherFields() {
     layout->setContentsMargins(0, 0, 0, 0);
     addRow(layout, "Combo4");
     addRow(layout, "Combo10");
-    constexpr std::pair<const char*, int> kCodes[] = {
-        {"Text1", kIdCodeLength}, {"Text3", kTransmitCodeLength}, {"Text4", kTransmitCodeLength}};
-    for (auto [name, length] : kCodes) {
-        addRow(layout, name, MakeRuledField(area, name, {FieldRule::Characters::Dtmf, length}));
+    for (const CodeField& code : Table::CodeFields()) {
+        const int length = static_cast<int>(FieldTable::Of(code.member).width);
+        addRow(layout, code.name,
+               MakeRuledField(area, code.name, {FieldRule::Characters::Dtmf, length}));
     }
     return area;
 }
@@ -201,7 +202,8 @@ DialogGrid* OptionalFunctionDialog::buildMemoryGrid() {
     }
     // A full memory shows whole.
     memories_->fitColumnToText(
-        1, WidestDtmfText(memories_->fontMetrics(), DialogMessages::kMemoryLength));
+        1, WidestDtmfText(memories_->fontMetrics(),
+                          static_cast<int>(FieldTable::Of(&Settings::autoDialMemories).width)));
     memories_->setItemDelegate(new CellEditorDelegate(
         memories_, {FieldRule::Characters::Dtmf, 0},
         [this](int row, int, const QString& typed) { memoryEdited(row, typed); }));

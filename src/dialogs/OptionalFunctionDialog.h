@@ -4,6 +4,7 @@
 #include <map>
 
 #include "dialogs/ModelessDialog.h"
+#include "dialogs/OptionalFunctionTable.h"
 
 class QComboBox;
 class QGridLayout;
@@ -14,11 +15,9 @@ class QLineEdit;
 namespace kvd::gui {
 
 class DialogGrid;
-struct OptionalList;
 
 // The optional-function dialog `Form5`: VOX, scan with the priority channel, DTMF, the
-// eight auto-dial memories, PTT ID, duplicate and the three code fields. Edits
-// FunctionOptions, BasicOptions and GroupCodes.
+// eight auto-dial memories, PTT ID, duplicate and the three code fields.
 class OptionalFunctionDialog : public ModelessDialog {
     Q_OBJECT
 public:
@@ -48,7 +47,7 @@ private:
     QGroupBox* buildScanGroup();
     QGroupBox* buildDtmfGroup();
     QWidget* buildOtherFields();
-    QWidget* spinnerField(const char* textName, const char* spinnerName);
+    QWidget* spinnerField(const DelayField& delay, const char* spinnerName);
     DialogGrid* buildMemoryGrid();
 
     void fillList(const OptionalList& list);

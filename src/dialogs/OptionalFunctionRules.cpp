@@ -9,13 +9,16 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include <cmath>
+
+#include "channels/Raster.h"
 #include "dialogs/DialogGrid.h"
 #include "dialogs/DialogMessages.h"
 #include "dialogs/FieldRule.h"
 #include "dialogs/OptionalFunctionDialog.h"
 #include "dialogs/OptionalFunctionTable.h"
+#include "image/FieldTable.h"
 #include "image/RadioState.h"
-#include "image/Raster.h"
 #include "shell/MainWindow.h"
 #include "shell/MessageBoxStyle.h"
 
@@ -25,6 +28,8 @@ namespace {
 
 namespace Table = OptionalFunctionTable;
 
+// What one auto-dial memory holds.
+const int kMemoryLength = static_cast<int>(FieldTable::Of(&Settings::autoDialMemories).width);
 constexpr int kPriorityNo = 0;
 constexpr int kPriorityFixed = 1;
 
@@ -32,14 +37,25 @@ QString Local(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Whole seconds the radio takes; empty stands for 0, as the start-up settings have it.
-bool IsScanDelay(const QString& text) {
+// A delay as typed: none when the box is empty, else its leading number as the radio's
+// 16-bit field holds it.
+std::optional<std::int16_t> Seconds(const QString& typed) {
+    if (typed.isEmpty()) {
+        return std::nullopt;
+    }
+    const double number = LeadingNumber(typed.toStdString());
+    const long whole = std::abs(number) < 1e18 ? std::lround(number) : 0;
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(whole & 0xFFFF));
+}
+
+// Whole seconds within the field's range; empty stands for "no delay entered".
+bool IsScanDelay(const QString& text, const FieldTable::Range& range) {
     if (text.isEmpty()) {
         return true;
     }
     const bool digits =
         std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-    return digits && text.size() <= 3 && text.toInt() <= DialogMessages::kLongestScanDelay;
+    return digits && text.size() <= 5 && range.contains(text.toInt());
 }
 
 }  // namespace
@@ -48,17 +64,21 @@ void OptionalFunctionDialog::fill() {
     for (const OptionalList& list : Table::LeadingLists()) {
         fillList(list);
     }
-    ProgramSettings& settings = state().settings;
-    for (const FieldSlot& field : Table::TextFields()) {
+    const Settings& settings = state().settings;
+    for (const DelayField& field : Table::DelayFields()) {
+        const std::optional<std::int16_t>& seconds = settings.*field.member;
         ShowStored(findChild<QLineEdit*>(QString::fromLatin1(field.name)),
-                   Local(settings.FunctionOptions[field.functionSlot]));
+                   seconds ? QString::number(*seconds) : QString());
     }
-    for (const FieldSlot& check : Table::CheckBoxes()) {
-        findChild<QCheckBox*>(QString::fromLatin1(check.name))
-            ->setChecked(LeadingNumber(settings.FunctionOptions[check.functionSlot]) == 1);
+    for (const CodeField& field : Table::CodeFields()) {
+        ShowStored(findChild<QLineEdit*>(QString::fromLatin1(field.name)),
+                   Local(settings.*field.member));
     }
-    for (int group = 1; group <= ProgramSettings::kGroupCodes; ++group) {
-        memories_->setText(group, 1, Local(settings.GroupCodes[group]));
+    for (const CheckField& check : Table::CheckBoxes()) {
+        findChild<QCheckBox*>(QString::fromLatin1(check.name))->setChecked(settings.*check.member);
+    }
+    for (int memory = 1; memory <= Settings::kAutoDialMemories; ++memory) {
+        memories_->setText(memory, 1, Local(settings.autoDialMemories[memory - 1]));
     }
     for (const OptionalList& list : Table::DtmfLists()) {
         fillList(list);
@@ -84,16 +104,19 @@ void OptionalFunctionDialog::accept() {
 }
 
 bool OptionalFunctionDialog::scanDelaysTaken() {
-    for (const char* name : {"Text5", "Text6"}) {
-        auto* field = findChild<QLineEdit*>(QString::fromLatin1(name));
-        if (IsScanDelay(field->text())) {
+    for (const DelayField& delay : Table::DelayFields()) {
+        auto* field = findChild<QLineEdit*>(QString::fromLatin1(delay.name));
+        const FieldTable::Range range = FieldTable::Of(delay.member).userRange();
+        if (IsScanDelay(field->text(), range)) {
             continue;
         }
         const QString caption =
             findChild<QLabel*>(QStringLiteral("lbl") + field->objectName())->text();
         owner().LocalizedMessageBox(
             QString::fromUtf8(DialogMessages::kScanDelayRange.pick(state().flags.Language))
-                .arg(caption),
+                .arg(caption)
+                .arg(range.lowest)
+                .arg(range.highest),
             MessageBoxStyle::kOk | MessageBoxStyle::kExclamation);
         field->setFocus(Qt::OtherFocusReason);
         field->selectAll();
@@ -103,22 +126,26 @@ bool OptionalFunctionDialog::scanDelaysTaken() {
 }
 
 void OptionalFunctionDialog::store() {
-    ProgramSettings& settings = state().settings;
+    Settings& settings = state().settings;
     for (auto lists : {Table::LeadingLists(), Table::DtmfLists()}) {
         for (const OptionalList& list : lists) {
             storeList(list);
         }
     }
-    for (const FieldSlot& field : Table::TextFields()) {
-        settings.FunctionOptions[field.functionSlot] =
+    for (const DelayField& field : Table::DelayFields()) {
+        settings.*field.member =
+            Seconds(findChild<QLineEdit*>(QString::fromLatin1(field.name))->text());
+    }
+    for (const CodeField& field : Table::CodeFields()) {
+        settings.*field.member =
             findChild<QLineEdit*>(QString::fromLatin1(field.name))->text().toStdString();
     }
-    for (const FieldSlot& check : Table::CheckBoxes()) {
-        const bool checked = findChild<QCheckBox*>(QString::fromLatin1(check.name))->isChecked();
-        settings.FunctionOptions[check.functionSlot] = std::to_string(checked ? 1 : 0);
+    for (const CheckField& check : Table::CheckBoxes()) {
+        settings.*check.member =
+            findChild<QCheckBox*>(QString::fromLatin1(check.name))->isChecked();
     }
-    for (int group = 1; group <= ProgramSettings::kGroupCodes; ++group) {
-        settings.GroupCodes[group] = memories_->text(group, 1).toStdString();
+    for (int memory = 1; memory <= Settings::kAutoDialMemories; ++memory) {
+        settings.autoDialMemories[memory - 1] = memories_->text(memory, 1).toStdString();
     }
 }
 
@@ -134,9 +161,9 @@ void OptionalFunctionDialog::selectQuietly(QComboBox* list, int index) {
 }
 
 int OptionalFunctionDialog::firstProgrammedChannel() {
-    const ChannelTable& table = state().table;
-    for (int channel = 1; channel <= ChannelTable::kChannels; ++channel) {
-        if (table.hasChannel(channel)) {
+    const Channels& channels = state().channels;
+    for (int channel = 1; channel <= Channels::kCount; ++channel) {
+        if (channels.has(channel)) {
             return channel;
         }
     }
@@ -159,7 +186,7 @@ void OptionalFunctionDialog::priorityChanged(int index) {
 }
 
 void OptionalFunctionDialog::priorityChannelChanged(int index) {
-    if (priority_->currentIndex() != kPriorityFixed || state().table.hasChannel(index + 1)) {
+    if (priority_->currentIndex() != kPriorityFixed || state().channels.has(index + 1)) {
         return;
     }
     owner().LocalizedMessageBox(QString::fromUtf8(DialogMessages::kEmptyChannelRefused),
@@ -176,7 +203,7 @@ void OptionalFunctionDialog::memoryEdited(int row, const QString& typed) {
 }
 
 void OptionalFunctionDialog::warnIfMemoryTooLong(int row) {
-    if (memories_->text(row, 1).size() <= DialogMessages::kMemoryLength) {
+    if (memories_->text(row, 1).size() <= kMemoryLength) {
         return;
     }
     // Only a warning: the memory keeps what was typed.

@@ -1,10 +1,6 @@
 #include "dialogs/OptionalFunctionTable.h"
 
 #include <array>
-#include <cmath>
-
-#include "image/Raster.h"
-#include "settings/ProgramSettings.h"
 
 namespace kvd::gui::OptionalFunctionTable {
 
@@ -13,12 +9,7 @@ namespace {
 using S = ListSetting;
 constexpr Caption::Kind T = Caption::Text;
 
-constexpr S F(int slot, S::Unit unit = S::Index) {
-    return {S::Function, slot, unit};
-}
-constexpr S B(int slot, S::Unit unit = S::Index) {
-    return {S::Basic, slot, unit};
-}
+using Set = Settings;
 
 // Texts are the radio maker's own, spelling included.
 constexpr LocalText kOffOn[] = {{"禁止", "Off"}, {"使能", "On"}};
@@ -87,29 +78,29 @@ QStringList ResetTimer() {
 }
 
 const std::array<OptionalList, 11> kLeading = {{
-    {"Combo4", F(4), kPttId},
-    {"Combo6", F(6), kOffOn},
-    {"Combo7", F(7), kOff, VoxGains},
-    {"Combo8", F(8), {}, VoxDelays},
-    {"Combo9", F(9), kOffOn},
-    {"Combo10", F(10), kOffOn},
-    {"Combo11", F(11), kPriority},
-    {"Combo12", F(12, S::ChannelNumber), {}, ChannelNumbers},
-    {"Combo13", F(13), kEmpty, RetraceTimes},
-    {"Combo14", F(14), kEmpty, RetraceTimes},
-    {"Combo15", F(15), kReturnChannel},
+    {"Combo4", {&Set::pttId}, kPttId},
+    {"Combo6", {&Set::voxFunction}, kOffOn},
+    {"Combo7", {&Set::voxGain}, kOff, VoxGains},
+    {"Combo8", {&Set::voxDelay}, {}, VoxDelays},
+    {"Combo9", {&Set::voxVolumeControl}, kOffOn},
+    {"Combo10", {&Set::duplicate}, kOffOn},
+    {"Combo11", {&Set::scanPriority}, kPriority},
+    {"Combo12", {&Set::priorityChannel, S::ChannelNumber}, {}, ChannelNumbers},
+    {"Combo13", {&Set::retraceTimeA}, kEmpty, RetraceTimes},
+    {"Combo14", {&Set::retraceTimeB}, kEmpty, RetraceTimes},
+    {"Combo15", {&Set::returnChannel}, kReturnChannel},
 }};
 
 // The DTMF group reads the same in both languages.
 const std::array<OptionalList, 8> kDtmf = {{
-    {"Combo0", B(0), {}, DtmfRates},
-    {"Combo16", B(1), {}, DigitTimes},
-    {"Combo18", B(2, S::Milliseconds), {}, DigitDelays},
-    {"Combo17", B(3), {}, DigitTimes},
-    {"Combo19", B(4), {}, DKey},
-    {"Combo20", B(5), {}, SideTone},
-    {"Combo22", B(6), {}, GroupCall},
-    {"Combo21", B(7), {}, ResetTimer},
+    {"Combo0", {&Set::dtmfRate}, {}, DtmfRates},
+    {"Combo16", {&Set::firstDigitTime}, {}, DigitTimes},
+    {"Combo18", {&Set::firstDigitDelay, S::Milliseconds}, {}, DigitDelays},
+    {"Combo17", {&Set::starHashTone}, {}, DigitTimes},
+    {"Combo19", {&Set::dKeyFunction}, {}, DKey},
+    {"Combo20", {&Set::dtmfSideTone}, {}, SideTone},
+    {"Combo22", {&Set::groupCallCode}, {}, GroupCall},
+    {"Combo21", {&Set::autoResetTimer}, {}, ResetTimer},
 }};
 
 constexpr std::array<ListCaption, 9> kListCaptions = {{
@@ -160,14 +151,19 @@ constexpr std::array<Caption, 32> kCaptions = {{
     {"Command2", T, {"取消", "Cancel"}},
 }};
 
-constexpr std::array<FieldSlot, 5> kTextFields = {{
-    {"Text5", 19},
-    {"Text6", 20},
-    {"Text1", 16},
-    {"Text3", 17},
-    {"Text4", 18},
+constexpr std::array<DelayField, 2> kDelayFields = {{
+    {"Text5", &Set::scanReceiveDelay},
+    {"Text6", &Set::scanTransmitDelay},
 }};
-constexpr std::array<FieldSlot, 2> kCheckBoxes = {{{"Check3", 23}, {"Check4", 24}}};
+constexpr std::array<CodeField, 3> kCodeFields = {{
+    {"Text1", &Set::idCode},
+    {"Text3", &Set::transmitStartCode},
+    {"Text4", &Set::transmitEndCode},
+}};
+constexpr std::array<CheckField, 2> kCheckBoxes = {{
+    {"Check3", &Set::voxCancelOperation},
+    {"Check4", &Set::voxOffWhileReceiving},
+}};
 
 constexpr std::array<const char*, 3> kGestureCaptions = {"lblCombo13", "lblCombo14", "lblCombo15"};
 
@@ -180,10 +176,13 @@ std::span<const OptionalList> DtmfLists() {
     return kDtmf;
 }
 
-std::span<const FieldSlot> TextFields() {
-    return kTextFields;
+std::span<const DelayField> DelayFields() {
+    return kDelayFields;
 }
-std::span<const FieldSlot> CheckBoxes() {
+std::span<const CodeField> CodeFields() {
+    return kCodeFields;
+}
+std::span<const CheckField> CheckBoxes() {
     return kCheckBoxes;
 }
 
@@ -220,21 +219,12 @@ int ValueOf(const ListSetting& setting, int index) {
     return index;
 }
 
-int Read(const ProgramSettings& settings, const ListSetting& setting) {
-    if (setting.table == S::Basic) {
-        return settings.BasicOptions[setting.slot];
-    }
-    const double number = LeadingNumber(settings.FunctionOptions[setting.slot]);
-    // Anything beyond an int names no item anyway.
-    return std::abs(number) < 1e9 ? static_cast<int>(std::lround(number)) : -1;
+int Read(const Settings& settings, const ListSetting& setting) {
+    return settings.*setting.member;
 }
 
-void Write(ProgramSettings& settings, const ListSetting& setting, int value) {
-    if (setting.table == S::Basic) {
-        settings.BasicOptions[setting.slot] = static_cast<std::int16_t>(value);
-    } else {
-        settings.FunctionOptions[setting.slot] = std::to_string(value);
-    }
+void Write(Settings& settings, const ListSetting& setting, int value) {
+    settings.*setting.member = static_cast<std::int16_t>(value);
 }
 
 CaptionTable Captions() {

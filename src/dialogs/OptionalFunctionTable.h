@@ -4,24 +4,19 @@
 
 #include <QStringList>
 
+#include "image/Settings.h"
 #include "shell/CaptionTable.h"
-
-namespace kvd {
-struct ProgramSettings;
-}
 
 namespace kvd::gui {
 
-// Where a list of the optional-function dialog keeps its value, and in what unit.
+// The setting a list of the optional-function dialog edits, and in what unit.
 struct ListSetting {
-    enum Table { Function, Basic };
     enum Unit {
         Index,          // the selected index itself
         ChannelNumber,  // index + 1
         Milliseconds,   // 100 + 50 x index
     };
-    Table table;
-    int slot;
+    std::int16_t Settings::*member;
     Unit unit = Index;
 };
 
@@ -33,11 +28,15 @@ struct OptionalList {
     QStringList (*fixedItems)() = nullptr;  // then these, the same in both languages
 };
 
-// A text box or check box of the dialog and the FunctionOptions slot it edits.
-struct FieldSlot {
+// A text box or check box of the dialog and the setting it edits.
+template <class Value>
+struct FieldSetting {
     const char* name;
-    int functionSlot;
+    Value Settings::*member;
 };
+using DelayField = FieldSetting<std::optional<std::int16_t>>;  // seconds; empty for none
+using CodeField = FieldSetting<std::string>;
+using CheckField = FieldSetting<bool>;
 
 namespace OptionalFunctionTable {
 
@@ -51,15 +50,16 @@ QStringList Items(const OptionalList& list, LanguageId language);
 
 // The text boxes (scan delays, then the ID, transmit-start and transmit-end codes) and the
 // check boxes, in the order they are filled.
-std::span<const FieldSlot> TextFields();
-std::span<const FieldSlot> CheckBoxes();
+std::span<const DelayField> DelayFields();
+std::span<const CodeField> CodeFields();
+std::span<const CheckField> CheckBoxes();
 
 // The index a stored value selects; a value that names no item selects the first.
 int IndexOf(const ListSetting& setting, int value, int count);
 int ValueOf(const ListSetting& setting, int index);
 
-int Read(const ProgramSettings& settings, const ListSetting& setting);
-void Write(ProgramSettings& settings, const ListSetting& setting, int value);
+int Read(const Settings& settings, const ListSetting& setting);
+void Write(Settings& settings, const ListSetting& setting, int value);
 
 // Captions, frames, buttons and the local list items of the dialog.
 CaptionTable Captions();

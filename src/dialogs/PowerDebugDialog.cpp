@@ -10,13 +10,15 @@
 
 #include "dialogs/DialogCaptions.h"
 #include "dialogs/DialogFit.h"
+#include "image/FieldTable.h"
 #include "image/RadioState.h"
 
 namespace kvd::gui {
 
 namespace {
 
-constexpr int kLargestLevel = 255;
+// Both levels take what their byte holds.
+const int kLargestLevel = FieldTable::Of(&Settings::highPowerLevel).userRange().highest;
 constexpr int kLargeStep = 5;
 constexpr int kSliderWidth = 260;
 
@@ -78,17 +80,17 @@ void PowerDebugDialog::fill() {
     if (flags.DebugAccess == 0 || flags.DebugAccess == 1) {
         setSlidersEnabled(flags.DebugAccess == 1);
     }
-    const ProgramSettings& settings = state().settings;
-    high_->setValue(settings.HighPowerLevel);
-    low_->setValue(settings.LowPowerLevel);
+    const Settings& settings = state().settings;
+    high_->setValue(settings.highPowerLevel);
+    low_->setValue(settings.lowPowerLevel);
     findChild<QLabel*>(QStringLiteral("Lblpower1"))->setText(QString::number(high_->value()));
     findChild<QLabel*>(QStringLiteral("Lblpower3"))->setText(QString::number(low_->value()));
 }
 
 void PowerDebugDialog::store() {
-    ProgramSettings& settings = state().settings;
-    settings.HighPowerLevel = static_cast<std::int16_t>(high_->value());
-    settings.LowPowerLevel = static_cast<std::int16_t>(low_->value());
+    Settings& settings = state().settings;
+    settings.highPowerLevel = static_cast<std::int16_t>(high_->value());
+    settings.lowPowerLevel = static_cast<std::int16_t>(low_->value());
 }
 
 }  // namespace kvd::gui

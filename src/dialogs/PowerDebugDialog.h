@@ -8,8 +8,8 @@ class QSlider;
 namespace kvd::gui {
 
 // The power-debug dialog `Form2`: the two transmit-power calibration values. Anyone may
-// look; the sliders move only while debug access is granted. Edits HighPowerLevel and
-// LowPowerLevel.
+// look; the sliders move only while debug access is granted. Edits the high and low
+// power levels.
 class PowerDebugDialog : public ModelessDialog {
     Q_OBJECT
 public:

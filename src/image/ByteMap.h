@@ -6,8 +6,10 @@
 
 namespace kvd {
 
-// Where everything lives in the radio's 848-byte memory image. Image offset k is radio
-// address k + 0x10. Multi-byte numbers are little-endian.
+// The radio's 848-byte memory image apart from its settings: its geometry, the channel
+// records, the scan-add bitmaps and the bytes the program always writes the same. Where each
+// setting lives is the field table's (FieldTable.h). Image offset k is radio address
+// k + 0x10. Multi-byte numbers are little-endian.
 namespace ByteMap {
 
 constexpr std::size_t kImageSize = 0x350;     // radio 0x0010..0x035F
@@ -29,36 +31,17 @@ constexpr std::size_t kReserved1 = 14;       // 0xFC
 constexpr std::size_t kReserved2 = 15;       // 0xFF
 }  // namespace Record
 
-constexpr std::size_t kSettings = 0x100;
-constexpr std::size_t kIdCode = 0x110;  // FunctionOptions 16, 10 characters
-constexpr std::size_t kIdCodeLength = 10;
-constexpr std::size_t kTxStartCode = 0x130;  // FunctionOptions 17, 16 characters
-constexpr std::size_t kTxEndCode = 0x140;    // FunctionOptions 18, 16 characters
-constexpr std::size_t kTxCodeLength = 16;
 constexpr std::size_t kScanAddLow = 0x16E;   // channels 1..8, bit c - 1
 constexpr std::size_t kScanAddHigh = 0x16F;  // channels 9..16, bit c - 9
 
-constexpr std::size_t kCalibration = 0x170;
-constexpr std::size_t kCalibrationEnd = 0x1A8;
-constexpr std::size_t kHighPowerLevel = 0x173;
-constexpr std::size_t kLowPowerLevel = 0x178;
-
-constexpr std::size_t kIdentification = 0x1A8;  // "KVD27", band code, F8, FF
-constexpr std::size_t kBandCode = 0x1AD;
-
-constexpr std::size_t kGroupCodes = 0x1F0;  // group g (1..8) at + 16 * (g - 1)
-constexpr std::size_t kGroupCodeLength = 16;
-constexpr std::uint8_t kGroupZero = 0x3A;  // how a code group stores the digit "0"
-
-constexpr std::size_t kDebugFrequencies = 0x270;  // row r at + 8 * (r - 1), 2 x 4 bytes
-
-constexpr std::size_t kEmbeddedInfo = 0x2F0;  // two lines of 32 characters
-constexpr std::size_t kEmbeddedLineLength = 32;
-
-constexpr std::size_t kModelBlock = 0x330;
-constexpr std::size_t kModelBandCode = 0x33C;
-
-constexpr std::uint8_t kNoCharacter = 0xFF;
+// Fixed bytes. Everything the encoder writes that is neither a channel, a scan-add bitmap
+// nor a setting is 0xFF, except these.
+constexpr std::size_t kReservedZero = 0x123;            // 0x00
+constexpr std::size_t kIdentification = 0x1A8;          // the model tag, the band code, then:
+constexpr std::size_t kIdentificationEnd = 0x1AE;       // 0xF8
+constexpr std::size_t kModelName = 0x330;               // "KVD-270"
+constexpr std::size_t kIdentificationConstant = 0x340;  // "52718394"
+constexpr std::size_t kModelFill = 0x348;               // 0x88 to the image's end
 
 // The five-byte model tag that opens the identification block and a channel file.
 constexpr std::array<std::uint8_t, 5> kModelTag = {0x4B, 0x56, 0x44, 0x32, 0x37};  // "KVD27"

@@ -39,12 +39,12 @@ Result OpenBytes(std::string bytes, RadioState& state) {
     }
     auto image = std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size())
                      .subspan(ByteMap::kModelTag.size());
-    DecodeImageBytes(image, state);
+    DecodeImage(image, state);
     return {};
 }
 
 std::string Render(const RadioState& state) {
-    MemoryImage image = EncodeImageBytes(state);
+    MemoryImage image = EncodeImage(state);
     std::string bytes(ByteMap::kModelTag.begin(), ByteMap::kModelTag.end());
     bytes.append(image.begin(), image.end());
     return bytes;

@@ -1,18 +1,17 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
-#include "settings/Language.h"
+#include "channels/Channel.h"
 
 namespace kvd {
 
-class ChannelTable;
-
-// One 16-byte channel record <-> one row of the channel table (cells and list positions).
-// The scan-add cell lives in a bitmap elsewhere and is not part of the record.
-void ParseChannelRecord(std::span<const std::uint8_t, 16> record, int row, LanguageId language,
-                        ChannelTable& table);
-void RenderChannelRecord(const ChannelTable& table, int row, std::span<std::uint8_t, 16> record);
+// One 16-byte channel record <-> one channel; no receive frequency (FF FF FF FF) is no
+// channel. The scan-add choice lives in a bitmap elsewhere: decoding leaves it as the
+// caller sets it, encoding ignores it.
+std::optional<Channel> DecodeChannelRecord(std::span<const std::uint8_t, 16> record);
+void EncodeChannelRecord(const std::optional<Channel>& channel, std::span<std::uint8_t, 16> record);
 
 }  // namespace kvd

@@ -1,154 +1,86 @@
 #include "image/ImageCodec.h"
 
 #include <algorithm>
-#include <vector>
+#include <array>
+#include <string_view>
 
-#include "channels/BandTable.h"
-#include "channels/ChoiceLists.h"
 #include "image/ByteMap.h"
 #include "image/ChannelRecord.h"
-#include "image/HexText.h"
-#include "image/ImageFields.h"
 #include "image/RadioState.h"
-#include "image/SettingsBlock.h"
+#include "image/SettingsCodec.h"
 
 namespace kvd {
 
 namespace {
 
-using Col = ChannelTable::Column;
 namespace BM = ByteMap;
 
-std::span<const std::uint8_t, 16> RecordOf(std::span<const std::uint8_t> image, int row) {
-    return image.subspan(BM::kChannelRecords + BM::kChannelRecordSize * (row - 1)).first<16>();
+constexpr std::size_t RecordOffset(int number) {
+    return BM::kChannelRecords + BM::kChannelRecordSize * static_cast<std::size_t>(number - 1);
 }
 
-std::span<const std::uint8_t, 4> DebugFieldOf(std::span<const std::uint8_t> image, int row,
-                                              int column) {
-    return image.subspan(BM::kDebugFrequencies + 8 * row + 4 * column).first<4>();
+constexpr std::size_t ScanAddByte(int number) {
+    return number <= 8 ? BM::kScanAddLow : BM::kScanAddHigh;
 }
 
-void ParseScanAdd(std::span<const std::uint8_t> image, RadioState& s) {
-    for (int row = 1; row <= ChannelTable::kChannels; ++row) {
-        if (!s.table.hasChannel(row)) {
-            s.table.setCell(row, Col::kScanAdd, {});
-            continue;
-        }
-        std::uint8_t bits = image[row <= 8 ? BM::kScanAddLow : BM::kScanAddHigh];
-        int position = (bits >> ((row - 1) % 8)) & 1;
-        s.table.setCell(row, Col::kScanAdd,
-                        ChoiceLists::Text(Col::kScanAdd, position, s.flags.Language));
-        s.table.setChoiceIndex(row, Col::kScanAdd, static_cast<std::int16_t>(position));
-    }
+constexpr std::uint8_t ScanAddBit(int number) {
+    return static_cast<std::uint8_t>(1u << ((number - 1) % 8));
 }
 
-void ParseRest(std::span<const std::uint8_t> image, RadioState& s) {
-    s.settings.HighPowerLevel = image[BM::kHighPowerLevel];
-    s.settings.LowPowerLevel = image[BM::kLowPowerLevel];
-    if (auto band = BandTable::PositionOfCode(image[BM::kBandCode])) {
-        s.band.TakeBand(*band);
-    }
-    for (int g = 1; g <= ProgramSettings::kGroupCodes; ++g) {
-        s.settings.GroupCodes[g] = ParseGroupCode(
-            image.subspan(BM::kGroupCodes + BM::kGroupCodeLength * (g - 1), BM::kGroupCodeLength));
-    }
-    for (int row = 0; row < ProgramSettings::kDebugRows; ++row) {
-        for (int column = 0; column < 2; ++column) {
-            s.settings.DebugFrequencies[row][column] =
-                ParseFrequency(DebugFieldOf(image, row, column));
+void DecodeChannels(std::span<const std::uint8_t> image, Channels& channels) {
+    for (int number = 1; number <= Channels::kCount; ++number) {
+        std::optional<Channel>& channel = channels[number];
+        channel = DecodeChannelRecord(image.subspan(RecordOffset(number)).first<16>());
+        if (channel) {
+            const bool scanned = image[ScanAddByte(number)] & ScanAddBit(number);
+            channel->scanAdd = scanned ? ScanAdd::Yes : ScanAdd::No;
         }
     }
-    for (int line = 0; line < 2; ++line) {
-        s.settings.EmbeddedInfo[line] = ParseTextField(image.subspan(
-            BM::kEmbeddedInfo + BM::kEmbeddedLineLength * line, BM::kEmbeddedLineLength));
-    }
 }
 
-// The bytes the encoder writes the same whatever the state: reserved bytes, the
-// identification and model blocks (band codes are filled in later).
+// The bytes that are the same whatever the state (the band codes are filled in later).
 MemoryImage FixedBytes() {
     MemoryImage image;
     image.fill(0xFF);
-    image[0x123] = 0x00;
+    image[BM::kReservedZero] = 0x00;
     std::copy(BM::kModelTag.begin(), BM::kModelTag.end(), image.begin() + BM::kIdentification);
-    image[BM::kBandCode + 1] = 0xF8;
+    image[BM::kIdentificationEnd] = 0xF8;
     constexpr std::string_view kModel = "KVD-270";
-    std::copy(kModel.begin(), kModel.end(), image.begin() + BM::kModelBlock);
-    constexpr std::string_view kIdentificationConstant = "52718394";
-    std::copy(kIdentificationConstant.begin(), kIdentificationConstant.end(),
-              image.begin() + 0x340);
-    std::fill(image.begin() + 0x348, image.end(), 0x88);
+    std::copy(kModel.begin(), kModel.end(), image.begin() + BM::kModelName);
+    constexpr std::string_view kConstant = "52718394";
+    std::copy(kConstant.begin(), kConstant.end(), image.begin() + BM::kIdentificationConstant);
+    std::fill(image.begin() + BM::kModelFill, image.end(), 0x88);
     return image;
-}
-
-std::uint8_t ScanAddBits(const ChannelTable& table, int firstRow) {
-    std::uint8_t bits = 0;
-    for (int i = 0; i < 8; ++i) {
-        const std::string& text = table.cell(firstRow + i, Col::kScanAdd);
-        if (!text.empty() && ChoiceLists::Position(Col::kScanAdd, text) != 0) {
-            bits |= static_cast<std::uint8_t>(1u << i);
-        }
-    }
-    return bits;
 }
 
 }  // namespace
 
-void DecodeImageBytes(std::span<const std::uint8_t> bytes, RadioState& s) {
-    // Bytes the caller did not supply read as erased memory.
-    std::vector<std::uint8_t> image(BM::kDecodedSize, 0xFF);
-    std::copy_n(bytes.begin(), std::min(bytes.size(), image.size()), image.begin());
-
-    s.flags.DebugAccess = 0;
-    for (int row = 1; row <= ChannelTable::kChannels; ++row) {
-        ParseChannelRecord(RecordOf(image, row), row, s.flags.Language, s.table);
+void DecodeImage(std::span<const std::uint8_t> bytes, RadioState& state) {
+    std::array<std::uint8_t, BM::kDecodedSize> padded;
+    if (bytes.size() < BM::kDecodedSize) {
+        padded.fill(0xFF);
+        std::copy(bytes.begin(), bytes.end(), padded.begin());
+        bytes = padded;
     }
-    ParseSettingsBlock(image, s);
-    ParseScanAdd(image, s);
-    ParseRest(image, s);
+    state.flags.DebugAccess = 0;
+    DecodeChannels(bytes, state.channels);
+    DecodeSettings(bytes, state);
 }
 
-void DecodeImage(std::string_view imageText, RadioState& state) {
-    DecodeImageBytes(ImageTextToBytes(imageText, BM::kDecodedSize), state);
-}
-
-MemoryImage EncodeImageBytes(const RadioState& s) {
-    MemoryImage image = FixedBytes();
+MemoryImage EncodeImage(const RadioState& state) {
+    static const MemoryImage kFixed = FixedBytes();
+    MemoryImage image = kFixed;
     std::span<std::uint8_t> bytes(image);
-    for (int row = 1; row <= ChannelTable::kChannels; ++row) {
-        RenderChannelRecord(
-            s.table, row,
-            bytes.subspan(BM::kChannelRecords + BM::kChannelRecordSize * (row - 1)).first<16>());
-    }
-    RenderSettingsBlock(s, bytes);
-    image[BM::kScanAddLow] = ScanAddBits(s.table, 1);
-    image[BM::kScanAddHigh] = ScanAddBits(s.table, 9);
-    image[BM::kHighPowerLevel] = static_cast<std::uint8_t>(s.settings.HighPowerLevel & 0xFF);
-    image[BM::kLowPowerLevel] = static_cast<std::uint8_t>(s.settings.LowPowerLevel & 0xFF);
-    std::uint8_t bandCode = BandTable::At(s.band.position()).code;
-    image[BM::kBandCode] = bandCode;
-    image[BM::kModelBandCode] = bandCode;
-    for (int g = 1; g <= ProgramSettings::kGroupCodes; ++g) {
-        RenderGroupCode(
-            s.settings.GroupCodes[g],
-            bytes.subspan(BM::kGroupCodes + BM::kGroupCodeLength * (g - 1), BM::kGroupCodeLength));
-    }
-    for (int row = 0; row < ProgramSettings::kDebugRows; ++row) {
-        for (int column = 0; column < 2; ++column) {
-            RenderFrequency(s.settings.DebugFrequencies[row][column],
-                            bytes.subspan(BM::kDebugFrequencies + 8 * row + 4 * column).first<4>());
+    image[BM::kScanAddLow] = image[BM::kScanAddHigh] = 0;
+    for (int number = 1; number <= Channels::kCount; ++number) {
+        const std::optional<Channel>& channel = state.channels[number];
+        EncodeChannelRecord(channel, bytes.subspan(RecordOffset(number)).first<16>());
+        if (channel && channel->scanAdd == ScanAdd::Yes) {
+            image[ScanAddByte(number)] |= ScanAddBit(number);
         }
     }
-    for (int line = 0; line < 2; ++line) {
-        RenderTextField(s.settings.EmbeddedInfo[line],
-                        bytes.subspan(BM::kEmbeddedInfo + BM::kEmbeddedLineLength * line,
-                                      BM::kEmbeddedLineLength));
-    }
+    EncodeSettings(state, bytes);
     return image;
-}
-
-std::string EncodeImage(const RadioState& state) {
-    return BytesToImageText(EncodeImageBytes(state));
 }
 
 }  // namespace kvd

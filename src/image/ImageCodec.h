@@ -2,8 +2,6 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
-#include <string_view>
 
 #include "image/MemoryImage.h"
 
@@ -11,15 +9,12 @@ namespace kvd {
 
 struct RadioState;
 
-// Image text (two uppercase hexadecimal digits per byte) into the channel table, the
-// panel, the band and the settings. Never rejects an image: a field out of range leaves
-// its target as it was; text that is short reads as erased memory (0xFF). Withdraws debug
-// access. Cell texts are written in the state's current language.
-void DecodeImage(std::string_view imageText, RadioState& state);
-void DecodeImageBytes(std::span<const std::uint8_t> bytes, RadioState& state);
+// The memory image into the channels, the settings and the band. Never rejects an image: a
+// field out of range leaves its setting as it was; bytes past a short image read as erased
+// memory (0xFF), bytes past the decoded part are ignored. Withdraws debug access.
+void DecodeImage(std::span<const std::uint8_t> bytes, RadioState& state);
 
-// The whole image built afresh from the state: 1696 hexadecimal characters (848 bytes).
-std::string EncodeImage(const RadioState& state);
-MemoryImage EncodeImageBytes(const RadioState& state);
+// The whole image built afresh from the state.
+MemoryImage EncodeImage(const RadioState& state);
 
 }  // namespace kvd

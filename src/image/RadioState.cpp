@@ -1,13 +1,15 @@
 #include "image/RadioState.h"
 
+#include "image/FieldTable.h"
+#include "image/SettingsCodec.h"
+
 namespace kvd {
 
 void ApplyStartupDefaults(RadioState& state) {
-    state.band.CurrentBand = 0;
-    state.band.Select(0, state.table, {});
-    state.settings = ProgramSettings::StartupDefaults();
-    state.table.NumberRows();
-    state.panel = PanelChoices{};
+    const int band = FieldTable::Band().start.number;
+    state.band.CurrentBand = static_cast<std::int16_t>(band);
+    state.band.Select(band, state.channels, {});
+    state.settings = StartupSettings();
     state.flags.DebugAccess = 0;
 }
 

@@ -18,35 +18,31 @@ int SequenceLength(unsigned char lead) {
 }
 }  // namespace
 
+char32_t NextCodePoint(std::string_view text, std::size_t& i) {
+    auto lead = static_cast<unsigned char>(text[i]);
+    int length = SequenceLength(lead);
+    if (length == 0 || i + length > text.size()) {
+        ++i;
+        return kReplacement;
+    }
+    char32_t cp = length == 1 ? lead : (lead & (0x7F >> length));
+    for (int k = 1; k < length; ++k) {
+        auto next = static_cast<unsigned char>(text[i + k]);
+        if ((next & 0xC0) != 0x80) {
+            ++i;
+            return kReplacement;
+        }
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    i += static_cast<std::size_t>(length);
+    return cp;
+}
+
 std::vector<char32_t> DecodeUtf8(std::string_view text) {
     std::vector<char32_t> out;
     out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        auto lead = static_cast<unsigned char>(text[i]);
-        int length = SequenceLength(lead);
-        if (length == 0 || i + length > text.size()) {
-            out.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        char32_t cp = length == 1 ? lead : (lead & (0x7F >> length));
-        bool valid = true;
-        for (int k = 1; k < length; ++k) {
-            auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                valid = false;
-                break;
-            }
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (!valid) {
-            out.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        out.push_back(cp);
-        i += length;
+    for (std::size_t i = 0; i < text.size();) {
+        out.push_back(NextCodePoint(text, i));
     }
     return out;
 }

@@ -39,7 +39,7 @@ std::string Describe(const Action& a) {
     std::string text = kKindNames[a.kind];
     switch (a.kind) {
         case Action::SendFrame:
-            text += " " + BytesToImageText(a.frame);
+            text += " " + HexDigits(a.frame);
             break;
         case Action::SetStatusText:
         case Action::ShowMessage:
@@ -56,8 +56,8 @@ std::string Describe(const Action& a) {
             text += a.mode == Mode::Read ? " read" : " write";
             break;
         case Action::ReadComplete:
-            text += " " + std::to_string(a.image.size() / 2) + " bytes, band " +
-                    std::to_string(a.value);
+            text +=
+                " " + std::to_string(a.image.size()) + " bytes, band " + std::to_string(a.value);
             break;
         case Action::Ended:
             text += std::string(" ") + kOutcomeNames[static_cast<std::size_t>(a.outcome)];

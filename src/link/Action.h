@@ -57,7 +57,7 @@ struct Action {
         CommitEdits,         // finish a cell edit in progress (focus to the band list)
         ShowMessage,         // text, style; modal: what follows runs after it is closed
         AskBandQuestion,     // text, style; answer with Conversation::AnswerBandQuestion
-        ReadComplete,        // image: 1024 bytes read, as image text; band: the radio's band
+        ReadComplete,        // image: the 1024 bytes read; value: the radio's band
         Ended,               // outcome
     };
 
@@ -69,7 +69,7 @@ struct Action {
     int value = 0;
     Mode mode = Mode::Read;
     Outcome outcome = Outcome::ReadDone;
-    std::string image;
+    std::vector<std::uint8_t> image;
 
     static Action Of(Kind kind) {
         Action a;

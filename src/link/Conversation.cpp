@@ -1,6 +1,6 @@
 #include "link/Conversation.h"
 
-#include "image/HexText.h"
+#include <algorithm>
 
 namespace kvd::link {
 
@@ -28,7 +28,7 @@ Actions Conversation::Start(Mode mode, bool portOpen) {
     Action lock = Action::Of(Action::Lock);
     lock.mode = mode;
     out_.push_back(lock);
-    rxText_.clear();
+    received_.clear();
     mode_ = mode;
     bandAsked_ = false;
     phase_ = Phase::AwaitStartAck;
@@ -50,9 +50,9 @@ Actions Conversation::Receive(std::span<const std::uint8_t> bytes) {
         dropFirstByte_ = false;
         bytes = bytes.subspan(1);
     }
-    rxText_ += BytesToImageText(bytes);
+    received_.insert(received_.end(), bytes.begin(), bytes.end());
     if (!replyRunning_) {
-        rxText_.clear();
+        received_.clear();
         return {};
     }
     dispatch();
@@ -122,33 +122,37 @@ Actions Conversation::AnswerBandQuestion(bool proceed) {
     return std::move(out_);
 }
 
+bool Conversation::IsAck() const {
+    return received_.size() == 1 && received_[0] == Wire::kAck;
+}
+
 void Conversation::dispatch() {
     switch (phase_) {
         case Phase::AwaitStartAck:
-            if (rxText_ == "06") {
+            if (IsAck()) {
                 stopReplyTimer();
-                rxText_.clear();
+                received_.clear();
                 phase_ = Phase::AwaitIdentification;
                 sendFrame({Wire::kIdentify});
             }
             break;
         case Phase::AwaitIdentification:
-            if (Wire::IsIdentification(rxText_)) {
+            if (Wire::IsIdentification(received_)) {
                 acceptIdentification();
             }
             break;
         case Phase::WriteAwaitAck:
-            if (rxText_ == "06") {
+            if (IsAck()) {
                 writeAcknowledged();
             }
             break;
         case Phase::ReadAwaitReady:
-            if (rxText_ == "06") {
+            if (IsAck()) {
                 readReady();
             }
             break;
         case Phase::ReadAwaitBlock:
-            if (Wire::IsReadAnswer(rxText_,
+            if (Wire::IsReadAnswer(received_,
                                    static_cast<std::uint16_t>(blockAddress_ - Wire::kReadLength))) {
                 acceptReadAnswer();
             }
@@ -156,7 +160,7 @@ void Conversation::dispatch() {
         case Phase::Idle:
         case Phase::BandQuestion:
         case Phase::Finishing:
-            rxText_.clear();  // the reply timer is stopped in these phases
+            received_.clear();  // the reply timer is stopped in these phases
             break;
     }
 }
@@ -164,12 +168,16 @@ void Conversation::dispatch() {
 void Conversation::acceptIdentification() {
     stopReplyTimer();
     sendFrame({Wire::kAck});
-    if (auto band = Wire::BandOfIdentification(rxText_)) {
+    if (auto band = Wire::BandOfIdentification(received_)) {
         radioBand_ = *band;
     }
-    rxText_.clear();
+    received_.clear();
     blockAddress_ = Wire::kFirstAddress;
-    writeImage_ = hooks_.encodeImage ? hooks_.encodeImage() : std::string();
+    writeImage_.clear();
+    if (hooks_.encodeImage) {
+        const MemoryImage image = hooks_.encodeImage();
+        writeImage_.assign(image.begin(), image.end());
+    }
     readImage_.clear();
     showProgress();
     phase_ = mode_ == Mode::Write ? Phase::WriteAwaitAck : Phase::ReadAwaitReady;
@@ -178,7 +186,7 @@ void Conversation::acceptIdentification() {
 void Conversation::writeAcknowledged() {
     advanceProgress(kWriteStep);
     stopReplyTimer();
-    rxText_.clear();
+    received_.clear();
     int selected = hooks_.selectedBand ? hooks_.selectedBand() : radioBand_;
     if (!bandAsked_ && radioBand_ != selected) {
         radioBand_ = selected;
@@ -200,18 +208,21 @@ void Conversation::continueWrite() {
     }
     bool debug = hooks_.debugAccess && hooks_.debugAccess();
     blockAddress_ = Wire::SkipUnwritten(blockAddress_, debug);
-    std::size_t offset = 2 * (blockAddress_ - Wire::kFirstAddress);
-    std::string blockText =
-        offset < writeImage_.size() ? writeImage_.substr(offset, 2 * Wire::kWriteLength) : "";
+    const std::size_t offset = blockAddress_ - Wire::kFirstAddress;
+    const std::span<const std::uint8_t> image(writeImage_);
+    const std::span<const std::uint8_t> block =
+        offset < image.size() ? image.subspan(offset, std::min<std::size_t>(Wire::kWriteLength,
+                                                                            image.size() - offset))
+                              : std::span<const std::uint8_t>();
     phase_ = Phase::WriteAwaitAck;
-    sendFrame(Wire::WriteBlock(blockAddress_, ImageTextToBytes(blockText, Wire::kWriteLength)));
+    sendFrame(Wire::WriteBlock(blockAddress_, block));
     blockAddress_ += Wire::kWriteLength;
 }
 
 void Conversation::readReady() {
     advanceProgress(kReadStep);
     stopReplyTimer();
-    rxText_.clear();
+    received_.clear();
     if (blockAddress_ == Wire::kReadEnd) {
         Action read = Action::Of(Action::ReadComplete);
         read.image = std::move(readImage_);
@@ -230,14 +241,14 @@ void Conversation::readReady() {
 
 void Conversation::acceptReadAnswer() {
     stopReplyTimer();
-    readImage_ += rxText_.substr(8);
-    rxText_.clear();
+    readImage_.insert(readImage_.end(), received_.begin() + 4, received_.end());
+    received_.clear();
     phase_ = Phase::ReadAwaitReady;
     sendFrame({Wire::kAck});
 }
 
 void Conversation::fail(Outcome outcome) {
-    rxText_.clear();
+    received_.clear();
     stopReplyTimer();
     setStatusVisible(false);
     stopBlinkTimer();
@@ -250,7 +261,7 @@ void Conversation::fail(Outcome outcome) {
 }
 
 void Conversation::abandon(Outcome outcome) {
-    rxText_.clear();
+    received_.clear();
     stopReplyTimer();
     setStatusVisible(false);
     stopBlinkTimer();

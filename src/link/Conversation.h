@@ -2,7 +2,7 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
+#include <vector>
 
 #include "link/Action.h"
 #include "link/ProgramHooks.h"
@@ -61,6 +61,7 @@ private:
         Finishing,            // "E" sent after a normal end; the blink timer counts down
     };
 
+    bool IsAck() const;
     void dispatch();
     void acceptIdentification();
     void writeAcknowledged();
@@ -90,13 +91,13 @@ private:
 
     Phase phase_ = Phase::Idle;
     Mode mode_ = Mode::Read;
-    std::string rxText_;
+    std::vector<std::uint8_t> received_;  // the reply so far
     std::uint16_t blockAddress_ = Wire::kFirstAddress;
     int radioBand_ = 0;
     bool dropFirstByte_ = false;
     bool bandAsked_ = false;
-    std::string writeImage_;
-    std::string readImage_;
+    std::vector<std::uint8_t> writeImage_;
+    std::vector<std::uint8_t> readImage_;
     int finishTicks_ = 0;
 
     bool locked_ = false;

@@ -13,10 +13,10 @@ ProgramHooks HooksFor(const RadioState& state) {
     };
 }
 
-void ApplyRead(const std::string& imageText, int radioBand, RadioState& state) {
+void ApplyRead(std::span<const std::uint8_t> image, int radioBand, RadioState& state) {
     // The user may have opened the band list during the read, which re-arms the question.
     state.band.SuppressBandPrompt = true;
-    DecodeImage(imageText, state);
+    DecodeImage(image, state);
     state.band.TakeBand(radioBand);
 }
 

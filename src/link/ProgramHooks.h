@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
-#include <string>
+#include <span>
+
+#include "image/MemoryImage.h"
 
 namespace kvd {
 struct RadioState;
@@ -13,7 +16,7 @@ namespace kvd::link {
 struct ProgramHooks {
     std::function<int()> selectedBand;         // the band list's position
     std::function<bool()> debugAccess;         // whether the calibration block is written
-    std::function<std::string()> encodeImage;  // image text, called at the handshake
+    std::function<MemoryImage()> encodeImage;  // called at the handshake
 };
 
 // Hooks that read a program state which outlives the conversation.
@@ -21,6 +24,6 @@ ProgramHooks HooksFor(const RadioState& state);
 
 // Takes a completed read into the state as the program does: the image decoded, then the
 // radio's band selected without the band-change question.
-void ApplyRead(const std::string& imageText, int radioBand, RadioState& state);
+void ApplyRead(std::span<const std::uint8_t> image, int radioBand, RadioState& state);
 
 }  // namespace kvd::link

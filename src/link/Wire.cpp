@@ -1,13 +1,11 @@
 #include "link/Wire.h"
 
 #include "channels/BandTable.h"
-#include "image/HexText.h"
+#include "image/ByteMap.h"
 
 namespace kvd::link::Wire {
 
 namespace {
-
-constexpr std::string_view kTagText = "4B56443237";  // "KVD27" as image text
 
 std::uint8_t High(std::uint16_t address) {
     return static_cast<std::uint8_t>(address >> 8);
@@ -60,27 +58,37 @@ bool IsWritable(std::uint16_t address, bool debugAccess) {
            in(0x0200, 0x035F);
 }
 
-bool IsIdentification(std::string_view rxText) {
-    return rxText.size() == 2 * kIdentificationSize &&
-           rxText.find(kTagText) != std::string_view::npos;
+bool IsIdentification(std::span<const std::uint8_t> reply) {
+    if (reply.size() != kIdentificationSize) {
+        return false;
+    }
+    // Half-bytes of the reply and of the tag, most significant first.
+    auto nibble = [](std::span<const std::uint8_t> bytes, std::size_t i) {
+        return i % 2 == 0 ? bytes[i / 2] >> 4 : bytes[i / 2] & 0xF;
+    };
+    const std::span<const std::uint8_t> tag(ByteMap::kModelTag);
+    for (std::size_t start = 0; start + 2 * tag.size() <= 2 * reply.size(); ++start) {
+        std::size_t i = 0;
+        while (i < 2 * tag.size() && nibble(reply, start + i) == nibble(tag, i)) {
+            ++i;
+        }
+        if (i == 2 * tag.size()) {
+            return true;
+        }
+    }
+    return false;
 }
 
-std::optional<int> BandOfIdentification(std::string_view rxText) {
-    if (rxText.size() < 2 * kBandCodeIndex + 2) {
+std::optional<int> BandOfIdentification(std::span<const std::uint8_t> reply) {
+    if (reply.size() <= kBandCodeIndex) {
         return std::nullopt;
     }
-    int high = HexDigitValue(rxText[2 * kBandCodeIndex]);
-    int low = HexDigitValue(rxText[2 * kBandCodeIndex + 1]);
-    if (high < 0 || low < 0) {
-        return std::nullopt;
-    }
-    return BandTable::PositionOfCode(static_cast<std::uint8_t>(high * 16 + low));
+    return BandTable::PositionOfCode(reply[kBandCodeIndex]);
 }
 
-bool IsReadAnswer(std::string_view rxText, std::uint16_t address) {
-    const std::string word = HexWord(static_cast<std::int16_t>(address));
-    return rxText.size() == 2 * kReadAnswerSize && rxText.substr(0, 2) == "57" &&
-           rxText.substr(2, 4) == word;
+bool IsReadAnswer(std::span<const std::uint8_t> reply, std::uint16_t address) {
+    return reply.size() == kReadAnswerSize && reply[0] == kBlock && reply[1] == High(address) &&
+           reply[2] == Low(address);
 }
 
 }  // namespace kvd::link::Wire

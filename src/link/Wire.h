@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string_view>
 #include <vector>
 
 #include "link/Action.h"
@@ -45,14 +44,15 @@ std::uint16_t SkipUnwritten(std::uint16_t address, bool debugAccess);
 // access, 0x01B8..0x01C7 and 0x0200..0x035F.
 bool IsWritable(std::uint16_t address, bool debugAccess);
 
-// Replies as received text (two uppercase hex digits per byte).
-// The identification block: exactly 8 bytes holding the model tag "KVD27" anywhere.
-bool IsIdentification(std::string_view rxText);
+// Replies as received, byte by byte.
+// The identification block: exactly 8 bytes holding the model tag "KVD27" anywhere, even
+// starting half-way into a byte (the radio's reply is matched as hexadecimal digits).
+bool IsIdentification(std::span<const std::uint8_t> reply);
 // The band position of the identification's sixth byte, if the code is known.
-std::optional<int> BandOfIdentification(std::string_view rxText);
+std::optional<int> BandOfIdentification(std::span<const std::uint8_t> reply);
 // The answer to the read request at address: 68 bytes, "W", the address; the fourth byte
 // is not examined.
-bool IsReadAnswer(std::string_view rxText, std::uint16_t address);
+bool IsReadAnswer(std::span<const std::uint8_t> reply, std::uint16_t address);
 
 }  // namespace Wire
 }  // namespace kvd::link

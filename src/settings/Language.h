@@ -19,7 +19,6 @@ struct LocalText {
     const char* en;
 
     const char* pick(LanguageId language) const { return language == kChinese ? zh : en; }
-    bool matches(const std::string& text) const { return text == zh || text == en; }
 };
 
 }  // namespace kvd

@@ -6,7 +6,7 @@ namespace kvd::PanelLists {
 
 namespace {
 
-const std::array<ListInfo, PanelChoices::kCount> kInfo = {{
+const std::array<ListInfo, kCount> kInfo = {{
     {"Combo2", "Label4", {"语言通知", "Language:"}},
     {"Combo3", "Label5", {"发射超时", "Time-out:"}},
     {"Combo4", "Label1", {"发射超时预警", "Time-out Warn:"}},

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "settings/Language.h"
-#include "settings/PanelChoices.h"
+#include "settings/PanelList.h"
 
 namespace kvd {
 
@@ -21,9 +21,9 @@ int ItemCount(PanelList list);
 // Item text at a position; empty outside the list.
 std::string Item(PanelList list, int position, LanguageId language);
 
-constexpr PanelList kAll[PanelChoices::kCount] = {PanelList::VoicePrompt,    PanelList::Timeout,
-                                                  PanelList::TimeoutWarning, PanelList::Squelch,
-                                                  PanelList::BatterySave,    PanelList::Beep};
+constexpr PanelList kAll[kCount] = {PanelList::VoicePrompt,    PanelList::Timeout,
+                                    PanelList::TimeoutWarning, PanelList::Squelch,
+                                    PanelList::BatterySave,    PanelList::Beep};
 
 }  // namespace PanelLists
 }  // namespace kvd

@@ -11,6 +11,8 @@ struct ProgramFlags {
     LanguageId Language = kChinese;
     std::int16_t PortNumber = 0;   // 1..8, 0 = no port
     std::int16_t DebugAccess = 0;  // 1 while debug access is granted
+
+    bool operator==(const ProgramFlags&) const = default;
 };
 
 }  // namespace kvd

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "channels/CellEditRules.h"
-#include "channels/ChannelTable.h"
+#include "channels/ChannelCells.h"
 #include "channels/ChoiceLists.h"
 #include "channels/ToneList.h"
 #include "shell/LanguageFit.h"
@@ -39,7 +39,7 @@ QComboBox* MakeToneEditor(QWidget* parent, LanguageId language) {
     tone->setCompleter(nullptr);
     tone->setValidator(new EditorKeyValidator(tone, tone));
     for (int position = 0; position < ToneList::kCount; ++position) {
-        tone->addItem(ItemText(ChannelTable::kRxTone, position, language));
+        tone->addItem(ItemText(ChannelCells::kRxTone, position, language));
     }
     return tone;
 }
@@ -125,7 +125,7 @@ void LoadEditorText(QComboBox* editor, const QString& text) {
 }
 
 void ApplyEditorLanguage(const CellEditorSet& editors, LanguageId language) {
-    editors.tone->setItemText(0, ItemText(ChannelTable::kRxTone, 0, language));
+    editors.tone->setItemText(0, ItemText(ChannelCells::kRxTone, 0, language));
     for (int column = kFirstChoice; column <= ChoiceLists::kLastChoiceColumn; ++column) {
         QComboBox* list = editors.choice(column);
         for (int position = 0; position < list->count(); ++position) {

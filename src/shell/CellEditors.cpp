@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
+#include "channels/ChannelCells.h"
 #include "image/RadioState.h"
 #include "shell/ChannelGrid.h"
+#include "shell/ChannelTableModel.h"
 #include "shell/EditTexts.h"
 #include "shell/MainWindow.h"
 #include "shell/MessageBoxStyle.h"
@@ -63,7 +65,7 @@ CellEditors::CellEditors(MainWindow& window)
 // A list laid over a narrow column still shows its longest item, in either language.
 void CellEditors::fitColumnsToEditors() {
     const int gridLine = grid_->showGrid() ? 1 : 0;
-    for (int column = ChannelTable::kRxFrequency; column <= ChannelTable::kScanAdd; ++column) {
+    for (int column = ChannelCells::kRxFrequency; column <= ChannelCells::kScanAdd; ++column) {
         if (const int width = EditorWidthFor(editors_, column)) {
             grid_->setMinimumColumnWidth(column, width + gridLine);
         }
@@ -185,8 +187,8 @@ void CellEditors::OpenEditor() {
     }
     const QModelIndex selected = grid_->currentIndex();
     const int row = selected.row();
-    if (ChannelTable::IsValidRow(row) && selected.column() >= 1) {
-        const int column = CellEditRules::ColumnToOpen(state_.table, row, selected.column());
+    if (Channels::IsValidNumber(row) && selected.column() >= 1) {
+        const int column = CellEditRules::ColumnToOpen(state_.channels, row, selected.column());
         const QModelIndex cell = selected.siblingAtColumn(column);
         if (column != selected.column()) {
             grid_->setCurrentIndex(cell);
@@ -238,7 +240,8 @@ void CellEditors::openToneEditor(const QModelIndex& cell) {
 void CellEditors::openChoiceEditor(const QModelIndex& cell) {
     QComboBox* editor = editors_.choice(cell.column());
     // Preselected while hidden and without a user's pick, so it writes nothing.
-    editor->setCurrentIndex(state_.table.choiceIndex(cell.row(), cell.column()));
+    editor->setCurrentIndex(
+        ChannelCells::ChoicePosition(*state_.channels[cell.row()], cell.column()));
     open_ = Editor::Choice;
     showEditor(editor, cell);
     openList(editor);
@@ -296,9 +299,9 @@ void CellEditors::commitOnClose() {
 void CellEditors::Text1_LostFocus(bool quiet) {
     open_ = Editor::None;
     const LanguageId language = state_.flags.Language;
-    const auto result =
-        CellEditRules::CommitFrequency(state_.table, state_.band, EditRow, EditCol,
-                                       editors_.frequency->text().toStdString(), language);
+    const auto result = CellEditRules::CommitFrequency(
+        state_.channels, state_.band, EditRow, EditCol, editors_.frequency->text().toStdString());
+    rowEdited();
     if (result == CellEditRules::FrequencyCommit::OutOfBand && !quiet) {
         window_.LocalizedMessageBox(QString::fromUtf8(EditTexts::kOutOfBand.pick(language)),
                                     MessageBoxStyle::kOk);
@@ -312,8 +315,9 @@ void CellEditors::commitTone() {
     QComboBox* editor = editors_.tone;
     // A typed text stands for no list item, whatever item was selected before.
     const int selected = editor->lineEdit()->isModified() ? -1 : editor->currentIndex();
-    CellEditRules::CommitTone(state_.table, EditRow, EditCol, editor->currentText().toStdString(),
-                              selected, state_.flags.Language);
+    CellEditRules::CommitTone(state_.channels, EditRow, EditCol,
+                              editor->currentText().toStdString(), selected);
+    rowEdited();
     editor->hide();
 }
 
@@ -321,7 +325,8 @@ void CellEditors::tonePicked(int position) {
     if (open_ != Editor::Tone) {
         return;
     }
-    CellEditRules::PickTone(state_.table, EditRow, EditCol, position, state_.flags.Language);
+    CellEditRules::PickTone(state_.channels, EditRow, EditCol, position);
+    rowEdited();
     closeEditor();
 }
 
@@ -329,7 +334,8 @@ void CellEditors::choicePicked(int position) {
     if (open_ != Editor::Choice) {
         return;
     }
-    CellEditRules::PickChoice(state_.table, EditRow, EditCol, position, state_.flags.Language);
+    CellEditRules::PickChoice(state_.channels, EditRow, EditCol, position);
+    rowEdited();
     closeEditor();
 }
 
@@ -357,7 +363,12 @@ QWidget* CellEditors::editorWidget(Editor kind) const {
 }
 
 QString CellEditors::cellText(int row, int column) const {
-    return QString::fromStdString(state_.table.cell(row, column));
+    return QString::fromStdString(
+        ChannelCells::Text(state_.channels, row, column, state_.flags.Language));
+}
+
+void CellEditors::rowEdited() {
+    window_.gridModel()->rowsChanged(EditRow, EditRow);
 }
 
 void AttachCellEditors(MainWindow& window) {

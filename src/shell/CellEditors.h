@@ -78,6 +78,8 @@ private:
 
     QWidget* editorWidget(CellEditRules::Editor kind) const;
     QString cellText(int row, int column) const;
+    // The grid shows the edited row again.
+    void rowEdited();
 
     MainWindow& window_;
     RadioState& state_;

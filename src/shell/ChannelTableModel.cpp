@@ -3,22 +3,15 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include "channels/ChannelCells.h"
 #include "channels/ChoiceLists.h"
 #include "image/RadioState.h"
 #include "shell/GridGeometry.h"
 
 namespace kvd::gui {
 
-ChannelTableModel::ChannelTableModel(RadioState& state, QObject* parent)
-    : QAbstractTableModel(parent), state_(state) {
-    state_.table.setChangeListener([this](int firstRow, int lastRow) {
-        emit dataChanged(index(firstRow, 0), index(lastRow, GridGeometry::kColumns - 1));
-    });
-}
-
-ChannelTableModel::~ChannelTableModel() {
-    state_.table.setChangeListener({});
-}
+ChannelTableModel::ChannelTableModel(const RadioState& state, QObject* parent)
+    : QAbstractTableModel(parent), state_(state) {}
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : GridGeometry::kRows;
@@ -32,7 +25,8 @@ QString ChannelTableModel::text(int row, int column) const {
     if (row == 0) {
         return QString::fromUtf8(ChoiceLists::ColumnCaption(column).pick(state_.flags.Language));
     }
-    return QString::fromStdString(state_.table.cell(row, column));
+    return QString::fromStdString(
+        ChannelCells::Text(state_.channels, row, column, state_.flags.Language));
 }
 
 QVariant ChannelTableModel::background(int row, int column) const {
@@ -75,6 +69,10 @@ Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
 
 void ChannelTableModel::captionsChanged() {
     emit dataChanged(index(0, 0), index(0, GridGeometry::kColumns - 1));
+}
+
+void ChannelTableModel::rowsChanged(int firstRow, int lastRow) {
+    emit dataChanged(index(firstRow, 0), index(lastRow, GridGeometry::kColumns - 1));
 }
 
 void ChannelTableModel::allChanged() {

@@ -5,6 +5,7 @@
 #include "channels/CsvExchange.h"
 #include "image/ChannelFile.h"
 #include "image/RadioState.h"
+#include "shell/ChannelTableModel.h"
 #include "shell/FileSteps.h"
 #include "shell/FileTexts.h"
 #include "shell/MainWindow.h"
@@ -49,14 +50,14 @@ void CsvCommands::Import() {
                                     Style::kOk | Style::kExclamation);
         return;
     }
-    const CsvExchange::ImportResult result = CsvExchange::Import(bytes, state.band, language);
+    const CsvExchange::ImportResult result = CsvExchange::Import(bytes, state.band);
     if (result.error) {
         window_.LocalizedMessageBox(
             FromStd(CsvExchange::Describe(*result.error, state.band, language)),
             Style::kOk | Style::kExclamation);
         return;
     }
-    state.table = result.table;
+    state.channels = result.channels;
     window_.RefreshFromState();
     window_.LocalizedMessageBox(FromStd(CsvExchange::DescribeSuccess(result, language)),
                                 Style::kOk | Style::kInformation);
@@ -70,7 +71,7 @@ void CsvCommands::Export() {
         return;
     }
     const ChannelFile::Result written = ChannelFile::WriteAtomically(
-        FileSteps::NativePath(path), CsvExchange::Export(window_.state().table));
+        FileSteps::NativePath(path), CsvExchange::Export(window_.state().channels));
     if (!written) {
         FileSteps::ReportFailure(window_, FileTexts::kCannotWrite, path, written);
     }

@@ -5,6 +5,7 @@
 
 #include "image/ChannelFile.h"
 #include "image/RadioState.h"
+#include "shell/ChannelTableModel.h"
 #include "shell/FileSteps.h"
 #include "shell/FileTexts.h"
 #include "shell/MainWindow.h"
@@ -32,7 +33,7 @@ void FileCommands::New() {
                                     Style::kOkCancel | Style::kExclamation | Style::kDefaultSecond,
                                     Pick(FileTexts::kNewTitle, language));
     if (answer != Style::kIdCancel) {
-        state.table.ClearGrid1();
+        state.channels.clear();
         window_.RefreshFromState();
     }
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
+#include "image/FieldTable.h"
 #include "settings/PanelLists.h"
 #include "shell/LanguageFit.h"
 
@@ -18,8 +19,8 @@ QString ItemText(PanelList which, int position, LanguageId language) {
 
 }  // namespace
 
-FunctionPanel::FunctionPanel(PanelChoices& choices, QWidget* parent)
-    : QGroupBox(parent), choices_(choices) {
+FunctionPanel::FunctionPanel(Settings& settings, QWidget* parent)
+    : QGroupBox(parent), settings_(settings) {
     setObjectName(QStringLiteral("Frame2"));
     auto* layout = new QFormLayout(this);
     layout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
@@ -38,9 +39,13 @@ FunctionPanel::FunctionPanel(PanelChoices& choices, QWidget* parent)
         labels_[i]->setBuddy(lists_[i]);
         layout->addRow(labels_[i], lists_[i]);
         connect(lists_[i], &QComboBox::currentIndexChanged, this, [this, which](int position) {
-            choices_[which] = static_cast<std::int16_t>(position);
+            choice(which) = static_cast<std::int16_t>(position);
         });
     }
+}
+
+std::int16_t& FunctionPanel::choice(PanelList which) {
+    return settings_.*std::get<std::int16_t Settings::*>(FieldTable::Of(which).member);
 }
 
 void FunctionPanel::fitBothLanguages(PanelList which) {
@@ -69,7 +74,7 @@ void FunctionPanel::showChoices() {
         QComboBox* box = lists_[static_cast<int>(which)];
         const QSignalBlocker quiet(box);
         // A position the list lacks shows no selection rather than a wrong one.
-        box->setCurrentIndex(choices_[which] < box->count() ? choices_[which] : -1);
+        box->setCurrentIndex(choice(which) < box->count() ? choice(which) : -1);
     }
 }
 

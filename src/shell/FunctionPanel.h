@@ -5,19 +5,25 @@
 #include <QGroupBox>
 
 #include "settings/Language.h"
-#include "settings/PanelChoices.h"
+#include "settings/PanelList.h"
+#include "settings/PanelLists.h"
 
 class QComboBox;
 class QLabel;
 
+namespace kvd {
+struct Settings;
+}
+
 namespace kvd::gui {
 
 // The function-set panel `Frame2`: six selection-only lists with their captions. The
-// positions it shows are the core's PanelChoices; a choice of the user is written there.
+// positions it shows are the core's settings of the panel; a choice of the user is written
+// there.
 class FunctionPanel : public QGroupBox {
     Q_OBJECT
 public:
-    explicit FunctionPanel(PanelChoices& choices, QWidget* parent = nullptr);
+    explicit FunctionPanel(Settings& settings, QWidget* parent = nullptr);
 
     QComboBox* list(PanelList which) const { return lists_[static_cast<int>(which)]; }
 
@@ -29,9 +35,11 @@ public:
 private:
     void fitBothLanguages(PanelList which);
 
-    PanelChoices& choices_;
-    std::array<QLabel*, PanelChoices::kCount> labels_{};
-    std::array<QComboBox*, PanelChoices::kCount> lists_{};
+    std::int16_t& choice(PanelList which);
+
+    Settings& settings_;
+    std::array<QLabel*, PanelLists::kCount> labels_{};
+    std::array<QComboBox*, PanelLists::kCount> lists_{};
 };
 
 }  // namespace kvd::gui

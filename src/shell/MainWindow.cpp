@@ -106,7 +106,7 @@ void MainWindow::switchLanguage(LanguageId from, LanguageId to) {
     }
     state_.flags.Language = to;
     ApplyLanguage();
-    state_.table.SetGrid1Text(to);
+    model_->allChanged();  // the cells show the same values in the other language
 }
 
 void MainWindow::RefreshFromState() {
@@ -127,8 +127,9 @@ void MainWindow::setAreasEnabled(bool enabled) {
 }
 
 void MainWindow::bandChanged(int position) {
-    state_.band.Select(position, state_.table, [this] { return confirmBandChange(); });
+    state_.band.Select(position, state_.channels, [this] { return confirmBandChange(); });
     bandList_->showBand();
+    model_->allChanged();
 }
 
 bool MainWindow::confirmBandChange() {

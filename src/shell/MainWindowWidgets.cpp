@@ -65,7 +65,7 @@ QWidget* MainWindow::buildCentralArea() {
     grid_->selectionModel()->setCurrentIndex(model_->index(1, 1), QItemSelectionModel::NoUpdate);
 
     bandList_ = new BandCombo(state_.band, area);
-    panel_ = new FunctionPanel(state_.panel, area);
+    panel_ = new FunctionPanel(state_.settings, area);
 
     status_ = new QLabel(area);
     status_->setObjectName(QStringLiteral("Label"));

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "image/ByteMap.h"
+#include "image/FieldTable.h"
 #include "link/Wire.h"
 
 namespace kvd::sim {
@@ -21,8 +22,9 @@ RadioSide::RadioSide(const MemoryImage& image, std::optional<std::uint8_t> bandC
     memory_.fill(0xFF);
     std::copy(image.begin(), image.end(), memory_.begin() + ByteMap::kRadioBase);
     if (bandCode) {
-        memory_[ByteMap::kRadioBase + ByteMap::kBandCode] = *bandCode;
-        memory_[ByteMap::kRadioBase + ByteMap::kModelBandCode] = *bandCode;
+        const FieldTable::Field& band = FieldTable::Band();
+        memory_[ByteMap::kRadioBase + band.offset] = *bandCode;
+        memory_[ByteMap::kRadioBase + band.copyOffset] = *bandCode;
     }
 }
 

@@ -8,9 +8,11 @@ check, then decode) and prints the resulting state as the same JSON object that
 `kvd270-cli show FILE.DAT --json --lang en|zh` prints. Exit status 0 on success, 2 for bad
 usage, a file that cannot be read or a wrong signature (with one line on standard error).
 
-The decoder deliberately works on the image *text* (two uppercase hex digits per byte) and
-takes every field from fixed character positions, the way the original program does, so that
-it shares no arithmetic with the C++ decoder it checks.
+The decoder deliberately works on the image *text* (two uppercase hex digits per byte), the
+way the original program does, so that it shares no arithmetic with the C++ decoder it
+checks. Where each setting lies, how it is stored and what is accepted come from the
+program's field table (fields.json, kept in step by a test); the channel records, the
+scan-add bitmaps and the tone and choice lists are this tool's own.
 
 Readings chosen where the file format leaves one open:
 - A tone word whose first hex digit is neither 2 nor A is read as a CTCSS value whatever its
@@ -26,6 +28,7 @@ import argparse
 import json
 import sys
 
+import field_table
 import kvd_lists
 
 FILE_SIZE = 853
@@ -148,85 +151,89 @@ def decode_scan_add(image, channels, lang):
                 cells["scan_add"] = choice("scan_add", bits[7 - (r - first)], lang)
 
 
-# ---- settings block -------------------------------------------------------------------------
-
-# One-byte fields taken when `accepts(n)` holds: (offset, where, key, accepts, stored form).
-# where: "fo" FunctionOptions slot (decimal text), "bo" BasicOptions slot, "panel" list
-# position, "top" a top-level integer.
-BYTE_FIELDS = (
-    (0x100, "bo", 0, lambda n: n < 4, lambda n: n),
-    (0x101, "bo", 1, lambda n: n < 4, lambda n: n),
-    (0x102, "bo", 2, lambda n: 10 <= n <= 100, lambda n: n * 10),
-    (0x103, "bo", 3, lambda n: n < 4, lambda n: n),
-    (0x104, "bo", 4, lambda n: n < 17, lambda n: n),
-    (0x105, "bo", 5, lambda n: n < 2, lambda n: n),
-    (0x107, "bo", 7, lambda n: n < 16, lambda n: n),
-    (0x10D, "top", "key_function_1", lambda n: n < 12, lambda n: n),
-    (0x10E, "top", "key_function_2", lambda n: n < 12, lambda n: n),
-    (0x11F, "panel", "voice_prompt", lambda n: n < 3, lambda n: n),
-    (0x120, "panel", "timeout", lambda n: n < 41, lambda n: n - 1),
-    (0x121, "panel", "timeout_warning", lambda n: n < 11, lambda n: n),
-    (0x122, "fo", 4, lambda n: n < 3, str),
-    (0x124, "panel", "squelch", lambda n: n <= 9, lambda n: n),
-    (0x125, "panel", "battery_save", lambda n: n < 2, lambda n: n),
-    (0x126, "panel", "beep", lambda n: n < 2, lambda n: n),
-    (0x127, "fo", 23, lambda n: n < 2, str),
-    (0x128, "fo", 24, lambda n: n < 2, str),
-    (0x129, "fo", 6, lambda n: n < 2, str),
-    (0x12A, "fo", 7, lambda n: n < 11, str),
-    (0x12B, "fo", 8, lambda n: n < 6, str),
-    (0x12C, "fo", 9, lambda n: n < 2, str),
-    (0x150, "fo", 11, lambda n: n < 3, str),
-    (0x151, "fo", 12, lambda n: 1 <= n < 17, str),
-    # The program reads 0xFF here as 0 ("Empty"), the value that is written as 0xFF, so a
-    # read followed by a write leaves the radio's retrace times as they were.
-    (0x152, "fo", 13, lambda n: n < 92 or n == 0xFF, lambda n: "0" if n == 0xFF else str(n)),
-    (0x153, "fo", 14, lambda n: n < 92 or n == 0xFF, lambda n: "0" if n == 0xFF else str(n)),
-    (0x154, "fo", 15, lambda n: n < 4, str),
-)
-
-# Signed 16-bit fields, taken as decimal text when below 301.
-WORD_FIELDS = ((0x155, 19), (0x157, 20))
-
-# Text fields of the settings block: (offset, width, FunctionOptions slot).
-TEXT_FIELDS = ((0x110, 10, 16), (0x130, 16, 17), (0x140, 16, 18))
+# ---- settings ------------------------------------------------------------------------------
+#
+# Where each setting lies, how it is stored and what the decoder accepts come from the
+# program's field table (field_table.py); turning its bytes into a value is done here, from
+# the image text.
 
 
-def store(state, where, key, value):
-    if where == "fo":
-        state["function_options"][key] = value
-    elif where == "bo":
-        state["basic_options"][key] = value
-    elif where == "panel":
-        state["panel"][key] = value
-    else:
-        state[key] = value
-
-
-def decode_settings(image, state):
-    for offset, where, key, accepts, stored in BYTE_FIELDS:
-        n = image.byte(offset)
-        if accepts(n):
-            store(state, where, key, stored(n))
-    digit = digit_setting(image.byte(0x106))
-    if digit is not None:
-        state["basic_options"][6] = digit
-    state["function_options"][10] = image.bits(0x12E)[7]
-    for offset, slot in WORD_FIELDS:
-        value = image.signed_word(offset)
-        if value < 301:
-            state["function_options"][slot] = str(value)
-    for offset, width, slot in TEXT_FIELDS:
-        state["function_options"][slot] = image.characters(offset, width)
+def number_value(image, f):
+    """The value a number field's bytes stand for, or None when they mean nothing."""
+    codec, offset = f["codec"], f["offset"]
+    n = image.byte(offset)
+    if codec == "byte":
+        return n
+    if codec == "plus_one":
+        return n - 1
+    if codec == "tens":
+        return n * 10
+    if codec == "zero_as_ff":
+        # The program reads 0xFF here as 0 ("Empty"), the value that is written as 0xFF, so a
+        # read followed by a write leaves the radio's retrace times as they were.
+        return 0 if n == 0xFF else n
+    if codec == "ascii_digit":
+        return digit_setting(n)
+    if codec == "bit0":
+        return int(image.bits(offset)[7])
+    if codec == "word":
+        return image.signed_word(offset)
+    raise ValueError(codec)
 
 
 def digit_setting(n):
-    """BasicOptions 6 from byte 0x106: 0x00 and 0xFF give 0, an ASCII digit its value.
-    Any other byte has no meaning; it counts as out of range and changes nothing."""
+    """0x00 and 0xFF give 0, an ASCII digit its value. Any other byte has no meaning; it
+    counts as out of range and changes nothing."""
     if n in (0x00, 0xFF):
         return 0
     c = chr(n)
     return int(c) if c in "0123456789" else None
+
+
+def field_values(image, f):
+    """The values of a text or frequency row, one per element."""
+    step, values = f["width"], []
+    for i in range(f["count"]):
+        at = f["offset"] + step * i
+        if f["codec"] == "frequency":
+            values.append(image.frequency(at))
+        else:
+            special = {0x3A: "0"} if f["codec"] == "group_code" else None
+            values.append(image.characters(at, step, special))
+    return values
+
+
+def store(state, f, value):
+    """Puts a value where `kvd270-cli show --json` shows it."""
+    old = f["old"] or {"table": "program", "key": f["name"]}
+    if old["table"] == "function_options":
+        state["function_options"][old["slot"]] = str(value)
+    elif old["table"] == "basic_options":
+        state["basic_options"][old["slot"]] = value
+    elif old["table"] == "panel":
+        state["panel"][old["key"]] = value
+    else:
+        state[old["key"]] = value
+
+
+def decode_settings(image, state):
+    for f in field_table.FIELDS:
+        codec = f["codec"]
+        if codec == "band_code":
+            code = image.byte(f["offset"])
+            for position, (_, band_code) in enumerate(kvd_lists.BANDS):
+                if band_code == code:
+                    state["band"] = position
+        elif codec in ("text", "group_code", "frequency"):
+            values = field_values(image, f)
+            if codec == "frequency":  # receive and transmit frequency of each row
+                values = [values[i : i + 2] for i in range(0, len(values), 2)]
+            store(state, f, values if f["count"] > 1 else values[0])
+        else:
+            value = number_value(image, f)
+            low, high = f["accepted"]
+            if value is not None and low <= value <= high:
+                store(state, f, value)
 
 
 # ---- the whole image ----------------------------------------------------------------------
@@ -239,19 +246,6 @@ def decode_image(text, state, lang):
     state["channels"] = channels
     decode_settings(image, state)
     decode_scan_add(image, channels, lang)
-    state["high_power_level"] = image.byte(0x173)
-    state["low_power_level"] = image.byte(0x178)
-    code = image.byte(0x1AD)
-    for position, (_, band_code) in enumerate(kvd_lists.BANDS):
-        if band_code == code:
-            state["band"] = position
-    state["group_codes"] = [
-        image.characters(0x1F0 + 0x10 * (g - 1), 16, {0x3A: "0"}) for g in range(1, 9)
-    ]
-    state["debug_frequencies"] = [
-        [image.frequency(0x270 + 8 * (r - 1) + 4 * (c - 1)) for c in (1, 2)] for r in range(1, 17)
-    ]
-    state["embedded_info"] = [image.characters(0x2F0, 32), image.characters(0x310, 32)]
 
 
 def read_file_text(data):
@@ -291,7 +285,7 @@ def to_json(state):
         ",\n".join("    " + row(c) for c in state["channels"]),
         "  ],",
         '  "panel": {'
-        + ", ".join(s(k) + ": %d" % state["panel"][k] for k in kvd_lists.PANEL_KEYS)
+        + ", ".join(s(k) + ": %d" % v for k, v in state["panel"].items())
         + "},",
         '  "function_options": {'
         + ", ".join(s(str(i)) + ": " + s(fo[i]) for i in range(1, 25))
@@ -306,8 +300,13 @@ def to_json(state):
         + "],",
         '  "high_power_level": %d,' % state["high_power_level"],
         '  "low_power_level": %d' % state["low_power_level"],
-        "}",
     ]
+    # Settings added since the slot numbering come last, by their names.
+    for f in field_table.FIELDS:
+        if f["old"] is None:
+            lines[-1] += ","
+            lines.append("  %s: %s" % (s(f["name"]), json.dumps(state[f["name"]], ensure_ascii=False)))
+    lines.append("}")
     return "\n".join(lines) + "\n"
 
 

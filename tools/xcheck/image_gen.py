@@ -5,6 +5,7 @@ Every generator takes a random.Random and returns the file's bytes. The programm
 built byte by byte from the memory map, not through either decoder.
 """
 
+import field_table
 import kvd_lists
 
 IMAGE_SIZE = 848
@@ -14,13 +15,15 @@ BAND_LIMITS = [(int(text[0:3]), int(text[4:7])) for text, _ in kvd_lists.BANDS]
 PRINTABLE = "".join(chr(c) for c in range(0x20, 0x7F))
 DTMF = "0123456789ABCD*#"
 
-# One-byte settings with the first value the decoder refuses (value < limit is taken).
-SETTING_LIMITS = {
-    0x100: 4, 0x101: 4, 0x103: 4, 0x104: 17, 0x105: 2, 0x107: 16, 0x10D: 12, 0x10E: 12,
-    0x11F: 3, 0x120: 41, 0x121: 11, 0x122: 3, 0x124: 10, 0x125: 2, 0x126: 2, 0x127: 2,
-    0x128: 2, 0x129: 2, 0x12A: 11, 0x12B: 6, 0x12C: 2, 0x150: 3, 0x151: 17, 0x152: 92,
-    0x153: 92, 0x154: 4,
-}  # fmt: skip
+# One-byte settings stored as themselves (or plus one): {offset: (lowest, highest)} byte the
+# decoder takes.
+SETTING_BYTES = field_table.plain_byte_ranges()
+# Every one-byte number setting by offset, with its codec.
+OFFSET_CODECS = {
+    f["offset"]: f["codec"]
+    for f in field_table.FIELDS
+    if f["width"] == 1 and f["codec"] not in ("text", "band_code")
+}
 
 
 def bcd_frequency(units):
@@ -88,49 +91,51 @@ def random_text(rng, alphabet, width):
     return "".join(rng.choice(alphabet) for _ in range(rng.randint(0, width)))
 
 
-def settings_block(rng):
-    block = bytearray([0xFF] * 0x70)
-    for offset, limit in SETTING_LIMITS.items():
-        low = 1 if offset == 0x151 else 0
-        block[offset - 0x100] = rng.randint(low, limit - 1)
-    block[0x02] = rng.randint(10, 100)
-    block[0x06] = rng.choice((0x00, rng.randint(0x31, 0x39)))
-    block[0x23] = 0x00
-    block[0x2E] = 0xFE | rng.getrandbits(1)
-    block[0x10:0x1A] = text_field(random_text(rng, PRINTABLE, 10), 10)
-    block[0x30:0x40] = text_field(random_text(rng, PRINTABLE, 16), 16)
-    block[0x40:0x50] = text_field(random_text(rng, PRINTABLE, 16), 16)
-    for offset in (0x55, 0x57):
-        value = rng.randint(-300, 300) if rng.random() < 0.2 else rng.randint(0, 300)
-        block[offset : offset + 2] = word(value)
-    block[0x52] = 0xFF if block[0x52] == 0 else block[0x52]
-    block[0x53] = 0xFF if block[0x53] == 0 else block[0x53]
-    block[0x6E] = rng.getrandbits(8)
-    block[0x6F] = rng.getrandbits(8)
-    return bytes(block)
+def setting_bytes(rng, f, band_code):
+    """Bytes of one setting, as the program writes them, for every value of the row."""
+    codec, width = f["codec"], f["width"]
+    out = b""
+    for _ in range(f["count"]):
+        if codec in ("byte", "plus_one", "zero_as_ff"):
+            low, high = SETTING_BYTES.get(f["offset"], (0, 255))
+            n = rng.randint(low, high)
+            out += bytes([0xFF if codec == "zero_as_ff" and n == 0 else n])
+        elif codec == "tens":
+            out += bytes([rng.randint(f["accepted"][0] // 10, f["accepted"][1] // 10)])
+        elif codec == "ascii_digit":
+            out += bytes([rng.choice((0x00, rng.randint(0x31, 0x39)))])
+        elif codec == "bit0":
+            out += bytes([0xFE | rng.getrandbits(1)])
+        elif codec == "word":
+            out += word(rng.randint(-300, 300) if rng.random() < 0.2 else rng.randint(0, 300))
+        elif codec == "text":
+            out += text_field(random_text(rng, PRINTABLE, width), width)
+        elif codec == "group_code":
+            out += text_field(random_text(rng, DTMF, width), width, zero_byte=0x3A)
+        elif codec == "frequency":
+            out += b"\xff" * 4 if rng.random() < 0.5 else bcd_frequency(rng.randint(0, 99999999))
+        elif codec == "band_code":
+            out += bytes([band_code])
+    return out
 
 
 def programmed_image(rng, tone=listed_tone_word):
     """An image as the program would write it for a plausible radio."""
     band = rng.randrange(len(kvd_lists.BANDS))
     code = kvd_lists.BANDS[band][1]
-    image = bytearray()
-    for _ in range(16):
-        image += channel_record(rng, band, tone)
-    image += settings_block(rng)
-    calibration = bytearray([0xFF] * 56)
-    calibration[3] = rng.getrandbits(8)
-    calibration[8] = rng.getrandbits(8)
-    image += calibration
-    image += b"KVD27" + bytes([code, 0xF8, 0xFF]) + b"\xff" * 64
-    for _ in range(8):
-        image += text_field(random_text(rng, DTMF, 16), 16, zero_byte=0x3A)
-    for _ in range(32):
-        image += b"\xff" * 4 if rng.random() < 0.5 else bcd_frequency(rng.randint(0, 99999999))
-    for _ in range(2):
-        image += text_field(random_text(rng, PRINTABLE, 32), 32)
-    image += b"KVD-270" + b"\xff" * 5 + bytes([code]) + b"\xff" * 3 + b"52718394" + b"\x88" * 8
-    assert len(image) == IMAGE_SIZE
+    image = bytearray([0xFF] * IMAGE_SIZE)
+    for r in range(16):
+        image[0x10 * r : 0x10 * r + 16] = channel_record(rng, band, tone)
+    image[0x16E] = rng.getrandbits(8)  # scan add, channels 1-8 and 9-16
+    image[0x16F] = rng.getrandbits(8)
+    image[0x123] = 0x00
+    image[0x1A8:0x1B0] = b"KVD27\xff\xf8\xff"  # the band code goes in with the settings
+    image[0x330:0x350] = b"KVD-270" + b"\xff" * 9 + b"52718394" + b"\x88" * 8
+    for f in field_table.FIELDS:
+        raw = setting_bytes(rng, f, code)
+        for at in (f["offset"], f["copy_offset"]):
+            if at is not None:
+                image[at : at + len(raw)] = raw
     return image
 
 
@@ -160,7 +165,9 @@ def odd_tones(rng):
 def odd_frequencies(rng):
     """Frequency fields with non-decimal nibbles or only partly erased."""
     image = programmed_image(rng)
-    fields = [0x10 * r + b for r in range(16) for b in (0, 4)] + [0x270 + 4 * i for i in range(32)]
+    debug = field_table.row("debugFrequencies")
+    fields = [0x10 * r + b for r in range(16) for b in (0, 4)]
+    fields += [debug["offset"] + 4 * i for i in range(debug["count"])]
     for offset in rng.sample(fields, rng.randint(1, 12)):
         raw = bytearray(rng.randbytes(4))
         for i in rng.sample(range(4), rng.randint(0, 3)):
@@ -170,13 +177,14 @@ def odd_frequencies(rng):
 
 
 def boundary_value(rng, offset):
-    limit = SETTING_LIMITS.get(offset)
+    taken = SETTING_BYTES.get(offset)
     values = [0x00, 0x01, 0xFF, 0xFE, 0x7F, 0x80, rng.getrandbits(8)]
-    if limit is not None:
-        values += [limit - 1, limit, limit + 1]
-    if offset == 0x102:
+    if taken is not None:
+        values += [taken[0] - 1, taken[1], taken[1] + 1, taken[1] + 2]
+    codec = OFFSET_CODECS.get(offset)
+    if codec == "tens":
         values += [9, 10, 11, 99, 100, 101]
-    if offset == 0x106:
+    if codec == "ascii_digit":
         values += [0x2F, 0x30, 0x39, 0x3A, 0x20, 0x41, 0x2D, rng.randint(0x30, 0x39)]
     return rng.choice(values) & 0xFF
 
@@ -184,15 +192,16 @@ def boundary_value(rng, offset):
 def out_of_range_settings(rng):
     """Settings bytes at and beyond the edges of what the decoder takes over."""
     image = programmed_image(rng)
-    offsets = list(SETTING_LIMITS) + [0x102, 0x106, 0x12E, 0x173, 0x178]
+    offsets = list(OFFSET_CODECS)
     for offset in rng.sample(offsets, rng.randint(1, len(offsets))):
         image[offset] = boundary_value(rng, offset)
-    for offset in (0x155, 0x157):
+    for f in field_table.rows("word"):
         if rng.random() < 0.6:
             value = rng.choice((300, 301, -1, -32768, 0x7FFF, 0x8000, 0, rng.getrandbits(16)))
-            image[offset : offset + 2] = word(value)
+            image[f["offset"] : f["offset"] + 2] = word(value)
     if rng.random() < 0.5:
-        image[0x1AD] = rng.choice((rng.getrandbits(8), 0x00, 0xFF, 0x34, 0x22))
+        band = field_table.row("band")["offset"]
+        image[band] = rng.choice((rng.getrandbits(8), 0x00, 0xFF, 0x34, 0x22))
     return with_signature(image)
 
 
@@ -200,8 +209,9 @@ def odd_texts(rng):
     """Text fields and code groups holding every kind of byte, 0x3A and 0xFF included."""
     image = programmed_image(rng)
     alphabet = [0x3A, 0x30, 0x00, 0x22, 0x5C, 0x7F, 0x80, 0xA0, 0xFE, 0xFF, 0x0A, 0x09]
-    for start, width in ((0x110, 10), (0x130, 16), (0x140, 16), (0x1F0, 128), (0x2F0, 64)):
-        for k in range(start, start + width):
+    texts = field_table.rows("text") + field_table.rows("group_code")
+    for f in texts:
+        for k in range(f["offset"], f["offset"] + f["width"] * f["count"]):
             if rng.random() < 0.5:
                 image[k] = rng.choice(alphabet + [rng.getrandbits(8)])
     return with_signature(image)

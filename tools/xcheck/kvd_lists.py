@@ -54,28 +54,34 @@ BANDS = (
 )
 
 CHANNEL_KEYS = ("rx", "rx_tone", "tx", "tx_tone", "power", "busy_lock", "bandwidth", "scan_add")
-PANEL_KEYS = ("voice_prompt", "timeout", "timeout_warning", "squelch", "battery_save", "beep")
+
+
+# The old FunctionOptions slots run from 1 to 24; a slot that holds no setting shows "1".
+FUNCTION_SLOTS = 24
 
 
 def startup_state():
-    """The program-wide settings, panel and band as they stand before any file is opened."""
-    function_options = {slot: "1" for slot in range(1, 25)}
-    function_options[11] = "0"
-    function_options[17] = "1"
-    function_options[18] = "2"
-    for slot in (16, 19, 20):
-        function_options[slot] = ""
-    return {
+    """The settings, panel and band as they stand before any file is opened: the field
+    table's start values, placed as `kvd270-cli show --json` shows them."""
+    import decode_dat
+    import field_table
+
+    state = {
         "band": 0,
         "channels": [{key: "" for key in CHANNEL_KEYS} for _ in range(16)],
-        "panel": {key: 1 for key in PANEL_KEYS},
-        "function_options": function_options,
-        "basic_options": [0, 1, 0, 1, 1, 1, 0, 0],
-        "group_codes": [str(g) for g in range(1, 9)],
-        "key_function_1": 10,
-        "key_function_2": 0,
-        "embedded_info": ["", ""],
-        "debug_frequencies": [["", ""] for _ in range(16)],
-        "high_power_level": 208,
-        "low_power_level": 92,
+        "panel": {},
+        "function_options": {slot: "1" for slot in range(1, FUNCTION_SLOTS + 1)},
+        "basic_options": [None] * sum(
+            1 for f in field_table.FIELDS if (f["old"] or {}).get("table") == "basic_options"
+        ),
     }
+    for f in field_table.FIELDS:
+        start = f["start"]
+        if f["codec"] == "frequency":
+            value = [["", ""] for _ in range(f["count"] // 2)]
+        elif f["codec"] in ("text", "group_code"):
+            value = start if f["count"] > 1 else start[0]
+        else:
+            value = "" if start is None else start
+        decode_dat.store(state, f, value)
+    return state

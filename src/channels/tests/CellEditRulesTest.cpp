@@ -3,35 +3,42 @@
 #include "../../image/tests/TestStates.h"
 #include "channels/BandSelection.h"
 #include "channels/CellEditRules.h"
-#include "channels/ChannelTable.h"
+#include "channels/ChannelCells.h"
+#include "channels/ToneList.h"
 
 namespace kvd {
 namespace {
 
 using namespace CellEditRules;
-using Col = ChannelTable::Column;
+using namespace ChannelCells;
 
 struct EditFixture : ::testing::Test {
     EditFixture() {
         band.CurrentBand = 5;
-        band.Select(5, table, nullptr);  // 136-174MHz
+        band.Select(5, channels, nullptr);  // 136-174MHz
     }
     FrequencyCommit Type(int row, int column, const std::string& text) {
-        return CommitFrequency(table, band, row, column, text, kChinese);
+        return CommitFrequency(channels, band, row, column, text);
     }
-    ChannelTable table;
+    std::string Cell(int row, int column, LanguageId language = kChinese) const {
+        return Text(channels, row, column, language);
+    }
+    Channels channels;
     BandSelection band;
 };
 
 TEST_F(EditFixture, TypingIntoAnEmptyRowCreatesAChannelWithDefaults) {
-    EXPECT_EQ(ColumnToOpen(table, 3, Col::kScanAdd), Col::kRxFrequency);
-    EXPECT_EQ(Type(3, Col::kRxFrequency, "145.5312"), FrequencyCommit::Written);
-    EXPECT_EQ(test::RowText(table, 3), "03|145.53000|关闭|145.53000|关闭|低|关闭|宽带|有");
-    const std::int16_t entries[] = {0, 0, 0, 0, 1, 1, 1};
-    for (int column : {2, 4, 5, 6, 7, 8}) {
-        EXPECT_EQ(table.choiceIndex(3, column), entries[column - 2]) << column;
+    EXPECT_EQ(ColumnToOpen(channels, 3, kScanAdd), kRxFrequency);
+    EXPECT_EQ(Type(3, kRxFrequency, "145.5312"), FrequencyCommit::Written);
+    EXPECT_EQ(test::RowText(channels, 3), "03|145.53000|关闭|145.53000|关闭|低|关闭|宽带|有");
+    const Channel& c = *channels[3];
+    EXPECT_EQ(ToneList::PositionOf(c.rxTone), 0);
+    EXPECT_EQ(ToneList::PositionOf(c.txTone), 0);
+    const int positions[] = {0, 1, 1, 1};
+    for (int column : {kPower, kBusyLock, kBandwidth, kScanAdd}) {
+        EXPECT_EQ(ChoicePosition(c, column), positions[column - kPower]) << column;
     }
-    EXPECT_EQ(ColumnToOpen(table, 3, Col::kScanAdd), Col::kScanAdd);
+    EXPECT_EQ(ColumnToOpen(channels, 3, kScanAdd), kScanAdd);
 }
 
 TEST_F(EditFixture, FrequenciesAreRoundedCheckedAndSnapped) {
@@ -49,53 +56,64 @@ TEST_F(EditFixture, FrequenciesAreRoundedCheckedAndSnapped) {
                    {"174", F::OutOfBand, ""},
                    {"135.99", F::OutOfBand, ""},
                    {"173.999996", F::OutOfBand, ""},
+                   {"99999999999999999999", F::OutOfBand, ""},
                    {".", F::Unchanged, ""},
                    {"1.2.3", F::Unchanged, ""}}) {
-        table.ClearNO(1);
-        EXPECT_EQ(Type(1, Col::kRxFrequency, c.typed), c.result) << c.typed;
-        EXPECT_EQ(table.cell(1, Col::kRxFrequency), c.stored) << c.typed;
+        channels.erase(1);
+        EXPECT_EQ(Type(1, kRxFrequency, c.typed), c.result) << c.typed;
+        EXPECT_EQ(Cell(1, kRxFrequency), c.stored) << c.typed;
     }
 }
 
 TEST_F(EditFixture, ErasingTheReceiveFrequencyDeletesTheChannelButNotTheTransmitOne) {
-    Type(7, Col::kRxFrequency, "150");
-    EXPECT_EQ(Type(7, Col::kTxFrequency, ""), FrequencyCommit::Unchanged);
-    EXPECT_EQ(table.cell(7, Col::kTxFrequency), "150.00000");
-    EXPECT_EQ(Type(7, Col::kTxFrequency, "151"), FrequencyCommit::Written);
-    EXPECT_EQ(Type(7, Col::kRxFrequency, "152"), FrequencyCommit::Written);
-    EXPECT_EQ(table.cell(7, Col::kTxFrequency), "151.00000") << "an existing channel keeps it";
+    Type(7, kRxFrequency, "150");
+    EXPECT_EQ(Type(7, kTxFrequency, ""), FrequencyCommit::Unchanged);
+    EXPECT_EQ(Cell(7, kTxFrequency), "150.00000");
+    EXPECT_EQ(Type(7, kTxFrequency, "151"), FrequencyCommit::Written);
+    PickTone(channels, 7, kRxTone, 13);
+    EXPECT_EQ(Type(7, kRxFrequency, "152"), FrequencyCommit::Written);
+    EXPECT_EQ(Cell(7, kTxFrequency), "151.00000") << "an existing channel keeps it";
+    EXPECT_EQ(Cell(7, kRxTone), "100.0") << "and its tones";
 
-    EXPECT_EQ(Type(7, Col::kRxFrequency, ""), FrequencyCommit::Deleted);
-    EXPECT_EQ(test::RowText(table, 7), "07||||||||");
-    EXPECT_EQ(table.choiceIndex(7, Col::kScanAdd), 0);
+    EXPECT_EQ(Type(7, kRxFrequency, ""), FrequencyCommit::Deleted);
+    EXPECT_EQ(test::RowText(channels, 7), "07||||||||");
+    EXPECT_FALSE(channels.has(7));
+    EXPECT_EQ(Type(8, kTxFrequency, "151"), FrequencyCommit::Unchanged) << "no channel 8";
 }
 
-TEST_F(EditFixture, TypedTonesWithinTheRangeAreKeptElseTheStoredToneReturns) {
-    Type(2, Col::kRxFrequency, "150");
-    PickTone(table, 2, Col::kRxTone, 13, kChinese);  // 100.0
+// A typed tone is a tone like a picked one: a listed value takes its list position, an
+// unlisted one keeps its text; what cannot be a tone leaves the tone as it was.
+TEST_F(EditFixture, TypedTonesWithinTheRangeAreKeptElseTheToneStays) {
+    Type(2, kRxFrequency, "150");
+    PickTone(channels, 2, kRxTone, 13);  // 100.0
     struct Case {
         const char* typed;
         const char* shown;
+        int position;
     };
-    for (Case c : {Case{"88.5", "88.5"},
-                   {"150", "150.0"},
-                   {"300", "100.0"},
-                   {"", "100.0"},
-                   {"66.99", "100.0"},
-                   {"254.1", "254.1"}}) {
-        CommitTone(table, 2, Col::kRxTone, c.typed, -1, kChinese);
-        EXPECT_EQ(table.cell(2, Col::kRxTone), c.shown) << c.typed;
+    for (Case c : {Case{"300", "100.0", 13},
+                   {"88.5", "88.5", 9},
+                   {"150", "150.0", -1},
+                   {"", "150.0", -1},
+                   {"66.99", "150.0", -1},
+                   {"88.55", "88.6", -1},
+                   {"254.1", "254.1", 50}}) {
+        CommitTone(channels, 2, kRxTone, c.typed, -1);
+        EXPECT_EQ(Cell(2, kRxTone), c.shown) << c.typed;
+        EXPECT_EQ(ToneList::PositionOf(channels[2]->rxTone), c.position) << c.typed;
     }
-    EXPECT_EQ(table.choiceIndex(2, Col::kRxTone), 13) << "typing keeps the stored position";
 
-    table.setCell(2, Col::kRxTone, "67.0");
-    CommitTone(table, 2, Col::kRxTone, "D023N", 51, kChinese);
-    CommitTone(table, 2, Col::kRxTone, "120", 0, kChinese);
-    EXPECT_EQ(table.cell(2, Col::kRxTone), "67.0") << "a pick was already committed";
+    PickTone(channels, 2, kRxTone, 1);  // 67.0
+    CommitTone(channels, 2, kRxTone, "D023N", 51);
+    CommitTone(channels, 2, kRxTone, "120", 0);
+    EXPECT_EQ(Cell(2, kRxTone), "67.0") << "a pick was already committed";
+    channels[2]->rxTone = Tone::FromWord(0x0005);
+    CommitTone(channels, 2, kRxTone, ".5", -1);
+    EXPECT_EQ(channels[2]->rxTone.word(), 0x0005) << "a radio's word the editor shows stays";
 
-    PickChoice(table, 2, Col::kPower, 1, kEnglish);
-    EXPECT_EQ(table.cell(2, Col::kPower), "Hight");
-    EXPECT_EQ(table.choiceIndex(2, Col::kPower), 1);
+    PickChoice(channels, 2, kPower, 1);
+    EXPECT_EQ(Cell(2, kPower, kEnglish), "Hight");
+    EXPECT_EQ(channels[2]->power, Power::High);
     EXPECT_TRUE(IsEditorKey(U'7') && IsEditorKey(U'.') && IsEditorKey(U'\b'));
     EXPECT_FALSE(IsEditorKey(U'a') || IsEditorKey(U'\x1b')) << "Escape is dropped like any key";
 }

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include "../../image/tests/TestStates.h"
 #include "channels/BandSelection.h"
-#include "channels/CellEditRules.h"
+
 #include "channels/Csv.h"
 #include "channels/CsvExchange.h"
 #include "channels/ToneList.h"
@@ -10,38 +11,36 @@
 namespace kvd {
 namespace {
 
-using Col = ChannelTable::Column;
 using CsvExchange::ImportError;
+
+// A tone by its text in the list, else a CTCSS value typed by hand.
+Tone ToneFrom(const std::string& text) {
+    for (int position = 0; position < ToneList::kCount; ++position) {
+        if (ToneList::Text(position, kEnglish) == text) {
+            return ToneList::At(position);
+        }
+    }
+    return Tone::Ctcss(static_cast<std::uint16_t>(std::lround(std::stod(text) * 10)));
+}
 
 struct CsvFixture : ::testing::Test {
     CsvFixture() {
         band.CurrentBand = 5;
-        band.Select(5, table, nullptr);  // 136-174MHz
+        band.Select(5, channels, nullptr);  // 136-174MHz
     }
     // Choices power, bandwidth, scan add; busy lock is "Off", the only value the format has.
     void Channel(int row, const char* rx, const char* tx, const char* rxTone, const char* txTone,
                  std::array<int, 3> choices = {1, 1, 1}) {
-        const std::pair<int, const char*> cells[] = {{Col::kRxFrequency, rx},
-                                                     {Col::kTxFrequency, tx},
-                                                     {Col::kRxTone, rxTone},
-                                                     {Col::kTxTone, txTone}};
-        for (auto [column, text] : cells) {
-            table.setCell(row, column, text);
-            if (column == Col::kRxTone || column == Col::kTxTone) {
-                table.setChoiceIndex(row, column, ToneList::PositionForCell(text));
-            }
-        }
-        const int columns[] = {Col::kPower, Col::kBandwidth, Col::kScanAdd};
-        for (int c = 0; c < 3; ++c) {
-            CellEditRules::PickChoice(table, row, columns[c], choices[c], kEnglish);
-        }
-        CellEditRules::PickChoice(table, row, Col::kBusyLock, 1, kEnglish);
+        kvd::Channel c = test::MakeChannel(rx, tx, 0, 0, {choices[0], 1, choices[1], choices[2]});
+        c.rxTone = ToneFrom(rxTone);
+        c.txTone = *txTone ? ToneFrom(txTone) : Tone();
+        channels[row] = c;
     }
     CsvExchange::ImportResult Import(const std::string& csv) {
-        return CsvExchange::Import(csv, band, kEnglish);
+        return CsvExchange::Import(csv, band);
     }
 
-    ChannelTable table;
+    Channels channels;
     BandSelection band;
 };
 
@@ -59,15 +58,15 @@ TEST_F(CsvFixture, EveryToneModeSurvivesExportAndImport) {
     Channel(11, "150.00000", "150.00000", "D026N", "D031I");         // DTCS->DTCS
     Channel(12, "151.00000", "", "Off", "");                         // off: no transmit
     Channel(16, "151.00000", "", "Off", "D032N");  // a transmit tone without transmit
-    table.setCell(2, Col::kBusyLock, "Carrow");
+    channels[2]->busyLock = BusyLock::Carrier;
 
-    std::string csv = CsvExchange::Export(table);
+    std::string csv = CsvExchange::Export(channels);
     auto result = Import(csv);
     ASSERT_FALSE(result.error) << CsvExchange::Describe(*result.error, band, kEnglish) << csv;
-    EXPECT_EQ(result.channels, 13);
+    EXPECT_EQ(result.imported, 13);
     EXPECT_EQ(result.moved, 0);
-    table.setCell(2, Col::kBusyLock, "Off");  // the format cannot carry the busy-channel lockout
-    EXPECT_TRUE(result.table == table) << csv;
+    channels[2]->busyLock = BusyLock::Off;  // the format cannot carry the busy-channel lockout
+    EXPECT_TRUE(result.channels == channels) << csv;
     EXPECT_NE(
         csv.find("2,,145.525000,+,0.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,S,Low"),
         std::string::npos)
@@ -86,13 +85,14 @@ TEST_F(CsvFixture, HandWrittenFilesImportAsAUserExpects) {
         "145.52,16,,,,,\n";
     auto result = Import(csv);
     ASSERT_FALSE(result.error) << CsvExchange::Describe(*result.error, band, kEnglish);
-    EXPECT_EQ(result.channels, 3);
+    EXPECT_EQ(result.imported, 3);
     EXPECT_EQ(result.moved, 2) << "145.5312 lands on 145.53000 for receive and transmit";
-    EXPECT_EQ(test::RowText(result.table, 3),
+    EXPECT_EQ(test::RowText(result.channels, 3, kEnglish),
               "03|146.52000|Off|146.52000|100.0|Low|Off|Narrow|Have");
-    EXPECT_EQ(test::RowText(result.table, 1), "01|145.53000|Off|145.53000|Off|Hight|Off|Wide|Have");
-    EXPECT_EQ(result.table.cell(16, Col::kPower), "Hight") << "missing power reads as high";
-    EXPECT_FALSE(result.table.hasChannel(2));
+    EXPECT_EQ(test::RowText(result.channels, 1, kEnglish),
+              "01|145.53000|Off|145.53000|Off|Hight|Off|Wide|Have");
+    EXPECT_EQ(result.channels[16]->power, Power::High) << "missing power reads as high";
+    EXPECT_FALSE(result.channels.has(2));
     EXPECT_EQ(CsvExchange::DescribeSuccess(result, kEnglish),
               "Imported 3 channels; 2 frequencies were moved onto the channel raster.");
 }

@@ -18,13 +18,16 @@ TEST(ToneList, OffFiftyAscendingCtcssTonesAndBothDcsPolaritiesEachOnce) {
     std::set<std::string> distinct;
     for (int p = 0; p < ToneList::kCount; ++p) {
         distinct.insert(ToneList::Text(p, kEnglish));
-        EXPECT_EQ(ToneList::Position(ToneList::Text(p, kChinese)), p);
+        EXPECT_EQ(ToneList::PositionOf(ToneList::At(p)), p);
     }
     EXPECT_EQ(distinct.size(), 261u);
-    EXPECT_EQ(ToneList::Position("Off"), 0);
-    EXPECT_EQ(ToneList::Position("150.0"), -1);
+    EXPECT_EQ(ToneList::PositionOf(Tone()), 0);
+    EXPECT_EQ(ToneList::PositionOf(Tone::Ctcss(1500)), -1);
+    EXPECT_EQ(ToneList::PositionOf(Tone::Dcs(024, Tone::Polarity::Normal)), -1) << "not listed";
+    EXPECT_EQ(ToneList::PositionOf(Tone::FromWord(0x2013)), -1) << "no code of its own";
+    EXPECT_EQ(ToneList::At(156).dcsCode(), 023);
     for (int p = 2; p <= 50; ++p) {
-        EXPECT_LT(ToneList::CtcssTenths(p - 1), ToneList::CtcssTenths(p));
+        EXPECT_LT(ToneList::At(p - 1).ctcssTenths(), ToneList::At(p).ctcssTenths());
     }
 }
 

@@ -14,6 +14,7 @@
 #include "channels/CsvExchange.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
+#include "image/FieldTable.h"
 #include "image/RadioState.h"
 #include "link/PortNames.h"
 #include "link/Wire.h"
@@ -112,8 +113,9 @@ TEST_F(CliTest, ReadAndWriteTheVirtualRadioThroughAComEntry) {
     // A file for band 0 against the radio's band 5, and a calibration the radio does not have.
     RadioState mine;
     ApplyStartupDefaults(mine);
-    mine.table.setCell(7, 1, "445.50000");
-    mine.settings.LowPowerLevel = 33;
+    mine.channels[7] = Channel{};
+    mine.channels[7]->rx = Frequency::FromTens(44550000);
+    mine.settings.lowPowerLevel = 33;
     ASSERT_TRUE(ChannelFile::Save(dir / "MINE.DAT", mine));
     Finished no = Cli({"write", "--port", port, Path("MINE.DAT")});
     EXPECT_EQ(no.status, 1);
@@ -138,7 +140,7 @@ TEST_F(CliTest, ReadAndWriteTheVirtualRadioThroughAComEntry) {
               0);
     ASSERT_TRUE(SimSays("ended write, 47 blocks"));
     ASSERT_TRUE(SimSays("saved"));
-    EXPECT_EQ(ReadAll(dir / "RADIO.DAT")[5 + ByteMap::kLowPowerLevel], 33);
+    EXPECT_EQ(ReadAll(dir / "RADIO.DAT")[5 + FieldTable::Of(&Settings::lowPowerLevel).offset], 33);
 
     sim.terminate();
     sim.waitForFinished();
@@ -165,7 +167,8 @@ TEST_F(CliTest, ShowPrintsTheFileForAPerson) {
     RadioState state;
     ApplyStartupDefaults(state);
     state.band.TakeBand(5);
-    state.table.setCell(2, 1, "145.52500");
+    state.channels[2] = Channel{};
+    state.channels[2]->rx = Frequency::FromTens(14552500);
     ASSERT_TRUE(ChannelFile::Save(dir / "A.DAT", state));
     Finished text = Cli({"show", Path("A.DAT"), "--lang", "zh"});
     EXPECT_EQ(text.status, 0);

@@ -26,16 +26,18 @@ private slots:
     void editsFollowTheRasterRulesAndAreStoredOnlyOnOk() {
         ShellRun run;
         run.start();
-        auto& rows = run.state.settings.DebugFrequencies;
-        rows[0] = {"462.56250", "467.56250"};
-        rows[15] = {"145.00000", ""};
+        auto& rows = run.state.settings.debugFrequencies;
+        rows[0] = {ParseFrequencyText("462.56250"), ParseFrequencyText("467.56250")};
+        rows[15] = {ParseFrequencyText("145.00000"), std::nullopt};
+        rows[6].receive = Frequency::FromPacked(0x1A23B4C5);  // digits a radio may hold
         QDialog* dialog = OpenFromMenu(run.window(), "mnutestfre", "Form4");
         auto* grid = Find<DialogGrid>(dialog, "mfgrid1");
         QCOMPARE(Row(grid, 0), QStringLiteral("频道|接收频率|发射频率"));
         QCOMPARE(Row(grid, 1), QStringLiteral("01|462.56250|467.56250"));
+        QCOMPARE(Row(grid, 7), QStringLiteral("07|1A2.3B4C5|"));
         QVERIFY(EditCell(grid, 16, kTx, "145.3"));
         PressButton(dialog, "Command2");  // stores nothing; the next opening refills
-        QCOMPARE(rows[15][1], std::string());
+        QVERIFY(!rows[15].transmit);
         OpenFromMenu(run.window(), "mnutestfre", "Form4");
         QCOMPARE(Row(grid, 16), QStringLiteral("16|145.00000|"));
 
@@ -62,9 +64,13 @@ private slots:
         QCOMPARE(dialog->windowTitle(), QStringLiteral("测试频率"));
         QCOMPARE(Find<QPushButton>(dialog, "Command1")->text(), QStringLiteral("OK"));
         PressButton(dialog, "Command1");
-        QCOMPARE(rows[15], (std::array<std::string, 2>{"145.00000", "145.30000"}));
-        QCOMPARE(rows[1], (std::array<std::string, 2>{"145.00500", "145.00500"}));
-        QCOMPARE(rows[0][0], std::string("462.56250"));
+        auto texts = [&](int row) {
+            return FrequencyText(rows[row].receive) + "|" + FrequencyText(rows[row].transmit);
+        };
+        QCOMPARE(texts(15), std::string("145.00000|145.30000"));
+        QCOMPARE(texts(1), std::string("145.00500|145.00500"));
+        QCOMPARE(texts(0), std::string("462.56250|467.56250"));
+        QVERIFY(rows[6].receive == Frequency::FromPacked(0x1A23B4C5));  // shown and kept as read
     }
 
     // A click on the cell just edited starts its next edit only after the double-click time;

@@ -49,23 +49,39 @@ QDialog* Open(ShellRun& run) {
     return OpenFromMenu(run.window(), "mnudtmf", "Form5");
 }
 
-// FunctionOptions from slot 4 on.
-void SetSlots(ProgramSettings& s, std::initializer_list<const char*> values) {
-    int slot = 4;
-    for (const char* value : values) {
-        s.FunctionOptions[slot++] = value;
-    }
-}
-
 // Settings as a radio read might leave them; channel 5 is the only one programmed.
 void StoreSample(ShellRun& run) {
     FillChannel(run.state, 5, "145.52500", 0, 0);
-    ProgramSettings& s = run.state.settings;
-    SetSlots(s, {"2", "",     "0",   "7",    "5",  "0",   "0", "1", "5", "91", "3",
-                 "3", "123A", "*0#", "DCBA", "12", "300", "",  "",  "0", "1"});
-    s.BasicOptions = {3, 2, 300, 0, 16, 0, 6, 15};
-    for (int g = 1; g <= 8; ++g) {
-        s.GroupCodes[g] = std::string(static_cast<std::size_t>(g), '0' + static_cast<char>(g));
+    Settings& s = run.state.settings;
+    s.pttId = 2;
+    s.voxFunction = 0;
+    s.voxGain = 7;
+    s.voxDelay = 5;
+    s.voxVolumeControl = 0;
+    s.duplicate = 0;
+    s.scanPriority = 1;
+    s.priorityChannel = 5;
+    s.retraceTimeA = 91;
+    s.retraceTimeB = 3;
+    s.returnChannel = 3;
+    s.idCode = "123A";
+    s.transmitStartCode = "*0#";
+    s.transmitEndCode = "DCBA";
+    s.scanReceiveDelay = 12;
+    s.scanTransmitDelay = 300;
+    s.voxCancelOperation = false;
+    s.voxOffWhileReceiving = true;
+    s.dtmfRate = 3;
+    s.firstDigitTime = 2;
+    s.firstDigitDelay = 300;
+    s.starHashTone = 0;
+    s.dKeyFunction = 16;
+    s.dtmfSideTone = 0;
+    s.groupCallCode = 6;
+    s.autoResetTimer = 15;
+    for (int m = 1; m <= 8; ++m) {
+        s.autoDialMemories[m - 1] =
+            std::string(static_cast<std::size_t>(m), '0' + static_cast<char>(m));
     }
 }
 
@@ -78,7 +94,7 @@ private slots:
         ShellRun run;
         run.start();
         StoreSample(run);
-        const ProgramSettings stored = run.state.settings;
+        const Settings stored = run.state.settings;
         QDialog* dialog = Open(run);
         auto* memories = Find<DialogGrid>(dialog, "mfgrid1");
         const QString shown = "2 0 7 5 0 0 1 4 91 3 3 3 2 4 0 16 0 6 15";
@@ -118,11 +134,34 @@ private slots:
         QCOMPARE(List(dialog, "Combo13")->currentText(), QStringLiteral("Empty"));
         QCOMPARE(Fields(dialog), QStringLiteral("9876543210|A*||45|0|1|0"));
         PressButton(dialog, "Command1");
-        ProgramSettings expected = stored;
-        SetSlots(expected, {"1", "",           "1",  "10", "0",  "1", "1", "2", "1", "0", "1",
-                            "0", "9876543210", "A*", "",   "45", "0", "",  "",  "1", "0"});
-        expected.BasicOptions = {1, 3, 1000, 2, 0, 1, 1, 0};
-        expected.GroupCodes[2] = "#0D";
+        Settings expected = stored;
+        expected.pttId = 1;
+        expected.voxFunction = 1;
+        expected.voxGain = 10;
+        expected.voxDelay = 0;
+        expected.voxVolumeControl = 1;
+        expected.duplicate = 1;
+        expected.scanPriority = 2;
+        expected.priorityChannel = 1;
+        expected.retraceTimeA = 0;
+        expected.retraceTimeB = 1;
+        expected.returnChannel = 0;
+        expected.idCode = "9876543210";
+        expected.transmitStartCode = "A*";
+        expected.transmitEndCode = "";
+        expected.scanReceiveDelay = 45;
+        expected.scanTransmitDelay = 0;
+        expected.voxCancelOperation = true;
+        expected.voxOffWhileReceiving = false;
+        expected.dtmfRate = 1;
+        expected.firstDigitTime = 3;
+        expected.firstDigitDelay = 1000;
+        expected.starHashTone = 2;
+        expected.dKeyFunction = 0;
+        expected.dtmfSideTone = 1;
+        expected.groupCallCode = 1;
+        expected.autoResetTimer = 0;
+        expected.autoDialMemories[1] = "#0D";
         QCOMPARE(run.state.settings, expected);
         QVERIFY(run.unansweredBoxes().isEmpty());
     }
@@ -130,18 +169,20 @@ private slots:
     void aStoredValueThatNamesNoItemShowsTheFirstAndOkStoresOneThatDoes() {
         ShellRun run;
         run.start();
-        ProgramSettings& s = run.state.settings;
-        s.BasicOptions[4] = 99;  // and the first digit delay is 0 at start-up
-        s.FunctionOptions[7] = "11";
-        s.FunctionOptions[12] = "0";
-        s.FunctionOptions[15] = "-1";
+        Settings& s = run.state.settings;
+        s.dKeyFunction = 99;  // and the first digit delay is 0 at start-up
+        s.voxGain = 11;
+        s.priorityChannel = 0;
+        s.returnChannel = -1;
         QDialog* dialog = Open(run);
         QCOMPARE(List(dialog, "Combo18")->currentText(), QStringLiteral("100MS"));
         QCOMPARE(List(dialog, "Combo12")->currentText(), QStringLiteral("01"));
         PressButton(dialog, "Command1");
-        QCOMPARE(s.BasicOptions[2], 100);
-        QCOMPARE(s.BasicOptions[4], 0);
-        QCOMPARE(s.FunctionOptions[7] + s.FunctionOptions[12] + s.FunctionOptions[15], "010");
+        QCOMPARE(s.firstDigitDelay, 100);
+        QCOMPARE(s.dKeyFunction, 0);
+        QCOMPARE(s.voxGain, 0);
+        QCOMPARE(s.priorityChannel, 1);
+        QCOMPARE(s.returnChannel, 0);
     }
 
     void thePriorityRulesLookAtTheChannelTable() {
@@ -178,11 +219,11 @@ private slots:
         }
         QCOMPARE(answer.shown().size(), 2);
         PressButton(dialog, "Command1");
-        QCOMPARE(run.state.settings.FunctionOptions[12], std::string("10"));
+        QCOMPARE(run.state.settings.priorityChannel, 10);
 
         // Opening runs the rules on the stored values and on the table as it is then.
-        run.state.settings.FunctionOptions[11] = "1";
-        run.state.table.ClearGrid1();
+        run.state.settings.scanPriority = 1;
+        run.state.channels.clear();
         Open(run);
         QCOMPARE(answer.shown().size(), 3);
         QCOMPARE(answer.shown()[2].title, QStringLiteral("提示"));
@@ -235,8 +276,8 @@ private slots:
         QCOMPARE(answer.shown()[0].prompt, QStringLiteral("存储器只能存储16位！"));
         QCOMPARE(answer.shown()[0].icon, QMessageBox::Critical);
         PressButton(dialog, "Command1");
-        QCOMPARE(run.state.settings.GroupCodes[1], std::string("1A#"));
-        QCOMPARE(run.state.settings.GroupCodes[4], std::string("1234567890ABCD*#7"));
+        QCOMPARE(run.state.settings.autoDialMemories[0], std::string("1A#"));
+        QCOMPARE(run.state.settings.autoDialMemories[3], std::string("1234567890ABCD*#7"));
     }
 
     // The scan delays reach the radio as 16-bit words; it takes 0 to 300 s. Anything else is
@@ -247,7 +288,7 @@ private slots:
         QDialog* dialog = Open(run);
         auto* receive = Find<QLineEdit>(dialog, "Text5");
         auto* launch = Find<QLineEdit>(dialog, "Text6");
-        const ProgramSettings stored = run.state.settings;
+        const Settings stored = run.state.settings;
         for (const char* refused : {"99999", "-7", "301", "1.5", " 5", "abc", "0x10"}) {
             MessageBoxResponder answer(MessageBoxStyle::kIdOk);
             TypeInto(receive, refused);
@@ -269,15 +310,17 @@ private slots:
             answer.shown()[0].prompt,
             QStringLiteral("Scan launch delay time(S) takes only whole numbers from 0 to 300!"));
         QVERIFY(dialog->isVisible());
-        for (const char* taken : {"", "0", "007", "300"}) {
-            TypeInto(launch, taken);
+        const std::pair<const char*, std::optional<std::int16_t>> taken[] = {
+            {"", std::nullopt}, {"0", 0}, {"007", 7}, {"300", 300}};
+        for (auto [typed, seconds] : taken) {
+            TypeInto(launch, typed);
             PressButton(dialog, "Command1");
-            QVERIFY2(!dialog->isVisible(), taken);
-            QCOMPARE(run.state.settings.FunctionOptions[20], std::string(taken));
+            QVERIFY2(!dialog->isVisible(), typed);
+            QCOMPARE(run.state.settings.scanTransmitDelay, seconds);
             Open(run);
         }
         QCOMPARE(answer.shown().size(), 1);
-        QCOMPARE(run.state.settings.FunctionOptions[19], std::string("300"));
+        QCOMPARE(run.state.settings.scanReceiveDelay, std::optional<std::int16_t>(300));
     }
 
     // Clicking the memory being edited again and typing at once writes into that memory, not

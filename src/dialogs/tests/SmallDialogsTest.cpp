@@ -11,6 +11,7 @@
 #include "dialogs/DialogCaptions.h"
 #include "dialogs/OptionalFunctionTable.h"
 #include "image/ChannelFile.h"
+#include "image/FieldTable.h"
 
 using namespace kvd;
 using namespace kvd::gui;
@@ -42,10 +43,38 @@ private slots:
         }
     }
 
+    // The field table names, for every setting, the control whose caption names it to the
+    // user; every such control exists, and every list offers exactly what the table lets the
+    // user choose.
+    void theFieldTableNamesControlsAndListsThatExist() {
+        ShellRun run;
+        MainWindow& window = run.start();
+        for (const FieldTable::Field& f : FieldTable::All()) {
+            const QStringList place = QString::fromLatin1(f.caption).split(u'.');
+            QWidget* owner =
+                place[0] == "Form1" ? &window : Find<QWidget>(&window, qPrintable(place[0]));
+            QVERIFY2(owner, f.caption);
+            QVERIFY2(place.size() == 1 || Find<QObject>(owner, qPrintable(place[1])), f.caption);
+        }
+        const int keyFunctions = static_cast<int>(DialogCaptions::KeyFunctions().size());
+        QCOMPARE(keyFunctions, FieldTable::Of(&Settings::pf1Function).userRange().highest + 1);
+        QCOMPARE(keyFunctions, FieldTable::Of(&Settings::pf2Function).userRange().highest + 1);
+        for (auto lists :
+             {OptionalFunctionTable::LeadingLists(), OptionalFunctionTable::DtmfLists()}) {
+            for (const OptionalList& list : lists) {
+                const FieldTable::Range range = FieldTable::Of(list.setting.member).userRange();
+                const int count =
+                    static_cast<int>(OptionalFunctionTable::Items(list, kEnglish).size());
+                QCOMPARE(OptionalFunctionTable::ValueOf(list.setting, 0), range.lowest);
+                QCOMPARE(OptionalFunctionTable::ValueOf(list.setting, count - 1), range.highest);
+            }
+        }
+    }
+
     void keysSetShowsTheFunctionsAndMarksTheKeyBeingEdited() {
         ShellRun run;
         run.start();
-        run.state.settings.KeyFunction2 = -1;  // no item: shows "OFF"
+        run.state.settings.pf2Function = -1;  // no item: shows "OFF"
         QDialog* dialog = OpenFromMenu(run.window(), "Key_enactment", "Form6");
         auto* pf1 = Find<QComboBox>(dialog, "Combo1");
         auto* pf2 = Find<QComboBox>(dialog, "Combo2");
@@ -56,8 +85,8 @@ private slots:
         QCOMPARE(pf2->currentText(), QStringLiteral("Scan & Delete temporary"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Keys Set"));
         PressButton(dialog, "Command1");
-        QCOMPARE(run.state.settings.KeyFunction1, 10);
-        QCOMPARE(run.state.settings.KeyFunction2, 7);
+        QCOMPARE(run.state.settings.pf1Function, 10);
+        QCOMPARE(run.state.settings.pf2Function, 7);
 
         OpenFromMenu(run.window(), "Key_enactment", "Form6");
         QVERIFY(QTest::qWaitForWindowActive(dialog));
@@ -78,7 +107,7 @@ private slots:
     void embeddedInformationTakesTwoLinesOf32SingleByteCharacters() {
         ShellRun run;
         run.start();
-        run.state.settings.EmbeddedInfo = {"Dealer: Radio Shop", "Tel 555-0100"};
+        run.state.settings.embeddedInfo = {"Dealer: Radio Shop", "Tel 555-0100"};
         QDialog* dialog = OpenFromMenu(run.window(), "mnusetin", "Form7");
         auto* first = Find<QLineEdit>(dialog, "Text1");
         auto* second = Find<QLineEdit>(dialog, "Text2");
@@ -95,8 +124,8 @@ private slots:
         QCOMPARE(second->text(), QStringLiteral(" OK"));
 
         PressButton(dialog, "Command1");
-        QCOMPARE(QString::fromStdString(run.state.settings.EmbeddedInfo[0]), first->text());
-        QCOMPARE(run.state.settings.EmbeddedInfo[1], std::string(" OK"));
+        QCOMPARE(QString::fromStdString(run.state.settings.embeddedInfo[0]), first->text());
+        QCOMPARE(run.state.settings.embeddedInfo[1], std::string(" OK"));
     }
 
     void powerDebugShowsLevelsAndMovesOnlyWithAccess() {
@@ -118,8 +147,8 @@ private slots:
         low->triggerAction(QAbstractSlider::SliderPageStepSub);
         QCOMPARE(levels(), QStringLiteral("255 87"));
         PressButton(dialog, "Command1");
-        QCOMPARE(run.state.settings.HighPowerLevel, 255);
-        QCOMPARE(run.state.settings.LowPowerLevel, 87);
+        QCOMPARE(run.state.settings.highPowerLevel, 255);
+        QCOMPARE(run.state.settings.lowPowerLevel, 87);
 
         // A flag of any other value leaves the sliders as they are.
         run.state.flags.DebugAccess = 7;
@@ -135,12 +164,13 @@ private slots:
         MainWindow& window = run.start();
         RadioState file;
         ApplyStartupDefaults(file);
-        file.settings.KeyFunction1 = 8;
-        file.settings.KeyFunction2 = 7;
-        file.settings.HighPowerLevel = 200;
-        file.settings.DebugFrequencies[0] = {"145.00000", "146.00000"};
-        file.settings.GroupCodes[2] = "2468";
-        file.settings.EmbeddedInfo[0] = "from the file";
+        file.settings.pf1Function = 8;
+        file.settings.pf2Function = 7;
+        file.settings.highPowerLevel = 200;
+        file.settings.debugFrequencies[0] = {Frequency::FromTens(14500000),
+                                             Frequency::FromTens(14600000)};
+        file.settings.autoDialMemories[1] = "2468";
+        file.settings.embeddedInfo[0] = "from the file";
         const QString path = run.folder() + "/radio.DAT";
         QVERIFY(ChannelFile::Save(path.toStdString(), file));
 
@@ -171,8 +201,8 @@ private slots:
         QCOMPARE(Find<QLineEdit>(Find<QDialog>(&window, "Form7"), "Text1")->text(),
                  QStringLiteral("from the file"));
         PressButton(keys, "Command1");
-        QCOMPARE(run.state.settings.KeyFunction1, 8);
-        QCOMPARE(run.state.settings.KeyFunction2, 7);
+        QCOMPARE(run.state.settings.pf1Function, 8);
+        QCOMPARE(run.state.settings.pf2Function, 7);
         QVERIFY(run.unansweredBoxes().isEmpty());
     }
 

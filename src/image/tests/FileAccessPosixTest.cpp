@@ -103,7 +103,7 @@ TEST_F(FileAccessPosixTest, BackupsAreCreatedExclusivelyAcrossProcesses) {
         ASSERT_GE(pid, 0);
         if (pid == 0) {
             RadioState state = StartupState(kEnglish);
-            state.settings.HighPowerLevel = i;
+            state.settings.highPowerLevel = static_cast<std::int16_t>(i);
             ::_exit(Backups::Save(folder, state, now).result ? 0 : 1);
         }
         children.push_back(pid);

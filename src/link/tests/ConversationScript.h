@@ -138,7 +138,7 @@ private:
                 faults.wrongAddressBlock = next() % 20;
             }
             const std::uint8_t code = BandTable::At(next() % BandTable::kCount).code;
-            radio.emplace(EncodeImageBytes(program), how & 4 ? std::uint8_t{0x22} : code, faults);
+            radio.emplace(EncodeImage(program), how & 4 ? std::uint8_t{0x22} : code, faults);
             pending.clear();
             Start(how & 1 ? Mode::Write : Mode::Read, (how & 2) == 0);
         } else if (kind <= 4) {  // some or all of the radio's reply
@@ -229,7 +229,7 @@ private:
         } else if (a.kind == Action::SetProgress) {
             expect(a.value <= link::Conversation::kProgressMaximum, "progress beyond 460");
         } else if (a.kind == Action::ReadComplete) {
-            expect(mode == Mode::Read && requests == 16 && a.image.size() == 2 * ByteMap::kReadSize,
+            expect(mode == Mode::Read && requests == 16 && a.image.size() == ByteMap::kReadSize,
                    "a read handed over before it was complete");
             ++reads;
         } else if (a.kind == Action::Ended && a.outcome == Outcome::PortNotOpen) {

@@ -57,7 +57,7 @@ TEST(ConversationTest, ReadTakesTheRadiosMemoryAndBand) {
         s.log.clear();
         s.program.flags.Language = radio.flags.Language;
         s.program.band.TakeBand(3);  // the band is the radio's, whatever the program had
-        s.radio.emplace(EncodeImageBytes(radio), static_cast<std::uint8_t>(code));
+        s.radio.emplace(EncodeImage(radio), static_cast<std::uint8_t>(code));
         s.piece = piece;
         s.Start(Mode::Read);
         s.Finish();
@@ -78,7 +78,7 @@ TEST(ConversationTest, WritesFortySixBlocksOrFortySevenWithDebugAccess) {
         Script s;
         s.program.band.TakeBand(2);
         s.program.flags.DebugAccess = debug;
-        s.radio.emplace(EncodeImageBytes(s.program), BandTable::At(debug ? 0 : 2).code);
+        s.radio.emplace(EncodeImage(s.program), BandTable::At(debug ? 0 : 2).code);
         s.Start(Mode::Write);
         s.Finish();
         ExpectEndedNormally(s, Outcome::WriteDone, TextId::WriteSuccess);
@@ -176,7 +176,7 @@ TEST(ConversationTest, EveryRadioFaultEndsInTheTimeOut) {
         SCOPED_TRACE(i);
         const auto& [mode, faults, noTag] = cases[i];
         Script s;
-        MemoryImage image = EncodeImageBytes(s.program);
+        MemoryImage image = EncodeImage(s.program);
         image[0x1A8] = noTag ? 'X' : image[0x1A8];
         s.radio.emplace(image, std::nullopt, faults);
         s.Start(mode);

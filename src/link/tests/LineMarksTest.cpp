@@ -10,7 +10,7 @@ namespace {
 std::string Show(const std::vector<LineMarks::Piece>& pieces) {
     std::string text;
     for (const auto& p : pieces) {
-        text += p.isBreak ? "|" : BytesToImageText(p.bytes);
+        text += p.isBreak ? "|" : HexDigits(p.bytes);
     }
     return text;
 }

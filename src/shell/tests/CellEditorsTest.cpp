@@ -6,13 +6,15 @@
 #include <QStyleOptionComboBox>
 
 #include "ShellTestSupport.h"
+#include "channels/ChannelCells.h"
+#include "channels/ToneList.h"
 #include "image/ChannelFile.h"
 #include "shell/CellEditors.h"
 
 using namespace kvd;
 using namespace kvd::gui;
 using namespace kvd::gui::test;
-using Col = ChannelTable::Column;
+namespace Col = ChannelCells;
 
 namespace {
 
@@ -24,7 +26,8 @@ MainWindow& StartInBand136(ShellRun& run) {
 }
 
 QString Cell(ShellRun& run, int row, int column) {
-    return QString::fromStdString(run.state.table.cell(row, column));
+    return QString::fromStdString(
+        ChannelCells::Text(run.state.channels, row, column, run.state.flags.Language));
 }
 
 void TypeIntoCell(MainWindow& window, int row, int column, const QString& text) {
@@ -105,7 +108,7 @@ private slots:
         tone->view()->setCurrentIndex(tone->model()->index(156, 0));
         QTest::keyClick(tone->view(), Qt::Key_Return);
         QCOMPARE(Cell(run, 1, Col::kRxTone), QStringLiteral("D023I"));
-        QCOMPARE(run.state.table.choiceIndex(1, Col::kRxTone), 156);
+        QCOMPARE(ToneList::PositionOf(run.state.channels[1]->rxTone), 156);
         QVERIFY(!tone->isVisible());
         QCOMPARE(QApplication::focusWidget(), window.grid());
 
@@ -117,16 +120,15 @@ private slots:
         tone->setCurrentIndex(1);
         Press(Qt::Key_Up);
         QCOMPARE(Cell(run, 1, Col::kRxTone), QStringLiteral("关闭"));
-        QCOMPARE(run.state.table.choiceIndex(1, Col::kRxTone), 0);
+        QCOMPARE(run.state.channels[1]->rxTone, Tone());
 
         // Choices: opening only preselects, a pick writes.
         FillChannel(run.state, 6, "145.00000", 0, 1);
-        // An entry that disagrees with the text shows the preselection.
-        run.state.table.setChoiceIndex(6, Col::kBandwidth, 0);
-        ClickCell(window, 6, Col::kBandwidth);
         QComboBox* bandwidth = EditorOf(window, Col::kBandwidth);
+        bandwidth->setCurrentIndex(0);
+        ClickCell(window, 6, Col::kBandwidth);
         QTRY_VERIFY(bandwidth->view()->isVisible());
-        QCOMPARE(bandwidth->currentIndex(), 0);
+        QCOMPARE(bandwidth->currentIndex(), 1);
         ClickCell(window, 6, Col::kRxFrequency);  // closes the list
         ClickCell(window, 6, Col::kRxFrequency);  // leaves without a pick
         QCOMPARE(Cell(run, 6, Col::kBandwidth), QStringLiteral("宽带"));
@@ -140,6 +142,38 @@ private slots:
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(Cell(run, 6, Col::kPower), QStringLiteral("低"));
         QCOMPARE(QApplication::focusWidget(), window.grid());
+    }
+
+    // A tone typed or picked is the channel's tone whatever the language: switching back and
+    // forth shows it unchanged, a typed listed tone selects its list item as a picked one
+    // does, an unlisted one keeps its text, and Save stores them.
+    void tonesSurviveLanguageSwitches() {
+        ShellRun run;
+        MainWindow& window = StartInBand136(run);
+        TypeIntoCell(window, 1, Col::kRxFrequency, "150.5");
+        TypeIntoCell(window, 1, Col::kRxTone, "88.5");
+        TypeIntoCell(window, 1, Col::kTxTone, "150");
+        for (const char* item : {"mnuEnglish", "mnuChinese", "mnuEnglish", "mnuChinese"}) {
+            window.menuItem(item)->trigger();
+            QCOMPARE(CellText(window, 1, Col::kRxTone), QStringLiteral("88.5"));
+            QCOMPARE(CellText(window, 1, Col::kTxTone), QStringLiteral("150.0"));
+        }
+        QComboBox* tone = EditorOf(window, Col::kRxTone);
+        ClickCell(window, 1, Col::kRxTone);
+        QCOMPARE(tone->currentIndex(), 9);
+        window.grid()->setFocus();
+        ClickCell(window, 1, Col::kTxTone);
+        QCOMPARE(tone->currentIndex(), -1);
+        QCOMPARE(tone->currentText(), QStringLiteral("150.0"));
+        window.grid()->setFocus();
+
+        const QString path = run.folder() + "/tones.DAT";
+        FileDialogResponder dialogs({path});
+        window.toolButton("save")->trigger();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray record = file.readAll().mid(5, 16);
+        QCOMPARE(record.mid(8, 4), QByteArray::fromHex("7503DC05"));  // 885 and 1500 tenths
     }
 
     void whateverTakesTheFocusCommitsTheOpenEditorFirst() {

@@ -6,13 +6,14 @@
 #include <QFileInfo>
 
 #include "ShellTestSupport.h"
+#include "channels/ChannelCells.h"
 #include "image/ChannelFile.h"
 #include "shell/FunctionPanel.h"
 
 using namespace kvd;
 using namespace kvd::gui;
 using namespace kvd::gui::test;
-using Col = ChannelTable::Column;
+namespace Col = ChannelCells;
 
 namespace {
 
@@ -21,7 +22,12 @@ void FillVariedState(RadioState& state) {
     state.band.TakeBand(kBand136);
     FillChannel(state, 1, "145.00000", 9, 1);
     FillChannel(state, 2, "150.02500", 60, 1);
-    state.panel.positions = {2, 7, 3, 5, 0, 0};
+    Settings& panel = state.settings;
+    panel.voicePrompt = 2;
+    panel.transmitTimeout = 7;
+    panel.timeoutWarning = 3;
+    panel.squelchLevel = 5;
+    panel.batterySave = panel.beep = 0;
 }
 
 QByteArray FileBytes(const QString& path) {
@@ -45,20 +51,20 @@ private slots:
         ShellRun run;
         MainWindow& window = run.startActive();
         FillVariedState(run.state);
-        run.state.table.setCell(2, Col::kTxFrequency, "151.00000");
+        run.state.channels[2]->tx = ParseFrequencyText("151.00000");
         const QString path = run.folder() + "/radio.DAT";
         ClickCell(window, 3, Col::kRxFrequency);
         Type("146.5");  // still in its editor when Save is chosen
         FileDialogResponder dialogs(QStringList(4, path));
         window.toolButton("save")->trigger();
-        QCOMPARE(run.state.table.cell(3, Col::kRxFrequency), std::string("146.50000"));
+        QCOMPARE(FrequencyText(run.state.channels[3]->rx), std::string("146.50000"));
         QCOMPARE(window.windowTitle(), "KVD-270-" + QDir::toNativeSeparators(path));
 
         const RadioState saved = run.state;
         ApplyStartupDefaults(run.state);
-        run.state.table.ClearGrid();
+        run.state.channels.clear();
         window.toolButton("open")->trigger();
-        QCOMPARE(run.state.table, saved.table);
+        QCOMPARE(run.state.channels, saved.channels);
         QCOMPARE(window.bandList()->currentText(), QStringLiteral("136-174MHz"));
         QCOMPARE(window.functionPanel()->list(PanelList(1))->currentIndex(), 7);
         const QList<FileDialogRecord>& shown = dialogs.shown();
@@ -70,7 +76,7 @@ private slots:
         QCOMPARE(shown[1].directory, run.folder());  // where the last file was chosen
 
         // Saved again over the file: No asks for a file again, Yes replaces it.
-        run.state.table.ClearGrid();
+        run.state.channels.clear();
         QList<int> answers = {Style::kIdNo, Style::kIdYes};
         MessageBoxResponder noThenYes([&](const MessageBoxRecord&) { return answers.takeFirst(); });
         window.menuItem("mnuAssave")->trigger();
@@ -106,7 +112,7 @@ private slots:
         }
         QVERIFY(suppressed);
         QCOMPARE(window.windowTitle(), title);
-        QCOMPARE(run.state.table, before.table);
+        QCOMPARE(run.state.channels, before.channels);
         const QList<MessageBoxRecord>& shown = answers.shown();
         QCOMPARE(shown.size(), 4);
         QCOMPARE(shown[0].prompt, QStringLiteral("所有信道的数据将被清除！"));
@@ -122,9 +128,9 @@ private slots:
 
         MessageBoxResponder ok(Style::kIdOk);
         window.menuItem("mnuNew")->trigger();  // empties the channels only
-        QVERIFY(!run.state.table.hasChannel(1) && !run.state.table.hasChannel(2));
+        QVERIFY(!run.state.channels.has(1) && !run.state.channels.has(2));
         QCOMPARE(CellText(window, 2, 0), QStringLiteral("02"));
-        QCOMPARE(run.state.panel, before.panel);
+        QCOMPARE(run.state.settings, before.settings);
         QCOMPARE(run.state.band.position(), kBand136);
     }
 
@@ -159,7 +165,7 @@ private slots:
         ShellRun run;
         MainWindow& window = run.start();
         FillVariedState(run.state);
-        const ChannelTable exported = run.state.table;
+        const Channels exported = run.state.channels;
         const QString path = run.folder() + "/list.csv";
         const QString outOfBand =
             WriteFile(run, "band.csv", "Location,Frequency\n1,145.000000\n2,446.006250\n");
@@ -170,13 +176,13 @@ private slots:
             return box.buttons.contains(Style::kIdNo) ? Style::kIdNo : Style::kIdOk;
         });
         window.menuItem("mnuExportCsv")->trigger();
-        run.state.table.ClearGrid();
+        run.state.channels.clear();
         for (int i = 0; i < 4; ++i) {
             window.menuItem("mnuImportCsv")->trigger();
         }
         // Exported again: the existing file is kept (No), then a name inside it cannot be written.
         window.menuItem("mnuExportCsv")->trigger();
-        QCOMPARE(run.state.table, exported);
+        QCOMPARE(run.state.channels, exported);
         const QList<MessageBoxRecord>& shown = answers.shown();
         QCOMPARE(shown.size(), 6);
         QCOMPARE(shown[0].prompt, QStringLiteral("已导入 2 个信道，0 个频率已调整到信道间隔。"));

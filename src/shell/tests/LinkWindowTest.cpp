@@ -88,8 +88,8 @@ private slots:
         QVERIFY(!window.menuItem("mnureadFre")->isEnabled());
         RadioState expected;
         ApplyStartupDefaults(expected);
-        DecodeImageBytes(sim::DemoImage(kBand136), expected);
-        QCOMPARE(run.state.table, expected.table);
+        DecodeImage(sim::DemoImage(kBand136), expected);
+        QCOMPARE(run.state.channels, expected.channels);
         QCOMPARE(window.bandList()->currentIndex(), kBand136);
         QTRY_VERIFY_WITH_TIMEOUT(!Locked(window), 3000);
         QVERIFY(!window.progressBar()->isVisible());
@@ -107,7 +107,7 @@ private slots:
         RadioState written;
         ApplyStartupDefaults(written);
         QVERIFY(ChannelFile::Open(saved.toStdString(), written));
-        QCOMPARE(written.table.cell(4, 1), std::string("146.00625"));
+        QCOMPARE(FrequencyText(written.channels[4]->rx), std::string("146.00625"));
         QTRY_VERIFY_WITH_TIMEOUT(!Locked(window), 3000);
         QVERIFY(run.unansweredBoxes().isEmpty());
     }
@@ -137,10 +137,10 @@ private slots:
         QCOMPARE(ended.first().first().value<link::Outcome>(), link::Outcome::ReadDone);
         RadioState expected;
         ApplyStartupDefaults(expected);
-        DecodeImageBytes(sim::DemoImage(kBand136), expected);
-        QTRY_COMPARE(pf1->currentIndex(), expected.settings.KeyFunction1);
+        DecodeImage(sim::DemoImage(kBand136), expected);
+        QTRY_COMPARE(pf1->currentIndex(), expected.settings.pf1Function);
         ClickCell(window, 2, 1);
-        QCOMPARE(run.state.table, expected.table);
+        QCOMPARE(run.state.channels, expected.channels);
         QTest::mouseClick(keys->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QCOMPARE(run.state.settings, expected.settings);
     }

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QFile>
 
-#include "channels/ChoiceLists.h"
+#include "channels/ChannelCells.h"
 #include "channels/ToneList.h"
 #include "shell/Preferences.h"
 #include "shell/ProgramParts.h"
@@ -52,18 +52,14 @@ MainWindow& ShellRun::startActive() {
 
 void FillChannel(RadioState& state, int row, const char* frequency, int rxTonePosition,
                  int choicePosition) {
-    const LanguageId language = state.flags.Language;
-    auto& table = state.table;
-    table.setCell(row, ChannelTable::kRxFrequency, frequency);
-    table.setCell(row, ChannelTable::kTxFrequency, frequency);
-    table.setCell(row, ChannelTable::kRxTone, ToneList::Text(rxTonePosition, language));
-    table.setChoiceIndex(row, ChannelTable::kRxTone, static_cast<std::int16_t>(rxTonePosition));
-    table.setCell(row, ChannelTable::kTxTone, ToneList::Text(0, language));
-    table.setChoiceIndex(row, ChannelTable::kTxTone, 0);
-    for (int column = ChannelTable::kPower; column <= ChannelTable::kScanAdd; ++column) {
-        table.setCell(row, column, ChoiceLists::Text(column, choicePosition, language));
-        table.setChoiceIndex(row, column, static_cast<std::int16_t>(choicePosition));
+    Channel c;
+    c.rx = *ParseFrequencyText(frequency);
+    c.tx = c.rx;
+    c.rxTone = ToneList::At(rxTonePosition);
+    for (int column = ChannelCells::kPower; column <= ChannelCells::kScanAdd; ++column) {
+        ChannelCells::SetChoice(c, column, choicePosition);
     }
+    state.channels[row] = c;
 }
 
 QString CellText(MainWindow& window, int row, int column) {

@@ -69,7 +69,7 @@ private:
 };
 
 // Fills a channel as the editors and the decoder leave it: frequency, a CTCSS or off receive
-// tone, off transmit tone, and each choice cell at one list position, in the state's language.
+// tone, off transmit tone, and each choice at one list position.
 void FillChannel(RadioState& state, int row, const char* frequency, int rxTonePosition,
                  int choicePosition);
 

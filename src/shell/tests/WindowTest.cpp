@@ -106,20 +106,39 @@ private slots:
         QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
     }
 
-    void coreChangesReachTheGridUntilTheWindowIsGone() {
-        RadioState state;
-        {
-            ShellRun run;
-            MainWindow window(state, {run.folder()});
-            window.Startup();
-            QSignalSpy changed(window.gridModel(), &QAbstractItemModel::dataChanged);
-            state.table.setCell(9, ChannelTable::kRxFrequency, "439.12500");
-            QCOMPARE(changed.size(), 1);
-            QCOMPARE(changed[0][0].toModelIndex().row(), 9);
-        }
-        // The grid is gone; the table must no longer call into it.
-        state.table.setCell(1, ChannelTable::kRxFrequency, "145.00000");
-        QCOMPARE(state.table.cell(1, ChannelTable::kRxFrequency), std::string("145.00000"));
+    // The grid keeps no copy of the channels: every command that changes them has it show
+    // the rows again.
+    void commandsThatChangeChannelsHaveTheGridShowThem() {
+        ShellRun run;
+        MainWindow& window = StartInBand136(run);
+        QSignalSpy shown(window.gridModel(), &QAbstractItemModel::dataChanged);
+        auto showsRow = [&](int row) {
+            const bool any =
+                std::any_of(shown.begin(), shown.end(), [row](const QList<QVariant>& s) {
+                    return s[0].toModelIndex().row() <= row && row <= s[1].toModelIndex().row();
+                });
+            shown.clear();
+            return any;
+        };
+        FillChannel(run.state, 9, "145.12500", 0, 0);
+        window.RefreshFromState();
+        QVERIFY(showsRow(9));
+        QCOMPARE(CellText(window, 9, 1), QStringLiteral("145.12500"));
+
+        MessageBoxResponder ok(Style::kIdOk);
+        window.menuItem("mnuNew")->trigger();
+        QVERIFY(showsRow(9));
+        QVERIFY(!run.state.channels.has(9));
+
+        FillChannel(run.state, 9, "145.12500", 0, 0);
+        window.bandList()->showPopup();  // opened by the user, so a change asks and clears
+        window.bandList()->hidePopup();
+        window.bandList()->setCurrentIndex(2);
+        QVERIFY(showsRow(9));
+        QVERIFY(!run.state.channels.has(9));
+
+        window.menuItem("mnuEnglish")->trigger();
+        QVERIFY(showsRow(16));
     }
 
     void bandChangedFromTheOpenedListAsksFirst() {
@@ -206,15 +225,15 @@ private slots:
         QCOMPARE(window.bandList()->currentIndex(), kBand136 + 1);
 
         run.state.band.TakeBand(4);
-        run.state.panel[PanelList::Squelch] = 7;
-        run.state.panel[PanelList::Beep] = 99;  // beyond the list
+        run.state.settings.squelchLevel = 7;
+        run.state.settings.beep = 99;  // beyond the list
         window.RefreshFromState();
         QCOMPARE(answer.shown().size(), 0);
         QCOMPARE(window.bandList()->currentIndex(), 4);
         QCOMPARE(window.functionPanel()->list(PanelList::Squelch)->currentIndex(), 7);
         // No selection rather than a wrong one; showing it writes nothing back.
         QCOMPARE(window.functionPanel()->list(PanelList::Beep)->currentIndex(), -1);
-        QCOMPARE(run.state.panel[PanelList::Beep], 99);
+        QCOMPARE(run.state.settings.beep, 99);
     }
 };
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "image/ByteMap.h"
+#include "image/FieldTable.h"
 #include "link/Wire.h"
 #include "sim/DemoImage.h"
 #include "sim/RadioSide.h"
@@ -15,7 +15,7 @@ using Bytes = std::vector<std::uint8_t>;
 // tests; here what only the radio's side shows.
 TEST(RadioSideTest, KeepsWrittenBlocksWithinItsMemoryAndAnswersNothingToE) {
     RadioSide radio(DemoImage(0), std::uint8_t{0x73});
-    EXPECT_EQ(radio.image()[ByteMap::kModelBandCode], 0x73) << "both copies of the band code";
+    EXPECT_EQ(radio.image()[FieldTable::Band().copyOffset], 0x73) << "both copies of the band code";
     for (const Bytes& frame :
          {Bytes{'P', 'R', 'O', 'G', 'R', 'A', 'M'}, Bytes{0x02}, Bytes{0x06}}) {
         ASSERT_FALSE(radio.Receive(frame).empty());

@@ -1,17 +1,17 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace kvd {
 
-// Snaps a frequency text with five decimals down to the nearer of the 5 kHz and 6.25 kHz
-// raster points at or below it (equal distances go to 6.25 kHz); a frequency already on
-// either raster is returned unchanged. Gives the frequency in MHz.
-double SnapFrequency(std::string_view frequencyText);
-// The same, giving the snapped text (the input with its last four digits lowered).
-std::string SnapFrequencyText(std::string_view frequencyText);
+// A frequency in units of 10 Hz snapped down to the nearer of the 5 kHz and 6.25 kHz raster
+// points at or below it (equal distances go to 6.25 kHz); a frequency already on either
+// raster stays as it is. Only the digits below 100 kHz take part, as the raster repeats
+// every 100 kHz.
+std::uint32_t SnapToRaster(std::uint32_t tens);
 
 // A plain decimal text ("145.5", ".5", "145.") rounded half away from zero to `decimals`
 // places and written with exactly that many ("0.00000" for five). Works on the digits, so

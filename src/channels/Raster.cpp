@@ -1,4 +1,4 @@
-#include "image/Raster.h"
+#include "channels/Raster.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,30 +37,14 @@ double LeadingNumber(std::string_view text) {
     return std::strtod(number.c_str(), nullptr);
 }
 
-std::string SnapFrequencyText(std::string_view text) {
-    if (text.size() < 4) {
-        return std::string(text);
+std::uint32_t SnapToRaster(std::uint32_t tens) {
+    const std::uint32_t below100kHz = tens % 10000;
+    const std::uint32_t off5kHz = below100kHz % 500;
+    const std::uint32_t off6k25Hz = below100kHz % 625;
+    if (off5kHz == 0 || off6k25Hz == 0) {
+        return tens;
     }
-    int n = 0;
-    for (char c : text.substr(text.size() - 4)) {
-        if (c < '0' || c > '9') {
-            return std::string(text);
-        }
-        n = n * 10 + (c - '0');
-    }
-    int a = n % 500;  // off the 5 kHz raster, in units of 10 Hz
-    int b = n % 625;  // off the 6.25 kHz raster
-    if (a == 0 || b == 0) {
-        return std::string(text);
-    }
-    n -= (b <= a) ? b : a;
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%04d", n);
-    return std::string(text.substr(0, text.size() - 4)) + digits;
-}
-
-double SnapFrequency(std::string_view text) {
-    return LeadingNumber(SnapFrequencyText(text));
+    return tens - (off6k25Hz <= off5kHz ? off6k25Hz : off5kHz);
 }
 
 std::optional<std::string> RoundDecimalText(std::string_view text, int decimals) {

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace kvd {
+
+// The six lists of the main window's function-set panel.
+enum class PanelList { VoicePrompt, Timeout, TimeoutWarning, Squelch, BatterySave, Beep };
+
+namespace PanelLists {
+constexpr int kCount = 6;
+}
+
+}  // namespace kvd
