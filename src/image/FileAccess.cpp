@@ -176,8 +176,10 @@ bool IsDeviceName([[maybe_unused]] const fs::path& path) {
             return true;
         }
     }
+    // Windows' own list of names to avoid has 0 and the superscripts among the port numbers.
     return name.size() == 4 && (name.starts_with(L"COM") || name.starts_with(L"LPT")) &&
-           name[3] >= L'1' && name[3] <= L'9';
+           std::wstring_view(L"0123456789\u00B9\u00B2\u00B3").find(name[3]) !=
+               std::wstring_view::npos;
 #else
     return false;  // devices are special files there, which the file's status tells
 #endif

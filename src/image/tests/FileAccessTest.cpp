@@ -30,10 +30,16 @@ std::string AllBytes() {
 // Opening a device may have effects or wait for ever: it is refused by its name or status.
 TEST_F(FileAccessTest, DevicesAreRefusedUnopened) {
 #ifdef _WIN32
-    // Windows opens these in any folder, with any extension and in any case.
-    const std::vector<fs::path> devices = {
-        "NUL",      "con",         "COM1",          "lpt2.txt", dir_ / "Com9.DAT",
-        "AUX .csv", "\\\\.\\COM3", dir_ / "nul.DAT"};
+    // Windows opens these in any folder, with any extension and in any case (COM² too).
+    const std::vector<fs::path> devices = {"NUL",
+                                           "con",
+                                           "COM1",
+                                           "lpt2.txt",
+                                           dir_ / "Com9.DAT",
+                                           "AUX .csv",
+                                           "\\\\.\\COM3",
+                                           FileAccess::PathFromUtf8("COM²"),
+                                           dir_ / "nul.DAT"};
 #else
     const std::vector<fs::path> devices = {"/dev/zero", "/dev/null"};
 #endif
