@@ -5,6 +5,7 @@
 #include "ScratchFolder.h"
 #include "TestStates.h"
 #include "channels/BandSelection.h"
+#include "channels/CsvChoice.h"
 #include "channels/CsvExchange.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
@@ -67,14 +68,15 @@ TEST_F(FileNamesTest, BackupsBesideFilesWithChineseNames) {
 TEST_F(FileNamesTest, CsvFilesKeepTheirLineEnds) {
     BandSelection band;
     band.TakeBand(5);  // 136-174 MHz
-    const CsvExchange::ImportResult expected = CsvExchange::Import(
+    const CsvExchange::FileReading reading = CsvExchange::ReadFile(
         "Location,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode,"
         "Skip,Power\r\n"
         "1,145.531250,,0,TSQL,88.5,88.5,023,NN,FM,,High\r\n"
         "2,146.520000,+,0.6,Tone,100.0,88.5,023,NN,NFM,S,Low\r\n"
         "3,147.000000,,0,DTCS,88.5,88.5,131,NN,FM,,High\r\n",
         band);
-    ASSERT_FALSE(expected.error);
+    ASSERT_FALSE(reading.fault);
+    const CsvExchange::Placement expected = CsvExchange::RowChoice(reading).place();
     ASSERT_EQ(expected.imported, 3);
     const std::string csv = CsvExchange::Export(expected.channels);
 
@@ -90,9 +92,9 @@ TEST_F(FileNamesTest, CsvFilesKeepTheirLineEnds) {
         EXPECT_EQ(ReadAll(file), text) << name << ": the bytes as written";
         std::string read;
         ASSERT_TRUE(ChannelFile::ReadBytes(file, read, CsvExchange::kLargestFile + 1)) << name;
-        const CsvExchange::ImportResult imported = CsvExchange::Import(read, band);
-        ASSERT_FALSE(imported.error) << name;
-        EXPECT_TRUE(imported.channels == expected.channels) << name;
+        const CsvExchange::FileReading again = CsvExchange::ReadFile(read, band);
+        ASSERT_FALSE(again.fault) << name;
+        EXPECT_TRUE(CsvExchange::RowChoice(again).place().channels == expected.channels) << name;
     }
     const std::string written = ReadAll(folder_ / PathFromUtf8("频道表.csv"));
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 4) << "a header, three channels";
