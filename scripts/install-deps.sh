@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  qt6-translations-l10n
   libgl-dev
   libgtest-dev googletest
   clang libclang-rt-dev clang-format
@@ -16,6 +16,10 @@ packages=(
 # Screenshots and the window under a virtual display.
 if [[ "${KVD_WITH_DISPLAY_TOOLS:-0}" == 1 ]]; then
   packages+=(xvfb xauth imagemagick)
+fi
+# The core cross-built for Windows and its tests under Wine (scripts/test-windows.sh).
+if [[ "${KVD_FOR_WINDOWS:-0}" == 1 ]]; then
+  packages+=(g++-mingw-w64-x86-64-posix wine64 wine)
 fi
 
 missing=()

@@ -300,20 +300,56 @@
     <message id="csv.imported">
         <translation>Imported %1 channels; %2 frequencies were moved onto the channel raster.</translation>
     </message>
+    <message id="csv.usable">
+        <translation>usable</translation>
+    </message>
+    <message id="csv.beyondSixteen">
+        <translation>not among the first sixteen usable rows</translation>
+    </message>
+    <message id="csv.noUsableRow">
+        <translation>No row of the file is usable. The channel list is unchanged.</translation>
+    </message>
+    <message id="csv.leftOut">
+        <translation>%1 rows were left out:</translation>
+    </message>
+    <message id="csv.leftOutLine">
+        <translation>%1: %2</translation>
+    </message>
+    <message id="csv.rowLine">
+        <translation>Line %1</translation>
+    </message>
+    <message id="csv.rowLocation">
+        <translation>%1, Location %2</translation>
+    </message>
+    <message id="csv.rowNamed">
+        <translation>%1 %2</translation>
+    </message>
+    <message id="csv.tonePair">
+        <translation>%1 -&gt; %2</translation>
+    </message>
     <message id="csv.noHeader">
         <translation>there is no &quot;Location&quot; and &quot;Frequency&quot; column</translation>
     </message>
     <message id="csv.unclosedQuote">
         <translation>a quote is never closed</translation>
     </message>
+    <message id="csv.duplicateColumn">
+        <translation>the same column appears twice</translation>
+    </message>
     <message id="csv.badLocation">
-        <translation>the location is not a channel from 1 to 16</translation>
+        <translation>the Location is not a whole number</translation>
     </message>
     <message id="csv.duplicateLocation">
-        <translation>the channel appears twice</translation>
+        <translation>an earlier row has the same Location</translation>
+    </message>
+    <message id="csv.noFrequency">
+        <translation>there is no frequency</translation>
     </message>
     <message id="csv.badFrequency">
         <translation>the frequency is not a number</translation>
+    </message>
+    <message id="csv.numberTooLarge">
+        <translation>the number is too large to be a frequency</translation>
     </message>
     <message id="csv.outOfBand">
         <translation>the frequency is outside the band</translation>
@@ -326,6 +362,9 @@
     </message>
     <message id="csv.badToneMode">
         <translation>the Tone value is not &quot;&quot;, Tone, TSQL, DTCS or Cross</translation>
+    </message>
+    <message id="csv.reverseSquelch">
+        <translation>this radio cannot store reverse squelch</translation>
     </message>
     <message id="csv.badCrossMode">
         <translation>the CrossMode value is not known</translation>
@@ -343,16 +382,10 @@
         <translation>the Mode is not FM or NFM</translation>
     </message>
     <message id="csv.badSkip">
-        <translation>the Skip value is not empty or S</translation>
+        <translation>the Skip value is not empty, S or P</translation>
     </message>
     <message id="csv.badPower">
-        <translation>the Power is not High or Low</translation>
-    </message>
-    <message id="csv.numberTooLarge">
-        <translation>the number is too large to be a frequency</translation>
-    </message>
-    <message id="csv.duplicateColumn">
-        <translation>the same column appears twice</translation>
+        <translation>the Power is not High, Low or watts</translation>
     </message>
     <message id="link.communicating">
         <translation>Is communication, please later……</translation>

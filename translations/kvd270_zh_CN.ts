@@ -300,20 +300,56 @@
     <message id="csv.imported">
         <translation>已导入 %1 个信道，%2 个频率已调整到信道间隔。</translation>
     </message>
+    <message id="csv.usable">
+        <translation>可用</translation>
+    </message>
+    <message id="csv.beyondSixteen">
+        <translation>不在前 16 个可用行之内</translation>
+    </message>
+    <message id="csv.noUsableRow">
+        <translation>文件中没有可用的行。信道列表没有改变。</translation>
+    </message>
+    <message id="csv.leftOut">
+        <translation>%1 行没有导入：</translation>
+    </message>
+    <message id="csv.leftOutLine">
+        <translation>%1：%2</translation>
+    </message>
+    <message id="csv.rowLine">
+        <translation>第 %1 行</translation>
+    </message>
+    <message id="csv.rowLocation">
+        <translation>%1，信道号 %2</translation>
+    </message>
+    <message id="csv.rowNamed">
+        <translation>%1 %2</translation>
+    </message>
+    <message id="csv.tonePair">
+        <translation>%1 -&gt; %2</translation>
+    </message>
     <message id="csv.noHeader">
         <translation>没有“Location”和“Frequency”列</translation>
     </message>
     <message id="csv.unclosedQuote">
         <translation>引号没有结束</translation>
     </message>
+    <message id="csv.duplicateColumn">
+        <translation>同一列出现两次</translation>
+    </message>
     <message id="csv.badLocation">
-        <translation>信道号不在 1 到 16 之间</translation>
+        <translation>信道号不是整数</translation>
     </message>
     <message id="csv.duplicateLocation">
-        <translation>信道号重复</translation>
+        <translation>前面已有相同信道号的行</translation>
+    </message>
+    <message id="csv.noFrequency">
+        <translation>没有频率</translation>
     </message>
     <message id="csv.badFrequency">
         <translation>频率不是数字</translation>
+    </message>
+    <message id="csv.numberTooLarge">
+        <translation>数值太大，不可能是频率</translation>
     </message>
     <message id="csv.outOfBand">
         <translation>频率超出频段范围</translation>
@@ -326,6 +362,9 @@
     </message>
     <message id="csv.badToneMode">
         <translation>Tone 值无效</translation>
+    </message>
+    <message id="csv.reverseSquelch">
+        <translation>本机不能存储反向静噪</translation>
     </message>
     <message id="csv.badCrossMode">
         <translation>CrossMode 值无效</translation>
@@ -343,16 +382,10 @@
         <translation>Mode 只能是 FM 或 NFM</translation>
     </message>
     <message id="csv.badSkip">
-        <translation>Skip 只能为空或 S</translation>
+        <translation>Skip 只能为空、S 或 P</translation>
     </message>
     <message id="csv.badPower">
-        <translation>Power 只能是 High 或 Low</translation>
-    </message>
-    <message id="csv.numberTooLarge">
-        <translation>数值太大，不可能是频率</translation>
-    </message>
-    <message id="csv.duplicateColumn">
-        <translation>同一列出现两次</translation>
+        <translation>Power 只能是 High、Low 或瓦数</translation>
     </message>
     <message id="link.communicating">
         <translation>正在通信,请稍后……</translation>

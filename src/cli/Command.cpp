@@ -17,7 +17,7 @@ bool OpenOrReport(const std::string& path, RadioState& state) {
     if (!opened) {
         Fail(path + (opened.kind == ChannelFile::Result::WrongSignature
                          ? ": not a KVD-270 channel file (wrong signature)"
-                         : ": cannot be read: " + TrUtf8(FileProblem(opened), kEnglish)));
+                         : ": cannot be read: " + TextIn(FileProblem(opened), kEnglish)));
     }
     return static_cast<bool>(opened);
 }

@@ -1,11 +1,17 @@
 #include <iostream>
+#include <optional>
 
 #include "catalogue/Catalogue.h"
+#include "channels/BandSelection.h"
+#include "channels/CsvChoice.h"
 #include "channels/CsvExchange.h"
+#include "channels/CsvRows.h"
+#include "channels/CsvTexts.h"
 #include "cli/Command.h"
 #include "image/ChannelFile.h"
 #include "image/RadioState.h"
 #include "texts/QuotedText.h"
+#include "texts/TextIds.h"
 
 namespace kvd::cli {
 
@@ -21,14 +27,71 @@ int RunExportCsv(const Arguments& args) {
     if (ChannelFile::Result written =
             ChannelFile::WriteAtomically(args[1], CsvExchange::Export(state.channels));
         !written) {
-        return Fail(args[1] + ": cannot be written: " + TrUtf8(FileProblem(written), kEnglish));
+        return Fail(args[1] + ": cannot be written: " + TextIn(FileProblem(written), kEnglish));
     }
     return kExitOk;
 }
 
-// import-csv IN.csv --out FILE.DAT [--base FILE.DAT] [--band N]
+namespace {
+
+// A row left out of the import, and why.
+std::string LeftOutReason(const CsvExchange::FileRow& row, const BandSelection& band, bool listed) {
+    if (!row.usable()) {
+        return TextIn(CsvExchange::RowReason(*row.fault, band), kEnglish);
+    }
+    return listed ? "not named in --rows" : TextIn(TextIds::csv::beyondSixteen, kEnglish);
+}
+
+void ReportLeftOut(const CsvExchange::FileReading& reading, const CsvExchange::RowChoice& choice,
+                   const BandSelection& band, bool listed) {
+    const std::vector<std::size_t> leftOut = choice.leftOut();
+    if (leftOut.empty()) {
+        return;
+    }
+    std::cerr << TextIn(CsvExchange::LeftOutHeading(static_cast<int>(leftOut.size())), kEnglish)
+              << "\n";
+    for (std::size_t row : leftOut) {
+        const CsvExchange::FileRow& r = reading.rows[row];
+        std::cerr << "  "
+                  << TextIn(CsvExchange::LeftOutLine(
+                                r, UserText::Verbatim(LeftOutReason(r, band, listed))),
+                            kEnglish)
+                  << "\n";
+    }
+}
+
+std::string ListFaultText(const CsvExchange::LocationListFault& fault,
+                          const CsvExchange::FileReading& reading, const BandSelection& band) {
+    using Fault = CsvExchange::LocationListFault;
+    switch (fault.kind) {
+        case Fault::Malformed:
+            return "--rows takes Locations and ranges such as 1-8,12,20-22, not " +
+                   QuotedText(fault.item);
+        case Fault::Reversed:
+            return "--rows: the range " + QuotedText(fault.item) + " runs backwards";
+        case Fault::NoSuchLocation:
+            return "--rows: no row has the Location " + QuotedText(fault.item);
+        case Fault::EmptyRange:
+            return "--rows: no row has a Location in " + QuotedText(fault.item);
+        case Fault::UnusableRow: {
+            const CsvExchange::FileRow& row = reading.rows[fault.row];
+            return "--rows names an unusable row: " +
+                   TextIn(CsvExchange::LeftOutLine(row, CsvExchange::RowReason(*row.fault, band)),
+                          kEnglish);
+        }
+        case Fault::TooMany:
+            return "--rows names " + std::to_string(fault.count) +
+                   " rows; the radio has sixteen channels";
+    }
+    return {};
+}
+
+}  // namespace
+
+// import-csv IN.csv --out FILE.DAT [--rows LIST] [--base FILE.DAT] [--band N]
 int RunImportCsv(const Arguments& args) {
     std::string input, out, base;
+    std::optional<std::string> rows;
     int band = -1;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -37,6 +100,8 @@ int RunImportCsv(const Arguments& args) {
             out = args[++i];
         } else if (a == "--base" && hasValue) {
             base = args[++i];
+        } else if (a == "--rows" && hasValue) {
+            rows = args[++i];
         } else if (a == "--band" && hasValue) {
             const std::string& value = args[++i];
             if (value.size() != 1 || value[0] < '0' || value[0] > '6') {
@@ -53,7 +118,8 @@ int RunImportCsv(const Arguments& args) {
     }
     if (input.empty() || out.empty()) {
         return Fail(
-            "usage: kvd270-cli import-csv IN.csv --out FILE.DAT [--base FILE.DAT] [--band N]");
+            "usage: kvd270-cli import-csv IN.csv --out FILE.DAT [--rows LIST] [--base FILE.DAT] "
+            "[--band N]");
     }
     RadioState state = StartupState(kEnglish);
     if (!base.empty()) {
@@ -68,21 +134,36 @@ int RunImportCsv(const Arguments& args) {
     if (ChannelFile::Result read =
             ChannelFile::ReadBytes(input, csv, CsvExchange::kLargestFile + 1);
         !read) {
-        return Fail(input + ": cannot be read: " + TrUtf8(FileProblem(read), kEnglish));
+        return Fail(input + ": cannot be read: " + TextIn(FileProblem(read), kEnglish));
     }
     if (csv.size() > CsvExchange::kLargestFile) {
         return Fail(input + ": the file is too large to be a channel list");
     }
-    CsvExchange::ImportResult result = CsvExchange::Import(csv, state.band);
-    if (result.error) {
-        return Fail(input + ": " +
-                    TrUtf8(CsvExchange::Describe(*result.error, state.band), kEnglish));
+    const CsvExchange::FileReading reading = CsvExchange::ReadFile(csv, state.band);
+    if (reading.fault) {
+        return Fail(input + ": " + TextIn(CsvExchange::FileFaultMessage(*reading.fault), kEnglish));
     }
-    state.channels = result.channels;
+    CsvExchange::RowChoice choice(reading);
+    if (rows) {
+        const std::vector<CsvExchange::LocationListFault> faults =
+            CsvExchange::ChooseByLocations(choice, reading, *rows);
+        for (const CsvExchange::LocationListFault& fault : faults) {
+            Fail(input + ": " + ListFaultText(fault, reading, state.band));
+        }
+        if (!faults.empty()) {
+            return kExitBadInput;
+        }
+    }
+    ReportLeftOut(reading, choice, state.band, rows.has_value());
+    if (choice.count() == 0 && !reading.rows.empty()) {
+        return Fail(input + ": " + TextIn(TextIds::csv::noUsableRow, kEnglish));
+    }
+    const CsvExchange::Placement placement = choice.place();
+    state.channels = placement.channels;
     if (ChannelFile::Result saved = ChannelFile::Save(out, state); !saved) {
-        return Fail(out + ": cannot be written: " + TrUtf8(FileProblem(saved), kEnglish));
+        return Fail(out + ": cannot be written: " + TextIn(FileProblem(saved), kEnglish));
     }
-    std::cerr << TrUtf8(CsvExchange::DescribeSuccess(result), kEnglish) << "\n";
+    std::cerr << TextIn(CsvExchange::SuccessMessage(placement), kEnglish) << "\n";
     return kExitOk;
 }
 

@@ -42,7 +42,7 @@ link::Outcome LinkSession::Run(link::Mode mode, RadioState& state) const {
     link::OpenResult opened = port.open(device);
     if (!opened.ok) {
         std::fprintf(stderr, "kvd270-cli: %s\n",
-                     TrUtf8(link::PortFailureStatus(device, opened.reason, opened.problem()),
+                     TextIn(link::PortFailureStatus(device, opened.reason, opened.problem()),
                             state.flags.Language)
                          .c_str());
     }

@@ -37,7 +37,7 @@ int RunRead(const Arguments& args) {
     }
     // A file that cannot be written is found out before the radio is bothered.
     if (ChannelFile::Result writable = FileAccess::CheckWritable(out); !writable) {
-        return Fail(out + ": cannot be written: " + TrUtf8(FileProblem(writable), kEnglish));
+        return Fail(out + ": cannot be written: " + TextIn(FileProblem(writable), kEnglish));
     }
 
     RadioState state = StartupState(link.language);
@@ -55,12 +55,12 @@ int RunRead(const Arguments& args) {
         Backups::Saved kept = Backups::Save(link::BackupFolder(), state);
         std::cerr << (kept.result ? "backup: " + kept.path.string()
                                   : "kvd270-cli: no backup written: " +
-                                        TrUtf8(FileProblem(kept.result), kEnglish))
+                                        TextIn(FileProblem(kept.result), kEnglish))
                   << "\n";
     }
     ChannelFile::Result saved = ChannelFile::Save(out, state);
     if (!saved) {
-        return Fail(out + ": cannot be written: " + TrUtf8(FileProblem(saved), kEnglish));
+        return Fail(out + ": cannot be written: " + TextIn(FileProblem(saved), kEnglish));
     }
     return kExitOk;
 }

@@ -40,7 +40,7 @@ std::string ChannelJson(const RadioState& s, int number) {
     for (int column = Cells::kRxFrequency; column <= Cells::kScanAdd; ++column) {
         out += column == Cells::kRxFrequency ? "" : ", ";
         out += JsonString(kChannelKeys[column - 1]) + ": " +
-               JsonString(TrUtf8(Cells::Text(s.channels, number, column), s.flags.Language));
+               JsonString(TextIn(Cells::Text(s.channels, number, column), s.flags.Language));
     }
     return out + "}";
 }
@@ -140,12 +140,12 @@ std::string StateText(const RadioState& s) {
     out << (lang == kChinese ? "频段: " : "Band: ") << BandTable::At(s.band.position()).text
         << "\n\n";
     for (int column = 0; column < Cells::kColumns; ++column) {
-        out << Pad(TrUtf8(ChoiceLists::ColumnCaption(column), lang), widths[column]);
+        out << Pad(TextIn(ChoiceLists::ColumnCaption(column), lang), widths[column]);
     }
     out << "\n";
     for (int number = 1; number <= Channels::kCount; ++number) {
         for (int column = 0; column < Cells::kColumns; ++column) {
-            const std::string text = TrUtf8(Cells::Text(s.channels, number, column), lang);
+            const std::string text = TextIn(Cells::Text(s.channels, number, column), lang);
             out << Pad(text.empty() && column > 0 ? "-" : text, widths[column]);
         }
         out << "\n";
@@ -153,8 +153,8 @@ std::string StateText(const RadioState& s) {
     out << "\n" << (lang == kChinese ? "功能设置" : "Function Set") << "\n";
     for (PanelList list : PanelLists::kAll) {
         const std::string item =
-            TrUtf8(PanelLists::Item(list, std::stoi(ValueText(FieldTable::Of(list), s))), lang);
-        out << "  " << Pad(TrUtf8(PanelLists::Info(list).caption, lang), 16)
+            TextIn(PanelLists::Item(list, std::stoi(ValueText(FieldTable::Of(list), s))), lang);
+        out << "  " << Pad(TextIn(PanelLists::Info(list).caption, lang), 16)
             << (item.empty() ? "-" : item) << "\n";
     }
     out << "\n" << (lang == kChinese ? "其他设置" : "Other settings") << "\n";

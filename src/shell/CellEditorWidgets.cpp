@@ -3,11 +3,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "catalogue/Catalogue.h"
 #include "channels/CellEditRules.h"
 #include "channels/ChannelCells.h"
 #include "channels/ChoiceLists.h"
 #include "channels/ToneList.h"
+#include "widgets/InterfaceLanguage.h"
 #include "widgets/LanguageFit.h"
 
 namespace kvd::gui {

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "catalogue/Catalogue.h"
 #include "channels/ChannelCells.h"
 #include "image/RadioState.h"
 #include "settings/MessageBoxStyle.h"
@@ -14,6 +13,7 @@
 #include "shell/ChannelTableModel.h"
 #include "shell/MainWindow.h"
 #include "texts/TextIds.h"
+#include "widgets/InterfaceLanguage.h"
 #include "widgets/WheelGuard.h"
 
 namespace kvd::gui {

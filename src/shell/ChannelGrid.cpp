@@ -4,9 +4,9 @@
 
 #include <QHeaderView>
 
-#include "catalogue/Catalogue.h"
 #include "channels/ChoiceLists.h"
 #include "widgets/GridGeometry.h"
+#include "widgets/InterfaceLanguage.h"
 
 namespace kvd::gui {
 

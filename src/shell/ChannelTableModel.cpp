@@ -3,11 +3,11 @@
 #include <QGuiApplication>
 #include <QPalette>
 
-#include "catalogue/Catalogue.h"
 #include "channels/ChannelCells.h"
 #include "channels/ChoiceLists.h"
 #include "image/RadioState.h"
 #include "widgets/GridGeometry.h"
+#include "widgets/InterfaceLanguage.h"
 
 namespace kvd::gui {
 

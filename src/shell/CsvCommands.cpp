@@ -2,8 +2,10 @@
 
 #include <QAction>
 
-#include "catalogue/Catalogue.h"
+#include "channels/CsvChoice.h"
 #include "channels/CsvExchange.h"
+#include "channels/CsvRows.h"
+#include "channels/CsvTexts.h"
 #include "image/ChannelFile.h"
 #include "image/RadioState.h"
 #include "settings/MessageBoxStyle.h"
@@ -11,6 +13,7 @@
 #include "shell/FileSteps.h"
 #include "shell/MainWindow.h"
 #include "texts/TextIds.h"
+#include "widgets/InterfaceLanguage.h"
 
 namespace kvd::gui {
 
@@ -20,6 +23,29 @@ namespace Style = MessageBoxStyle;
 namespace Id = TextIds::file;
 
 const FileSteps::FileType kCsvFile{Id::csvFilter, "csv"};
+
+// A message box holds a screenful; a list of a few hundred rows names the first ones.
+constexpr int kLeftOutShown = 12;
+
+// The rows the import leaves out and why, as lines under a heading; empty when none is.
+QString LeftOutText(const CsvExchange::FileReading& reading, const CsvExchange::RowChoice& choice,
+                    const BandSelection& band) {
+    const std::vector<std::size_t> leftOut = choice.leftOut();
+    if (leftOut.empty()) {
+        return {};
+    }
+    QString text = "\n\n" + Tr(CsvExchange::LeftOutHeading(static_cast<int>(leftOut.size())));
+    for (std::size_t i = 0; i < leftOut.size() && i < kLeftOutShown; ++i) {
+        const CsvExchange::FileRow& row = reading.rows[leftOut[i]];
+        const UserText reason = row.usable() ? UserText(TextIds::csv::beyondSixteen)
+                                             : CsvExchange::RowReason(*row.fault, band);
+        text += "\n" + Tr(CsvExchange::LeftOutLine(row, reason));
+    }
+    if (leftOut.size() > kLeftOutShown) {
+        text += "\n…";
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -47,15 +73,23 @@ void CsvCommands::Import() {
         window_.LocalizedMessageBox(Tr(Id::tooLarge), Style::kOk | Style::kExclamation);
         return;
     }
-    const CsvExchange::ImportResult result = CsvExchange::Import(bytes, state.band);
-    if (result.error) {
-        window_.LocalizedMessageBox(Tr(CsvExchange::Describe(*result.error, state.band)),
+    const CsvExchange::FileReading reading = CsvExchange::ReadFile(bytes, state.band);
+    if (reading.fault) {
+        window_.LocalizedMessageBox(Tr(CsvExchange::FileFaultMessage(*reading.fault)),
                                     Style::kOk | Style::kExclamation);
         return;
     }
-    state.channels = result.channels;
+    const CsvExchange::RowChoice choice(reading);
+    const QString leftOut = LeftOutText(reading, choice, state.band);
+    if (choice.count() == 0 && !reading.rows.empty()) {
+        window_.LocalizedMessageBox(Tr(TextIds::csv::noUsableRow) + leftOut,
+                                    Style::kOk | Style::kExclamation);
+        return;
+    }
+    const CsvExchange::Placement placement = choice.place();
+    state.channels = placement.channels;
     window_.RefreshFromState();
-    window_.LocalizedMessageBox(Tr(CsvExchange::DescribeSuccess(result)),
+    window_.LocalizedMessageBox(Tr(CsvExchange::SuccessMessage(placement)) + leftOut,
                                 Style::kOk | Style::kInformation);
 }
 

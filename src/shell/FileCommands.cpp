@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QDir>
 
-#include "catalogue/Catalogue.h"
 #include "image/ChannelFile.h"
 #include "image/RadioState.h"
 #include "settings/MessageBoxStyle.h"
@@ -11,6 +10,7 @@
 #include "shell/FileSteps.h"
 #include "shell/MainWindow.h"
 #include "texts/TextIds.h"
+#include "widgets/InterfaceLanguage.h"
 
 namespace kvd::gui {
 

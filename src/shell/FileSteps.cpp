@@ -3,13 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "catalogue/Catalogue.h"
 #include "image/RadioState.h"
 #include "settings/MessageBoxStyle.h"
 #include "shell/ChannelGrid.h"
 #include "shell/FileDialogs.h"
 #include "shell/MainWindow.h"
 #include "texts/TextIds.h"
+#include "widgets/InterfaceLanguage.h"
 
 namespace kvd::gui::FileSteps {
 

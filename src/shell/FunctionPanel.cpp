@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
-#include "catalogue/Catalogue.h"
 #include "image/FieldTable.h"
 #include "settings/PanelLists.h"
+#include "widgets/InterfaceLanguage.h"
 #include "widgets/LanguageFit.h"
 
 namespace kvd::gui {

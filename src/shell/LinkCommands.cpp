@@ -7,8 +7,8 @@
 #include <QProgressBar>
 #include <QToolBar>
 
-#include "catalogue/Catalogue.h"
 #include "image/Backups.h"
+#include "image/FileAccess.h"
 #include "image/RadioState.h"
 #include "link/qt/BackupLocation.h"
 #include "link/qt/SerialLink.h"
@@ -16,6 +16,7 @@
 #include "shell/BandCombo.h"
 #include "shell/MainWindow.h"
 #include "texts/TextIds.h"
+#include "widgets/InterfaceLanguage.h"
 
 namespace kvd::gui {
 
@@ -143,11 +144,11 @@ void LinkCommands::readApplied() {
     const LanguageId language = window_.state().flags.Language;
     statusAfterRelease_ =
         Tr(saved.result ? UserText(TextIds::link::backupSaved,
-                                   {UserText::Verbatim(saved.path.filename().string())})
+                                   {UserText::Verbatim(FileAccess::Utf8Of(saved.path.filename()))})
                         : UserText(TextIds::link::backupFailed, {FileProblem(saved.result)}),
            language);
-    window_.statusLabel()->setToolTip(saved.result ? QString::fromStdString(saved.path.string())
-                                                   : QString());
+    window_.statusLabel()->setToolTip(
+        saved.result ? QString::fromStdString(FileAccess::Utf8Of(saved.path)) : QString());
 }
 
 void LinkCommands::ended(link::Outcome outcome) {

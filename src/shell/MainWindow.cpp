@@ -6,7 +6,6 @@
 #include <QMenuBar>
 #include <QProgressBar>
 
-#include "catalogue/Catalogue.h"
 #include "image/RadioState.h"
 #include "settings/MessageBoxStyle.h"
 #include "shell/BandCombo.h"
@@ -18,6 +17,7 @@
 #include "shell/Preferences.h"
 #include "shell/ToolBarLayout.h"
 #include "texts/TextIds.h"
+#include "widgets/InterfaceLanguage.h"
 #include "widgets/LanguageFit.h"
 #include "widgets/LocalizedMessageBox.h"
 #include "widgets/WheelGuard.h"

@@ -7,9 +7,11 @@
 namespace kvd {
 
 // A text of the program's catalogue (translations/kvd270_*.ts), by its id. The constants of
-// texts/TextIds.h are generated from the catalogue, one for each of its texts.
+// texts/TextIds.h are generated from the catalogue, one for each of its texts, and carry the
+// text's place in it.
 struct TextId {
     const char* key = nullptr;
+    int index = -1;  // the place in the catalogue; -1: look the key up
 
     friend bool operator==(TextId a, TextId b);
 };

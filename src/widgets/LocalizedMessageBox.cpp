@@ -5,9 +5,9 @@
 #include <QAbstractButton>
 #include <QPushButton>
 
-#include "catalogue/Catalogue.h"
 #include "settings/MessageBoxStyle.h"
 #include "texts/TextIds.h"
+#include "widgets/InterfaceLanguage.h"
 
 namespace kvd::gui {
 

@@ -3,8 +3,8 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "catalogue/Catalogue.h"
 #include "texts/TextIds.h"
+#include "widgets/InterfaceLanguage.h"
 
 namespace kvd::gui {
 

@@ -22,7 +22,7 @@ struct EditFixture : ::testing::Test {
         return CommitFrequency(channels, band, row, column, text);
     }
     std::string Cell(int row, int column, LanguageId language = kChinese) const {
-        return TrUtf8(Text(channels, row, column), language);
+        return TextIn(Text(channels, row, column), language);
     }
     Channels channels;
     BandSelection band;

@@ -27,17 +27,17 @@ TEST(ChannelCells, ValuesShownInEitherLanguageAndEmptyRowsEmpty) {
     EXPECT_EQ(test::RowText(channels, 3, kChinese),
               "03|145.53000|关闭|145.53000|88.5|低|关闭|宽带|有");
     EXPECT_EQ(test::RowText(channels, 4, kEnglish), "04||||||||");
-    EXPECT_EQ(TrUtf8(Text(channels, 17, kRxFrequency), kEnglish), "");
-    EXPECT_EQ(TrUtf8(Text(channels, 0, kNumber), kEnglish), "");
+    EXPECT_EQ(TextIn(Text(channels, 17, kRxFrequency), kEnglish), "");
+    EXPECT_EQ(TextIn(Text(channels, 0, kNumber), kEnglish), "");
 
     // A receive-only channel shows no transmit tone unless it has one; any radio word shows
     // the text the radio's own word shows.
     Channel& c = *channels[3];
     c.tx.reset();
-    EXPECT_EQ(TrUtf8(Text(channels, 3, kTxTone), kEnglish), "88.5");
+    EXPECT_EQ(TextIn(Text(channels, 3, kTxTone), kEnglish), "88.5");
     c.txTone = Tone();
-    EXPECT_EQ(TrUtf8(Text(channels, 3, kTxTone), kEnglish), "");
-    EXPECT_EQ(TrUtf8(Text(channels, 3, kTxFrequency), kEnglish), "");
+    EXPECT_EQ(TextIn(Text(channels, 3, kTxTone), kEnglish), "");
+    EXPECT_EQ(TextIn(Text(channels, 3, kTxFrequency), kEnglish), "");
     c.rxTone = Tone::FromWord(0x2013);
     c.rx = Frequency::FromPacked(0x1A23B4C5);
     EXPECT_EQ(test::RowText(channels, 3, kEnglish), "03|1A2.3B4C5|D23N|||Low|Off|Wide|Have");

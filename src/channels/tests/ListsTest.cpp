@@ -13,12 +13,12 @@ TEST(ToneList, OffFiftyAscendingCtcssTonesAndBothDcsPolaritiesEachOnce) {
                                                    {51, "D023N"},  {155, "D754N"}, {156, "D023I"},
                                                    {260, "D754I"}, {261, ""}};
     for (auto [position, text] : entries) {
-        EXPECT_EQ(TrUtf8(ToneList::Text(position), kEnglish), text) << position;
+        EXPECT_EQ(TextIn(ToneList::Text(position), kEnglish), text) << position;
     }
-    EXPECT_EQ(TrUtf8(ToneList::Text(0), kChinese), "关闭");
+    EXPECT_EQ(TextIn(ToneList::Text(0), kChinese), "关闭");
     std::set<std::string> distinct;
     for (int p = 0; p < ToneList::kCount; ++p) {
-        distinct.insert(TrUtf8(ToneList::Text(p), kEnglish));
+        distinct.insert(TextIn(ToneList::Text(p), kEnglish));
         EXPECT_EQ(ToneList::PositionOf(ToneList::At(p)), p);
     }
     EXPECT_EQ(distinct.size(), 261u);

@@ -11,7 +11,7 @@
 
 #include <sys/stat.h>
 
-#include "channels/CsvExchange.h"
+#include "CliFixture.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
 #include "image/FieldTable.h"
@@ -23,74 +23,9 @@
 namespace kvd {
 namespace {
 
+using test::CliTest;
+using test::Finished;
 namespace fs = std::filesystem;
-
-struct Finished {
-    int status;
-    std::string out;
-    std::string errors;
-};
-
-// kvd270-cli as a user runs it; read and write against kvd270-sim on a real pseudo-terminal.
-class CliTest : public ::testing::Test {
-protected:
-    fs::path dir = fs::temp_directory_path() /
-                   ("kvd-cli-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    QProcess sim;
-    QString device;
-
-    void SetUp() override { fs::create_directories(dir / "config"); }
-    void TearDown() override {
-        sim.terminate();
-        sim.waitForFinished();
-        fs::remove_all(dir);
-    }
-
-    void StartSim(QStringList options) {
-        sim.start(KVD_SIM, options);
-        ASSERT_TRUE(sim.waitForReadyRead(5000));
-        device = sim.readLine().trimmed();
-        ASSERT_TRUE(device.startsWith("/dev/")) << device.toStdString();
-    }
-    // Reads the simulator's report lines until one starts with `prefix`.
-    bool SimSays(const QByteArray& prefix) {
-        while (sim.canReadLine() || sim.waitForReadyRead(5000)) {
-            if (sim.readLine().startsWith(prefix)) {
-                return true;
-            }
-        }
-        return false;
-    }
-    // Started in the test's folder; backups go there too.
-    void StartCli(QProcess& cli, const QStringList& args) const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_DATA_HOME", Path("data"));
-        cli.setProcessEnvironment(env);
-        cli.setWorkingDirectory(QString::fromStdString(dir.string()));
-        cli.start(KVD_CLI, args);
-    }
-    static Finished Wait(QProcess& cli) {
-        if (!cli.waitForFinished(20000)) {
-            cli.kill();  // hung
-            cli.waitForFinished();
-            return {-1, {}, {}};
-        }
-        return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
-                cli.readAllStandardOutput().toStdString(),
-                cli.readAllStandardError().toStdString()};
-    }
-    Finished Cli(QStringList args) const {
-        QProcess cli;
-        StartCli(cli, args);
-        return Wait(cli);
-    }
-    static std::string ReadAll(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    QString Path(const char* name) const { return QString::fromStdString((dir / name).string()); }
-};
 
 TEST_F(CliTest, ReadAndWriteTheVirtualRadioThroughAComEntry) {
     StartSim({"--band-code", "01", "--split", "3", "--save", Path("RADIO.DAT"), "--link",
@@ -177,25 +112,6 @@ TEST_F(CliTest, ShowPrintsTheFileForAPerson) {
     }
 }
 
-TEST_F(CliTest, CsvRoundTripThroughChannelFiles) {
-    std::ofstream(dir / "in.csv") << "Location,Frequency,Duplex,Offset,Tone,cToneFreq,Mode\n"
-                                     "3,146.52,-,0.6,TSQL,100.0,NFM\n";
-    Finished imported = Cli({"import-csv", Path("in.csv"), "--out", Path("B.DAT"), "--band", "5"});
-    ASSERT_EQ(imported.status, 0) << imported.errors;
-    Finished exported = Cli({"export-csv", Path("B.DAT"), Path("out.csv")});
-    ASSERT_EQ(exported.status, 0) << exported.errors;
-    EXPECT_NE(
-        ReadAll(dir / "out.csv")
-            .find("3,,146.520000,-,0.600000,TSQL,100.0,100.0,023,NN,023,Tone->Tone,NFM,5.00,,High"),
-        std::string::npos)
-        << ReadAll(dir / "out.csv");
-
-    Finished outside = Cli({"import-csv", Path("in.csv"), "--out", Path("C.DAT")});
-    EXPECT_EQ(outside.status, 2) << "band 0 is 400-490MHz";
-    EXPECT_NE(outside.errors.find("Line 2"), std::string::npos);
-    EXPECT_FALSE(fs::exists(dir / "C.DAT")) << "a refused import writes nothing";
-}
-
 TEST_F(CliTest, PortsThatCannotBeOpenedAndBadUsage) {
     Finished read = Cli({"read", "--port", "/dev/kvd-no-such-port", "--out", Path("X.DAT")});
     EXPECT_EQ(read.status, 1);
@@ -259,24 +175,6 @@ TEST_F(CliTest, FilesThatAreNotRegularFilesAreRefusedWithoutWaiting) {
     EXPECT_FALSE(fs::exists(dir / "X.DAT"));
 }
 
-TEST_F(CliTest, CsvInputIsBoundedAndLongNumbersAreUnusableLines) {
-    std::ofstream(dir / "long.csv") << "Location,Frequency\n1,99999999999999999999\n";
-    Finished longNumber = Cli({"import-csv", Path("long.csv"), "--out", Path("X.DAT")});
-    EXPECT_EQ(longNumber.status, 2) << longNumber.errors;
-    EXPECT_NE(longNumber.errors.find("Line 2: the number is too large to be a frequency"),
-              std::string::npos)
-        << longNumber.errors;
-
-    std::ofstream(dir / "big.csv") << "Location,Frequency\n1,440\n"
-                                   << std::string(CsvExchange::kLargestFile, ' ');
-    Finished big = Cli({"import-csv", Path("big.csv"), "--out", Path("X.DAT")});
-    EXPECT_EQ(big.status, 2);
-    EXPECT_NE(big.errors.find("too large"), std::string::npos) << big.errors;
-    EXPECT_FALSE(fs::exists(dir / "X.DAT"));
-}
-
-// The output is checked before the radio is bothered; a name without a folder is a device
-// in the working folder.
 TEST_F(CliTest, ReadChecksItsOutputFirstAndTakesRelativePortNames) {
     StartSim({"--link", Path("mylink")});
     std::ofstream(dir / "ro.DAT") << "mine";

@@ -58,10 +58,10 @@ TEST(Fields, ToneWordsAndTheirTexts) {
                    {0x8000, K::Ctcss, "3276.8"}}) {
         const Tone tone = Tone::FromWord(c.word);
         EXPECT_EQ(tone.kind(), c.kind) << c.text;
-        EXPECT_EQ(TrUtf8(ToneText(tone), kEnglish), c.text);
+        EXPECT_EQ(TextIn(ToneText(tone), kEnglish), c.text);
         EXPECT_EQ(tone.word(), c.word);
     }
-    EXPECT_EQ(TrUtf8(ToneText(Tone()), kChinese), "关闭");
+    EXPECT_EQ(TextIn(ToneText(Tone()), kChinese), "关闭");
     EXPECT_EQ(Tone::Dcs(023, Tone::Polarity::Normal).word(), 0x2813);
     EXPECT_EQ(Tone::Dcs(0754, Tone::Polarity::Inverted).word(), 0xA9EC);
     EXPECT_EQ(Tone::Ctcss(1500).word(), 1500) << "a typed tone off the list";

@@ -20,6 +20,9 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Spelled out for compilers without deduction from aggregate initialisation (clang 14).
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 int Uniform(std::mt19937& r, int lo, int hi) {
     return std::uniform_int_distribution<int>(lo, hi)(r);
@@ -151,9 +154,9 @@ void ExpectSameImageContent(const RadioState& expected, const RadioState& actual
 }
 
 std::string RowText(const Channels& channels, int row, LanguageId language) {
-    std::string text = TrUtf8(ChannelCells::Text(channels, row, 0), language);
+    std::string text = TextIn(ChannelCells::Text(channels, row, 0), language);
     for (int column = 1; column < ChannelCells::kColumns; ++column) {
-        text += "|" + TrUtf8(ChannelCells::Text(channels, row, column), language);
+        text += "|" + TextIn(ChannelCells::Text(channels, row, column), language);
     }
     return text;
 }

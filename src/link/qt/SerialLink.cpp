@@ -31,7 +31,7 @@ void SerialLink::lost() {
 }
 
 QString SerialLink::local(const UserText& text) const {
-    return Tr(text, state_.flags.Language);
+    return QString::fromStdString(TextIn(text, state_.flags.Language));
 }
 
 int SerialLink::ask(const QString& text, int style) {

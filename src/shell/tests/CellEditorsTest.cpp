@@ -6,11 +6,11 @@
 #include <QStyleOptionComboBox>
 
 #include "ShellTestSupport.h"
-#include "catalogue/Catalogue.h"
 #include "channels/ChannelCells.h"
 #include "channels/ToneList.h"
 #include "image/ChannelFile.h"
 #include "shell/CellEditors.h"
+#include "widgets/InterfaceLanguage.h"
 
 using namespace kvd;
 using namespace kvd::gui;

@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include "ShellTestSupport.h"
-#include "catalogue/Catalogue.h"
 #include "shell/MainCaptions.h"
+#include "widgets/InterfaceLanguage.h"
 
 using namespace kvd;
 using namespace kvd::gui;

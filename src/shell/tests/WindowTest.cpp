@@ -13,10 +13,10 @@
 #include <QWheelEvent>
 
 #include "ShellTestSupport.h"
-#include "catalogue/Catalogue.h"
 #include "channels/ChoiceLists.h"
 #include "shell/FunctionPanel.h"
 #include "widgets/GridGeometry.h"
+#include "widgets/InterfaceLanguage.h"
 
 using namespace kvd;
 using namespace kvd::gui;

@@ -105,11 +105,11 @@ TEST_F(PtyTest, APortInUseIsToldApartFromAMissingPermission) {
     EXPECT_TRUE(held.inUse) << held.reason;
     EXPECT_FALSE(held.permissionDenied);
     const std::string status =
-        TrUtf8(link::PortFailureStatus(held.device, held.reason, held.problem()), kEnglish);
+        TextIn(link::PortFailureStatus(held.device, held.reason, held.problem()), kEnglish);
     EXPECT_EQ(status, device +
                           ": in use by another program. Close that program or choose "
                           "another port.");
-    EXPECT_NE(TrUtf8(link::PortFailureStatus(held.device, held.reason, held.problem()), kChinese)
+    EXPECT_NE(TextIn(link::PortFailureStatus(held.device, held.reason, held.problem()), kChinese)
                   .find("已被其它程序使用"),
               std::string::npos);
     port.close();
