@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
 
     auto switchLanguage = [&] {
-        window.menuItem(state.flags.Language == kChinese ? "mnuEnglish" : "mnuChinese")->trigger();
+        const gui::MainMenus& menus = window.menus();
+        (state.flags.Language == kChinese ? menus.english : menus.chinese)->trigger();
     };
     std::printf("language switch, 16 channels programmed (platform %s)\n",
                 qPrintable(QApplication::platformName()));

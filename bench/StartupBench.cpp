@@ -36,7 +36,7 @@ long long NowNs() {
 int RunChild(int reportFd, int argc, char** argv) {
     const long long mainEntered = NowNs();
     QTemporaryDir folder;
-    kvd::gui::ProgramHooks hooks;
+    kvd::gui::RunOptions hooks;
     hooks.configFolder = folder.path();
     hooks.afterShow = [&](kvd::gui::MainWindow& window) {
         auto* check = new QTimer(&window);

@@ -8,17 +8,17 @@
 
 namespace kvd::gui {
 
-int RunProgram(int argc, char** argv, const ProgramHooks& hooks) {
+int RunProgram(int argc, char** argv, const RunOptions& options) {
     QApplication::setApplicationName(QStringLiteral("kvd270"));
     QApplication app(argc, argv);
 
     RadioState state;
-    MainWindow window(state, {hooks.configFolder});
+    MainWindow window(state, {options.configFolder});
     AttachProgramParts(window);
     window.Startup();
     window.show();
-    if (hooks.afterShow) {
-        hooks.afterShow(window);
+    if (options.afterShow) {
+        options.afterShow(window);
     }
     return QApplication::exec();
 }

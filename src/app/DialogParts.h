@@ -5,8 +5,7 @@ namespace kvd::gui {
 class MainWindow;
 
 // Attaches the settings dialogs, debug access and the about box to the main window: each
-// window joins the language switch at its rank (which makes it, hidden) and opens from its
-// menu item.
+// window is made, hidden, and opens from its menu item.
 void AttachDialogs(MainWindow& window);
 
 }  // namespace kvd::gui

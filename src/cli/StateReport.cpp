@@ -154,7 +154,7 @@ std::string StateText(const RadioState& s) {
     for (PanelList list : PanelLists::kAll) {
         const std::string item =
             TextIn(PanelLists::Item(list, std::stoi(ValueText(FieldTable::Of(list), s))), lang);
-        out << "  " << Pad(TextIn(PanelLists::Info(list).caption, lang), 16)
+        out << "  " << Pad(TextIn(PanelLists::Caption(list), lang), 16)
             << (item.empty() ? "-" : item) << "\n";
     }
     out << "\n" << (lang == kChinese ? "其他设置" : "Other settings") << "\n";

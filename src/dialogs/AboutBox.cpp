@@ -5,9 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/DialogCaptions.h"
-#include "dialogs/DialogFit.h"
 #include "dialogs/Pictures.h"
+#include "texts/TextIds.h"
 #include "widgets/MakerLine.h"
 
 namespace kvd::gui {
@@ -25,16 +24,18 @@ QLabel* Picture(QWidget* parent, const char* objectName, const char* resource, i
     return picture;
 }
 
-QLabel* Text(QWidget* parent, const char* objectName) {
+QLabel* Text(QWidget* parent, const char* objectName, TextId caption, Captions& captions) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(objectName));
+    captions.add(label, caption);
     return label;
 }
 
 }  // namespace
 
-AboutBox::AboutBox(DialogHost& host) : ModelessDialog(host, "frmAbout") {
-    QLabel* title = Text(this, "lblTitle");
+AboutBox::AboutBox(DialogHost& host) : ModelessDialog(host, "frmAbout", TextIds::about::title) {
+    namespace Id = TextIds::about;
+    QLabel* title = Text(this, "lblTitle", Id::heading, captions());
     QFont large = title->font();
     large.setPointSizeF(large.pointSizeF() * 1.4);
     large.setBold(true);
@@ -47,6 +48,7 @@ AboutBox::AboutBox(DialogHost& host) : ModelessDialog(host, "frmAbout") {
     auto* ok = new QPushButton(this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setAutoDefault(false);
+    captions().add(ok, TextIds::dialog::ok);
     connect(ok, &QPushButton::clicked, this, &AboutBox::reject);
     buttons->addWidget(ok);
 
@@ -54,14 +56,14 @@ AboutBox::AboutBox(DialogHost& host) : ModelessDialog(host, "frmAbout") {
     layout->addWidget(Picture(this, "picIcon", Pictures::kProgram, kIconHeight), 0, 0,
                       Qt::AlignTop);
     layout->addWidget(title, 0, 1);
-    layout->addWidget(Text(this, "lblVersion"), 1, 1);
-    layout->addWidget(Text(this, "Label2"), 2, 1);
+    layout->addWidget(Text(this, "lblVersion", Id::version, captions()), 1, 1);
+    layout->addWidget(Text(this, "Label2", Id::issue, captions()), 2, 1);
     layout->addWidget(Picture(this, "picRadio", Pictures::kRadio, kRadioHeight), 0, 2, 4, 1);
     layout->addWidget(maker, 4, 0, 1, 3);
     layout->addLayout(buttons, 5, 0, 1, 3);
     layout->setRowStretch(3, 1);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    FitDialogCaptions(this, DialogCaptions::About());
+    captionsDone();
 }
 
 }  // namespace kvd::gui

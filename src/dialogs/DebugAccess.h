@@ -21,11 +21,8 @@ class DebugAccess : public QObject {
 public:
     // Seconds on a clock that only moves forward; tests put in their own.
     using Clock = std::function<double()>;
-    // The power-debug window, made if it does not exist yet.
-    using PowerWindow = std::function<PowerDebugDialog*()>;
-
     // `hiddenButton` is the toolbar's "TAnMa" button, hidden until access is granted.
-    DebugAccess(DialogHost& host, QAction* hiddenButton, PowerWindow powerWindow);
+    DebugAccess(DialogHost& host, QAction* hiddenButton, PowerDebugDialog* powerWindow);
 
     void setClock(Clock clock) { clock_ = std::move(clock); }
 
@@ -39,7 +36,7 @@ private:
     void hiddenButtonClicked();
 
     DialogHost& host_;
-    PowerWindow powerWindow_;
+    PowerDebugDialog* powerWindow_;
     Clock clock_;
     DebugAccessGesture gesture_;
     QAction* hiddenButton_;

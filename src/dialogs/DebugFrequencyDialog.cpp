@@ -8,10 +8,10 @@
 
 #include "channels/DebugFrequencyRules.h"
 #include "dialogs/CellEditorDelegate.h"
-#include "dialogs/DialogCaptions.h"
-#include "dialogs/DialogFit.h"
 #include "dialogs/DialogGrid.h"
 #include "image/RadioState.h"
+#include "texts/TextIds.h"
+#include "widgets/InterfaceLanguage.h"
 
 namespace kvd::gui {
 
@@ -35,9 +35,11 @@ std::optional<Frequency> FrequencyOf(const QString& text) {
 
 }  // namespace
 
-DebugFrequencyDialog::DebugFrequencyDialog(DialogHost& host) : ModelessDialog(host, "Form4") {
+DebugFrequencyDialog::DebugFrequencyDialog(DialogHost& host)
+    : ModelessDialog(host, "Form4", TextIds::debugFrequency::title) {
     grid_ = new DialogGrid(this, "mfgrid1", Settings::kDebugRows + 1, kColumnTwips, kRowTwips,
                            Qt::AlignCenter);
+    captions().addAccessibleName(grid_, TextIds::debugFrequency::title);
     for (int row = 0; row <= Settings::kDebugRows; ++row) {
         grid_->setText(row, 0, QStringLiteral("%1").arg(row, 2, 10, QChar(u'0')));
     }
@@ -56,13 +58,14 @@ DebugFrequencyDialog::DebugFrequencyDialog(DialogHost& host) : ModelessDialog(ho
     layout->addWidget(grid_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    FitDialogCaptions(this, DialogCaptions::DebugFrequency());
+    captionsDone();
 }
 
-void DebugFrequencyDialog::languageChanged(LanguageId language) {
-    const auto headers = DialogCaptions::DebugFrequencyHeaders();
+void DebugFrequencyDialog::retranslate() {
+    namespace Id = TextIds::debugFrequency;
+    const std::array<TextId, 3> headers = {Id::channel, Id::receive, Id::transmit};
     for (int column = 0; column < static_cast<int>(headers.size()); ++column) {
-        grid_->setText(0, column, QString::fromUtf8(headers[column].pick(language)));
+        grid_->setText(0, column, Tr(headers[column]));
     }
 }
 

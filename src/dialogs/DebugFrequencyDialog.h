@@ -13,11 +13,10 @@ class DebugFrequencyDialog : public ModelessDialog {
 public:
     explicit DebugFrequencyDialog(DialogHost& host);
 
-    void languageChanged(LanguageId language) override;
-
 protected:
     void fill() override;
     void store() override;
+    void retranslate() override;
 
 private:
     bool canEdit(int row, int column) const;

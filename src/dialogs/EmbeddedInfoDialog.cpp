@@ -5,11 +5,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/DialogCaptions.h"
-#include "dialogs/DialogFit.h"
 #include "dialogs/FieldRule.h"
 #include "image/FieldTable.h"
 #include "image/RadioState.h"
+#include "texts/TextIds.h"
 
 namespace kvd::gui {
 
@@ -20,7 +19,8 @@ const int kLineLength = static_cast<int>(FieldTable::Of(&Settings::embeddedInfo)
 
 }  // namespace
 
-EmbeddedInfoDialog::EmbeddedInfoDialog(DialogHost& host) : ModelessDialog(host, "Form7") {
+EmbeddedInfoDialog::EmbeddedInfoDialog(DialogHost& host)
+    : ModelessDialog(host, "Form7", TextIds::embedded::title) {
     auto* layout = new QVBoxLayout(this);
     const char* names[] = {"Text1", "Text2"};
     for (int line = 0; line < 2; ++line) {
@@ -29,6 +29,8 @@ EmbeddedInfoDialog::EmbeddedInfoDialog(DialogHost& host) : ModelessDialog(host, 
         // Room for a full line of wide characters.
         lines_[line]->setMinimumWidth(
             lines_[line]->fontMetrics().horizontalAdvance(QString(kLineLength + 2, u'W')));
+        captions().addAccessibleName(
+            lines_[line], UserText(TextIds::embedded::line, {UserText::Number(line + 1)}));
         layout->addWidget(lines_[line]);
     }
     auto* buttons = new QHBoxLayout;
@@ -37,7 +39,7 @@ EmbeddedInfoDialog::EmbeddedInfoDialog(DialogHost& host) : ModelessDialog(host, 
     buttons->addWidget(cancelButton());
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    FitDialogCaptions(this, DialogCaptions::EmbeddedInformation());
+    captionsDone();
 }
 
 void EmbeddedInfoDialog::fill() {

@@ -7,10 +7,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/DialogCaptions.h"
-#include "dialogs/DialogFit.h"
 #include "dialogs/Pictures.h"
 #include "image/RadioState.h"
+#include "texts/TextIds.h"
 
 namespace kvd::gui {
 
@@ -24,32 +23,59 @@ int FunctionIndex(std::int16_t stored, int count) {
     return stored >= 0 && stored < count ? stored : kOffFunction;
 }
 
-QComboBox* KeyList(QWidget* parent, const char* objectName) {
+namespace Id = TextIds::keys;
+
+// The twelve functions a programmable key can take, by stored value.
+const std::vector<UserText> kKeyFunctions = {
+    Id::automaticDial,
+    Id::off,
+    Id::keysLock,
+    Id::keyLockBackup,
+    Id::surveillance,
+    Id::surveillanceInstant,
+    Id::scan,
+    Id::scanDeleteTemporary,
+    Id::floodlight,
+    Id::cancelStaticNoise,
+    Id::instantCancelStaticNoise,
+    Id::deleteTemporary,
+};
+
+QComboBox* KeyList(QWidget* parent, const char* objectName, Captions& captions) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(objectName));
-    for (const LocalText& function : DialogCaptions::KeyFunctions()) {
-        list->addItem(QString::fromUtf8(function.zh));
+    for (std::size_t function = 0; function < kKeyFunctions.size(); ++function) {
+        list->addItem(QString());
     }
+    captions.addItems(list, kKeyFunctions);
     list->setMaxVisibleItems(12);
     return list;
 }
 
 }  // namespace
 
-KeysSetDialog::KeysSetDialog(DialogHost& host) : ModelessDialog(host, "Form6") {
+KeysSetDialog::KeysSetDialog(DialogHost& host)
+    : ModelessDialog(host, "Form6", TextIds::keys::title) {
     picturePf1_ = makePicture("Picture1", Pictures::kRadioPf1);
     picturePf2_ = makePicture("Picture2", Pictures::kRadioPf2);
     picturePf1_->hide();
     picturePf2_->hide();
     image_ = makePicture("Image1", Pictures::kRadioPf1);
 
-    pf1_ = KeyList(this, "Combo1");
-    pf2_ = KeyList(this, "Combo2");
+    pf1_ = KeyList(this, "Combo1", captions());
+    pf2_ = KeyList(this, "Combo2", captions());
     auto* keys = new QGridLayout;
     int row = 0;
-    for (auto [labelName, list] : {std::pair{"Label1", pf1_}, {"Label2", pf2_}}) {
+    struct Key {
+        const char* labelName;
+        TextId caption;
+        QComboBox* list;
+    };
+    for (const Key& key : {Key{"Label1", Id::pf1, pf1_}, Key{"Label2", Id::pf2, pf2_}}) {
         auto* label = new QLabel(this);
-        label->setObjectName(QString::fromLatin1(labelName));
+        label->setObjectName(QString::fromLatin1(key.labelName));
+        captions().add(label, key.caption);
+        QComboBox* list = key.list;
         label->setBuddy(list);
         keys->addWidget(label, row, 0);
         keys->addWidget(list, row, 1);
@@ -68,7 +94,7 @@ KeysSetDialog::KeysSetDialog(DialogHost& host) : ModelessDialog(host, "Form6") {
     layout->addWidget(image_);
     layout->addLayout(keys);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    FitDialogCaptions(this, DialogCaptions::KeysSet());
+    captionsDone();
 }
 
 QLabel* KeysSetDialog::makePicture(const char* objectName, const char* resource) {

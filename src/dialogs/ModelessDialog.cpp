@@ -1,7 +1,9 @@
 #include "dialogs/ModelessDialog.h"
 
+#include <QEvent>
 #include <QPushButton>
 
+#include "texts/TextIds.h"
 #include "widgets/DialogHost.h"
 
 namespace kvd::gui {
@@ -18,15 +20,30 @@ QPushButton* PlainButton(QWidget* parent, const char* objectName) {
 
 }  // namespace
 
-ModelessDialog::ModelessDialog(DialogHost& host, const char* objectName)
+ModelessDialog::ModelessDialog(DialogHost& host, const char* objectName, TextId title)
     : QDialog(host.hostWindow()), host_(host) {
     setObjectName(QString::fromLatin1(objectName));
     setModal(false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    captions_.addTitle(this, title);
 }
 
 RadioState& ModelessDialog::state() {
     return host_.state();
+}
+
+void ModelessDialog::captionsDone() {
+    captions_.fitBothLanguages();
+    captions_.apply();
+    retranslate();
+}
+
+void ModelessDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.apply();
+        retranslate();
+    }
+    QDialog::changeEvent(event);
 }
 
 void ModelessDialog::ShowFilled() {
@@ -49,12 +66,14 @@ void ModelessDialog::accept() {
 
 QPushButton* ModelessDialog::okButton(const char* objectName) {
     QPushButton* button = PlainButton(this, objectName);
+    captions_.add(button, TextIds::dialog::ok);
     connect(button, &QPushButton::clicked, this, &ModelessDialog::accept);
     return button;
 }
 
 QPushButton* ModelessDialog::cancelButton(const char* objectName) {
     QPushButton* button = PlainButton(this, objectName);
+    captions_.add(button, TextIds::dialog::cancel);
     connect(button, &QPushButton::clicked, this, &ModelessDialog::reject);
     return button;
 }

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "settings/Language.h"
+#include "widgets/Captions.h"
 
 class QPushButton;
 
@@ -17,11 +17,11 @@ class DialogHost;
 // A settings window of the program: made once, hidden, owned by the main window. Opening
 // refills it from the settings and shows it beside the main window, which stays usable; OK
 // stores and hides, Cancel, Escape and the close box only hide. It is never destroyed
-// before the main window.
+// before the main window. Its texts follow the interface language.
 class ModelessDialog : public QDialog {
     Q_OBJECT
 public:
-    ModelessDialog(DialogHost& host, const char* objectName);
+    ModelessDialog(DialogHost& host, const char* objectName, TextId title);
 
     // Refills the controls from the settings, then shows the window or brings it forward.
     void ShowFilled();
@@ -29,17 +29,22 @@ public:
     // once, so that its OK cannot put the old ones back. A hidden one refills when opened.
     void showReplacedSettings();
 
-    // Texts that the caption table cannot write (grid headers); default none.
-    virtual void languageChanged(LanguageId /*language*/) {}
-
     void accept() override;
 
 protected:
     virtual void fill() = 0;
     virtual void store() = 0;
+    // Texts that are no control's caption (grid headers), in the interface language.
+    virtual void retranslate() {}
+
+    void changeEvent(QEvent* event) override;
 
     DialogHost& host() { return host_; }
     RadioState& state();
+    // The window's texts; a dialog adds its controls as it makes them.
+    Captions& captions() { return captions_; }
+    // Once every control is made: sizes for both languages, texts in the interface language.
+    void captionsDone();
 
     // "确定" / "取消" buttons. They take no default role, so Enter in a field does not
     // press OK behind the user's back.
@@ -48,6 +53,7 @@ protected:
 
 private:
     DialogHost& host_;
+    Captions captions_;
 };
 
 }  // namespace kvd::gui

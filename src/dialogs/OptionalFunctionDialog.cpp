@@ -1,7 +1,6 @@
 // The optional-function dialog's controls and where they stand.
 #include "dialogs/OptionalFunctionDialog.h"
 
-#include <algorithm>
 #include <array>
 
 #include <QCheckBox>
@@ -15,19 +14,19 @@
 #include <QVBoxLayout>
 
 #include "dialogs/CellEditorDelegate.h"
-#include "dialogs/DialogFit.h"
 #include "dialogs/DialogGrid.h"
-#include "dialogs/DialogMessages.h"
 #include "dialogs/FieldRule.h"
-#include "dialogs/OptionalFunctionTable.h"
 #include "image/FieldTable.h"
+#include "texts/TextIds.h"
 #include "widgets/ClickableLabel.h"
+#include "widgets/InterfaceLanguage.h"
 
 namespace kvd::gui {
 
 namespace {
 
 namespace Table = OptionalFunctionTable;
+using C = Controls;
 
 constexpr std::array<int, 2> kMemoryColumnTwips = {600, 1995};
 constexpr int kMemoryRowTwips = 300;
@@ -35,103 +34,129 @@ constexpr int kMemories = Settings::kAutoDialMemories;
 
 constexpr FieldRule kAnyOneByte{FieldRule::Characters::OneByte, 0};
 
+QGridLayout* GroupLayout(QGroupBox* group, const char* objectName) {
+    group->setObjectName(QString::fromLatin1(objectName));
+    return new QGridLayout(group);
+}
+
 }  // namespace
 
-OptionalFunctionDialog::OptionalFunctionDialog(DialogHost& host) : ModelessDialog(host, "Form5") {
-    for (auto lists : {Table::LeadingLists(), Table::DtmfLists()}) {
-        for (const OptionalList& list : lists) {
-            lists_[QString::fromLatin1(list.name)] = makeList(list);
-        }
-    }
-    priority_ = lists_.at(QStringLiteral("Combo11"));
-    priorityChannel_ = lists_.at(QStringLiteral("Combo12"));
-    connect(priority_, &QComboBox::currentIndexChanged, this,
-            &OptionalFunctionDialog::priorityChanged);
-    connect(priorityChannel_, &QComboBox::currentIndexChanged, this,
-            &OptionalFunctionDialog::priorityChannelChanged);
-
+OptionalFunctionDialog::OptionalFunctionDialog(DialogHost& host)
+    : ModelessDialog(host, "Form5", TextIds::optional::title) {
+    // Made in the order they stand, columns left to right, so Tab follows the eye.
     auto* left = new QVBoxLayout;
     left->addWidget(buildVoxGroup());
     left->addWidget(buildOtherFields());
     left->addStretch(1);
+    QGroupBox* scan = buildScanGroup();
     auto* right = new QVBoxLayout;
     right->addWidget(buildDtmfGroup());
     right->addWidget(buildMemoryGrid(), 0, Qt::AlignHCenter);
     right->addStretch(1);
     auto* groups = new QHBoxLayout;
     groups->addLayout(left);
-    groups->addWidget(buildScanGroup(), 0, Qt::AlignTop);
+    groups->addWidget(scan, 0, Qt::AlignTop);
     groups->addLayout(right);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(okButton());
-    buttons->addWidget(cancelButton());
+    controls_.ok = okButton();
+    controls_.cancel = cancelButton();
+    buttons->addWidget(controls_.ok);
+    buttons->addWidget(controls_.cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    FitDialogCaptions(this, Table::Captions());
+    orderTabs();
+
+    connect(controls_.priority, &QComboBox::currentIndexChanged, this,
+            &OptionalFunctionDialog::priorityChanged);
+    connect(controls_.priorityChannel, &QComboBox::currentIndexChanged, this,
+            &OptionalFunctionDialog::priorityChannelChanged);
+    captionsDone();
 }
 
-QComboBox* OptionalFunctionDialog::makeList(const OptionalList& list) {
-    auto* box = new QComboBox(this);
-    box->setObjectName(QString::fromLatin1(list.name));
-    box->addItems(Table::Items(list, kChinese));
-    box->setMaxVisibleItems(20);
-    return box;
-}
-
-QLabel* OptionalFunctionDialog::makeCaption(const QString& controlName) {
-    const QString name = QStringLiteral("lbl") + controlName;
-    const auto gesture = Table::GestureCaptions();
-    const auto found = std::find_if(gesture.begin(), gesture.end(), [&](const char* caption) {
-        return name == QLatin1String(caption);
-    });
-    auto* label = new ClickableLabel(this, name.toLatin1().constData());
-    if (found != gesture.end()) {
-        const int caption = static_cast<int>(found - gesture.begin());
+QLabel* OptionalFunctionDialog::makeCaption(const char* controlName, TextId text, int gesture) {
+    const QByteArray name = QByteArrayLiteral("lbl") + controlName;
+    auto* label = new ClickableLabel(this, name.constData());
+    captions().add(label, text);
+    if (gesture >= 0) {
         connect(label, &ClickableLabel::clicked, this,
-                [this, caption] { emit gestureCaptionClicked(caption); });
+                [this, gesture] { emit gestureCaptionClicked(gesture); });
     }
     return label;
 }
 
-void OptionalFunctionDialog::addRow(QGridLayout* layout, const char* controlName) {
-    addRow(layout, controlName, lists_.at(QString::fromLatin1(controlName)));
-}
-
-void OptionalFunctionDialog::addRow(QGridLayout* layout, const char* controlName, QWidget* field) {
-    QLabel* caption = makeCaption(QString::fromLatin1(controlName));
-    caption->setBuddy(field);
+void OptionalFunctionDialog::addField(QGridLayout* layout, const char* controlName, TextId caption,
+                                      QWidget* field) {
+    QLabel* label = makeCaption(controlName, caption);
+    label->setBuddy(field);
     const int row = layout->rowCount();
-    layout->addWidget(caption, row, 0);
+    layout->addWidget(label, row, 0);
     layout->addWidget(field, row, 1);
 }
 
-QGroupBox* OptionalFunctionDialog::buildVoxGroup() {
-    auto* group = new QGroupBox(this);
-    group->setObjectName(QStringLiteral("fraVox"));
-    auto* layout = new QGridLayout(group);
-    for (const char* name : {"Combo6", "Combo7", "Combo8", "Combo9"}) {
-        addRow(layout, name);
+void OptionalFunctionDialog::addList(QGridLayout* layout, QComboBox* Controls::*control) {
+    const ListRow& row = Table::Row(control);
+    auto* list = new QComboBox(this);
+    list->setObjectName(QString::fromLatin1(row.objectName));
+    const std::vector<UserText> items = row.items();
+    for (std::size_t item = 0; item < items.size(); ++item) {
+        list->addItem(QString());
     }
-    for (const CheckField& check : Table::CheckBoxes()) {
-        auto* box = new QCheckBox(group);
-        box->setObjectName(QString::fromLatin1(check.name));
-        layout->addWidget(box, layout->rowCount(), 0, 1, 2);
-    }
-    return group;
+    captions().addItems(list, items);
+    list->setMaxVisibleItems(20);
+    controls_.*control = list;
+    QLabel* label = makeCaption(row.objectName, row.caption, row.gesture);
+    label->setBuddy(list);
+    const int line = layout->rowCount();
+    layout->addWidget(label, line, 0);
+    layout->addWidget(list, line, 1);
 }
 
-QWidget* OptionalFunctionDialog::spinnerField(const DelayField& delay, const char* spinnerName) {
+QGroupBox* OptionalFunctionDialog::buildVoxGroup() {
+    controls_.voxGroup = new QGroupBox(this);
+    captions().add(controls_.voxGroup, TextIds::optional::voxGroup);
+    QGridLayout* layout = GroupLayout(controls_.voxGroup, "fraVox");
+    for (auto list : {&C::voxFunction, &C::voxGain, &C::voxDelay, &C::voxVolumeControl}) {
+        addList(layout, list);
+    }
+    for (const CheckRow& check : Table::CheckBoxes()) {
+        auto* box = new QCheckBox(controls_.voxGroup);
+        box->setObjectName(QString::fromLatin1(check.objectName));
+        captions().add(box, check.caption);
+        controls_.*check.box = box;
+        layout->addWidget(box, layout->rowCount(), 0, 1, 2);
+    }
+    return controls_.voxGroup;
+}
+
+QWidget* OptionalFunctionDialog::buildOtherFields() {
+    auto* area = new QWidget(this);
+    auto* layout = new QGridLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    addList(layout, &C::pttId);
+    addList(layout, &C::duplicate);
+    for (const CodeRow& code : Table::CodeFields()) {
+        const int length = static_cast<int>(FieldTable::Of(code.member).width);
+        QLineEdit* field =
+            MakeRuledField(area, code.objectName, {FieldRule::Characters::Dtmf, length});
+        controls_.*code.field = field;
+        addField(layout, code.objectName, code.caption, field);
+    }
+    return area;
+}
+
+QWidget* OptionalFunctionDialog::delayField(const DelayRow& delay) {
     auto* field = new QWidget(this);
-    QLineEdit* text = MakeRuledField(field, delay.name, kAnyOneByte);
+    QLineEdit* text = MakeRuledField(field, delay.objectName, kAnyOneByte);
     // The radio's spinner counts up from its upper arrow, which a scroll bar's value runs
     // down from; so the bar holds the negated count.
     auto* spinner = new QScrollBar(Qt::Vertical, field);
-    spinner->setObjectName(QString::fromLatin1(spinnerName));
+    spinner->setObjectName(QString::fromLatin1(delay.spinnerName));
+    captions().addAccessibleName(spinner, delay.caption);
     const FieldTable::Range seconds = FieldTable::Of(delay.member).userRange();
     spinner->setRange(-seconds.highest, -seconds.lowest);
     spinner->setSingleStep(1);
@@ -144,70 +169,100 @@ QWidget* OptionalFunctionDialog::spinnerField(const DelayField& delay, const cha
     layout->setSpacing(1);
     layout->addWidget(text);
     layout->addWidget(spinner);
+    controls_.*delay.field = text;
+    controls_.*delay.spinner = spinner;
     return field;
 }
 
 QGroupBox* OptionalFunctionDialog::buildScanGroup() {
-    auto* group = new QGroupBox(this);
-    group->setObjectName(QStringLiteral("fraScan"));
-    auto* layout = new QGridLayout(group);
-    for (const char* name : {"Combo11", "Combo12", "Combo13", "Combo14", "Combo15"}) {
-        addRow(layout, name);
+    controls_.scanGroup = new QGroupBox(this);
+    captions().add(controls_.scanGroup, TextIds::optional::scanGroup);
+    QGridLayout* layout = GroupLayout(controls_.scanGroup, "fraScan");
+    for (auto list : {&C::priority, &C::priorityChannel, &C::retraceTimeA, &C::retraceTimeB,
+                      &C::returnChannel}) {
+        addList(layout, list);
     }
     // The long captions of the delays stand above their boxes.
-    const char* spinners[] = {"VScroll1", "VScroll2"};
-    for (std::size_t i = 0; i < Table::DelayFields().size(); ++i) {
-        const DelayField& delay = Table::DelayFields()[i];
-        QLabel* caption = makeCaption(QString::fromLatin1(delay.name));
-        QWidget* field = spinnerField(delay, spinners[i]);
-        caption->setBuddy(field);
+    for (const DelayRow& delay : Table::DelayFields()) {
+        QLabel* caption = makeCaption(delay.objectName, delay.caption);
+        QWidget* field = delayField(delay);
+        caption->setBuddy(controls_.*delay.field);
         layout->addWidget(caption, layout->rowCount(), 0, 1, 2);
         layout->addWidget(field, layout->rowCount(), 1);
     }
-    return group;
+    return controls_.scanGroup;
 }
 
 QGroupBox* OptionalFunctionDialog::buildDtmfGroup() {
-    auto* group = new QGroupBox(this);
-    group->setObjectName(QStringLiteral("fraDtmf"));
-    auto* layout = new QGridLayout(group);
-    for (const OptionalList& list : Table::DtmfLists()) {
-        addRow(layout, list.name);
+    controls_.dtmfGroup = new QGroupBox(this);
+    captions().add(controls_.dtmfGroup, TextIds::optional::dtmfGroup);
+    QGridLayout* layout = GroupLayout(controls_.dtmfGroup, "fraDtmf");
+    for (const ListRow& row : Table::DtmfLists()) {
+        addList(layout, row.control);
     }
-    return group;
-}
-
-QWidget* OptionalFunctionDialog::buildOtherFields() {
-    auto* area = new QWidget(this);
-    auto* layout = new QGridLayout(area);
-    layout->setContentsMargins(0, 0, 0, 0);
-    addRow(layout, "Combo4");
-    addRow(layout, "Combo10");
-    for (const CodeField& code : Table::CodeFields()) {
-        const int length = static_cast<int>(FieldTable::Of(code.member).width);
-        addRow(layout, code.name,
-               MakeRuledField(area, code.name, {FieldRule::Characters::Dtmf, length}));
-    }
-    return area;
+    return controls_.dtmfGroup;
 }
 
 DialogGrid* OptionalFunctionDialog::buildMemoryGrid() {
-    memories_ = new DialogGrid(this, "mfgrid1", kMemories + 1, kMemoryColumnTwips, kMemoryRowTwips,
-                               Qt::AlignLeft | Qt::AlignVCenter);
+    auto* memories = new DialogGrid(this, "mfgrid1", kMemories + 1, kMemoryColumnTwips,
+                                    kMemoryRowTwips, Qt::AlignLeft | Qt::AlignVCenter);
+    controls_.memories = memories;
     // The same in both languages.
-    memories_->setText(0, 0, QStringLiteral("编号"));
-    memories_->setText(0, 1, QStringLiteral("自动拨号存储器"));
+    memories->setText(0, 0, Tr(TextIds::optional::memoryNumber));
+    memories->setText(0, 1, Tr(TextIds::optional::memories));
+    captions().addAccessibleName(memories, TextIds::optional::memories);
     for (int row = 1; row <= kMemories; ++row) {
-        memories_->setText(row, 0, QString::number(row));
+        memories->setText(row, 0, QString::number(row));
     }
     // A full memory shows whole.
-    memories_->fitColumnToText(
-        1, WidestDtmfText(memories_->fontMetrics(),
+    memories->fitColumnToText(
+        1, WidestDtmfText(memories->fontMetrics(),
                           static_cast<int>(FieldTable::Of(&Settings::autoDialMemories).width)));
-    memories_->setItemDelegate(new CellEditorDelegate(
-        memories_, {FieldRule::Characters::Dtmf, 0},
+    memories->setItemDelegate(new CellEditorDelegate(
+        memories, {FieldRule::Characters::Dtmf, 0},
         [this](int row, int, const QString& typed) { memoryEdited(row, typed); }));
-    return memories_;
+    return memories;
+}
+
+// Tab goes down each column, left to right, then to the buttons.
+void OptionalFunctionDialog::orderTabs() {
+    const C& c = controls_;
+    QWidget* const order[] = {
+        c.voxFunction,
+        c.voxGain,
+        c.voxDelay,
+        c.voxVolumeControl,
+        c.voxCancelOperation,
+        c.voxOffWhileReceiving,
+        c.pttId,
+        c.duplicate,
+        c.idCode,
+        c.transmitStartCode,
+        c.transmitEndCode,
+        c.priority,
+        c.priorityChannel,
+        c.retraceTimeA,
+        c.retraceTimeB,
+        c.returnChannel,
+        c.scanReceiveDelay,
+        c.scanReceiveSpinner,
+        c.scanTransmitDelay,
+        c.scanTransmitSpinner,
+        c.dtmfRate,
+        c.firstDigitTime,
+        c.firstDigitDelay,
+        c.starHashTone,
+        c.dKeyFunction,
+        c.dtmfSideTone,
+        c.groupCallCode,
+        c.autoResetTimer,
+        c.memories,
+        c.ok,
+        c.cancel,
+    };
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 }  // namespace kvd::gui

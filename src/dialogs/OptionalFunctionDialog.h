@@ -1,27 +1,25 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 
 #include "dialogs/ModelessDialog.h"
 #include "dialogs/OptionalFunctionTable.h"
 
-class QComboBox;
 class QGridLayout;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
+class QWidget;
 
 namespace kvd::gui {
 
-class DialogGrid;
-
 // The optional-function dialog `Form5`: VOX, scan with the priority channel, DTMF, the
-// eight auto-dial memories, PTT ID, duplicate and the three code fields.
+// eight auto-dial memories, PTT ID, duplicate and the three code fields. Each field is bound
+// to its setting by one row of OptionalFunctionTable.
 class OptionalFunctionDialog : public ModelessDialog {
     Q_OBJECT
 public:
     explicit OptionalFunctionDialog(DialogHost& host);
+
+    const OptionalFunctionControls& controls() const { return controls_; }
 
     // Channel number the priority rule last found, 0 before it found one.
     std::int16_t rememberedPriorityChannel() const { return rememberedPriorityChannel_; }
@@ -39,19 +37,19 @@ protected:
     void store() override;
 
 private:
-    QComboBox* makeList(const OptionalList& list);
-    QLabel* makeCaption(const QString& controlName);
-    void addRow(QGridLayout* layout, const char* controlName);
-    void addRow(QGridLayout* layout, const char* controlName, QWidget* field);
+    QLabel* makeCaption(const char* controlName, TextId text, int gesture = -1);
+    void addList(QGridLayout* layout, QComboBox* Controls::*control);
+    void addField(QGridLayout* layout, const char* controlName, TextId caption, QWidget* field);
     QGroupBox* buildVoxGroup();
-    QGroupBox* buildScanGroup();
-    QGroupBox* buildDtmfGroup();
     QWidget* buildOtherFields();
-    QWidget* spinnerField(const DelayField& delay, const char* spinnerName);
+    QGroupBox* buildScanGroup();
+    QWidget* delayField(const DelayRow& delay);
+    QGroupBox* buildDtmfGroup();
     DialogGrid* buildMemoryGrid();
+    void orderTabs();
 
-    void fillList(const OptionalList& list);
-    void storeList(const OptionalList& list);
+    void fillList(const ListRow& row);
+    void storeList(const ListRow& row);
 
     // The priority rules, run on every change of `Combo11` / `Combo12` and on filling.
     void priorityChanged(int index);
@@ -63,10 +61,7 @@ private:
     void memoryEdited(int row, const QString& typed);
     void warnIfMemoryTooLong(int row);
 
-    std::map<QString, QComboBox*> lists_;
-    QComboBox* priority_ = nullptr;
-    QComboBox* priorityChannel_ = nullptr;
-    DialogGrid* memories_ = nullptr;
+    OptionalFunctionControls controls_;
     std::int16_t rememberedPriorityChannel_ = 0;
 };
 

@@ -1,32 +1,31 @@
 // What the optional-function dialog does with the settings: filling, storing, the priority
 // rules and the auto-dial memories.
 #include <algorithm>
+#include <cmath>
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include <cmath>
-
 #include "channels/Raster.h"
 #include "dialogs/DialogGrid.h"
-#include "dialogs/DialogMessages.h"
 #include "dialogs/FieldRule.h"
 #include "dialogs/OptionalFunctionDialog.h"
-#include "dialogs/OptionalFunctionTable.h"
 #include "image/FieldTable.h"
 #include "image/RadioState.h"
 #include "settings/MessageBoxStyle.h"
+#include "texts/TextIds.h"
 #include "widgets/DialogHost.h"
+#include "widgets/InterfaceLanguage.h"
 
 namespace kvd::gui {
 
 namespace {
 
 namespace Table = OptionalFunctionTable;
+namespace Id = TextIds::optional;
 
 // What one auto-dial memory holds.
 const int kMemoryLength = static_cast<int>(FieldTable::Of(&Settings::autoDialMemories).width);
@@ -61,39 +60,37 @@ bool IsScanDelay(const QString& text, const FieldTable::Range& range) {
 }  // namespace
 
 void OptionalFunctionDialog::fill() {
-    for (const OptionalList& list : Table::LeadingLists()) {
-        fillList(list);
+    for (const ListRow& row : Table::LeadingLists()) {
+        fillList(row);
     }
     const Settings& settings = state().settings;
-    for (const DelayField& field : Table::DelayFields()) {
-        const std::optional<std::int16_t>& seconds = settings.*field.member;
-        ShowStored(findChild<QLineEdit*>(QString::fromLatin1(field.name)),
-                   seconds ? QString::number(*seconds) : QString());
+    for (const DelayRow& delay : Table::DelayFields()) {
+        const std::optional<std::int16_t>& seconds = settings.*delay.member;
+        ShowStored(controls_.*delay.field, seconds ? QString::number(*seconds) : QString());
     }
-    for (const CodeField& field : Table::CodeFields()) {
-        ShowStored(findChild<QLineEdit*>(QString::fromLatin1(field.name)),
-                   Local(settings.*field.member));
+    for (const CodeRow& code : Table::CodeFields()) {
+        ShowStored(controls_.*code.field, Local(settings.*code.member));
     }
-    for (const CheckField& check : Table::CheckBoxes()) {
-        findChild<QCheckBox*>(QString::fromLatin1(check.name))->setChecked(settings.*check.member);
+    for (const CheckRow& check : Table::CheckBoxes()) {
+        (controls_.*check.box)->setChecked(settings.*check.member);
     }
     for (int memory = 1; memory <= Settings::kAutoDialMemories; ++memory) {
-        memories_->setText(memory, 1, Local(settings.autoDialMemories[memory - 1]));
+        controls_.memories->setText(memory, 1, Local(settings.autoDialMemories[memory - 1]));
     }
-    for (const OptionalList& list : Table::DtmfLists()) {
-        fillList(list);
+    for (const ListRow& row : Table::DtmfLists()) {
+        fillList(row);
     }
 }
 
-void OptionalFunctionDialog::fillList(const OptionalList& list) {
-    QComboBox* box = lists_.at(QString::fromLatin1(list.name));
-    const int value = Table::Read(state().settings, list.setting);
-    selectQuietly(box, Table::IndexOf(list.setting, value, box->count()));
+void OptionalFunctionDialog::fillList(const ListRow& row) {
+    QComboBox* list = controls_.*row.control;
+    const int value = Table::Read(state().settings, row.setting);
+    selectQuietly(list, Table::IndexOf(row.setting, value, list->count()));
     // Filling the priority lists runs their rules as a user's choice would.
-    if (box == priority_) {
-        priorityChanged(box->currentIndex());
-    } else if (box == priorityChannel_) {
-        priorityChannelChanged(box->currentIndex());
+    if (list == controls_.priority) {
+        priorityChanged(list->currentIndex());
+    } else if (list == controls_.priorityChannel) {
+        priorityChannelChanged(list->currentIndex());
     }
 }
 
@@ -104,19 +101,15 @@ void OptionalFunctionDialog::accept() {
 }
 
 bool OptionalFunctionDialog::scanDelaysTaken() {
-    for (const DelayField& delay : Table::DelayFields()) {
-        auto* field = findChild<QLineEdit*>(QString::fromLatin1(delay.name));
+    for (const DelayRow& delay : Table::DelayFields()) {
+        QLineEdit* field = controls_.*delay.field;
         const FieldTable::Range range = FieldTable::Of(delay.member).userRange();
         if (IsScanDelay(field->text(), range)) {
             continue;
         }
-        const QString caption =
-            findChild<QLabel*>(QStringLiteral("lbl") + field->objectName())->text();
         host().LocalizedMessageBox(
-            QString::fromUtf8(DialogMessages::kScanDelayRange.pick(state().flags.Language))
-                .arg(caption)
-                .arg(range.lowest)
-                .arg(range.highest),
+            Tr(UserText(Id::scanDelayRange, {delay.caption, UserText::Number(range.lowest),
+                                             UserText::Number(range.highest)})),
             MessageBoxStyle::kOk | MessageBoxStyle::kExclamation);
         field->setFocus(Qt::OtherFocusReason);
         field->selectAll();
@@ -127,32 +120,28 @@ bool OptionalFunctionDialog::scanDelaysTaken() {
 
 void OptionalFunctionDialog::store() {
     Settings& settings = state().settings;
-    for (auto lists : {Table::LeadingLists(), Table::DtmfLists()}) {
-        for (const OptionalList& list : lists) {
-            storeList(list);
+    for (auto rows : {Table::LeadingLists(), Table::DtmfLists()}) {
+        for (const ListRow& row : rows) {
+            storeList(row);
         }
     }
-    for (const DelayField& field : Table::DelayFields()) {
-        settings.*field.member =
-            Seconds(findChild<QLineEdit*>(QString::fromLatin1(field.name))->text());
+    for (const DelayRow& delay : Table::DelayFields()) {
+        settings.*delay.member = Seconds((controls_.*delay.field)->text());
     }
-    for (const CodeField& field : Table::CodeFields()) {
-        settings.*field.member =
-            findChild<QLineEdit*>(QString::fromLatin1(field.name))->text().toStdString();
+    for (const CodeRow& code : Table::CodeFields()) {
+        settings.*code.member = (controls_.*code.field)->text().toStdString();
     }
-    for (const CheckField& check : Table::CheckBoxes()) {
-        settings.*check.member =
-            findChild<QCheckBox*>(QString::fromLatin1(check.name))->isChecked();
+    for (const CheckRow& check : Table::CheckBoxes()) {
+        settings.*check.member = (controls_.*check.box)->isChecked();
     }
     for (int memory = 1; memory <= Settings::kAutoDialMemories; ++memory) {
-        settings.autoDialMemories[memory - 1] = memories_->text(memory, 1).toStdString();
+        settings.autoDialMemories[memory - 1] = controls_.memories->text(memory, 1).toStdString();
     }
 }
 
-void OptionalFunctionDialog::storeList(const OptionalList& list) {
-    const QComboBox* box = lists_.at(QString::fromLatin1(list.name));
-    const int index = std::max(box->currentIndex(), 0);
-    Table::Write(state().settings, list.setting, Table::ValueOf(list.setting, index));
+void OptionalFunctionDialog::storeList(const ListRow& row) {
+    const int index = std::max((controls_.*row.control)->currentIndex(), 0);
+    Table::Write(state().settings, row.setting, Table::ValueOf(row.setting, index));
 }
 
 void OptionalFunctionDialog::selectQuietly(QComboBox* list, int index) {
@@ -176,38 +165,36 @@ void OptionalFunctionDialog::priorityChanged(int index) {
     }
     if (const int channel = firstProgrammedChannel()) {
         rememberedPriorityChannel_ = static_cast<std::int16_t>(channel);
-        selectQuietly(priorityChannel_, channel - 1);
+        selectQuietly(controls_.priorityChannel, channel - 1);
         return;
     }
-    host().LocalizedMessageBox(QString::fromUtf8(DialogMessages::kFixedNeedsChannel),
-                               MessageBoxStyle::kOk,
-                               QString::fromUtf8(DialogMessages::kFixedNeedsChannelTitle));
-    selectQuietly(priority_, kPriorityNo);
+    host().LocalizedMessageBox(Tr(Id::fixedNeedsChannel), MessageBoxStyle::kOk,
+                               Tr(Id::fixedNeedsChannelTitle));
+    selectQuietly(controls_.priority, kPriorityNo);
 }
 
 void OptionalFunctionDialog::priorityChannelChanged(int index) {
-    if (priority_->currentIndex() != kPriorityFixed || state().channels.has(index + 1)) {
+    if (controls_.priority->currentIndex() != kPriorityFixed || state().channels.has(index + 1)) {
         return;
     }
-    host().LocalizedMessageBox(QString::fromUtf8(DialogMessages::kEmptyChannelRefused),
-                               MessageBoxStyle::kOk);
+    host().LocalizedMessageBox(Tr(Id::emptyChannelRefused), MessageBoxStyle::kOk);
     // "Fixed" is only ever reached through the priority rule, which remembers a channel;
     // the first item stands in should that ever not hold.
-    selectQuietly(priorityChannel_, std::max(rememberedPriorityChannel_ - 1, 0));
+    selectQuietly(controls_.priorityChannel, std::max(rememberedPriorityChannel_ - 1, 0));
 }
 
 void OptionalFunctionDialog::memoryEdited(int row, const QString& typed) {
-    memories_->setText(row, 1, typed);
+    controls_.memories->setText(row, 1, typed);
     // After the edit has closed, so the message does not interrupt the grid's own handling.
     QTimer::singleShot(0, this, [this, row] { warnIfMemoryTooLong(row); });
 }
 
 void OptionalFunctionDialog::warnIfMemoryTooLong(int row) {
-    if (memories_->text(row, 1).size() <= kMemoryLength) {
+    if (controls_.memories->text(row, 1).size() <= kMemoryLength) {
         return;
     }
     // Only a warning: the memory keeps what was typed.
-    host().LocalizedMessageBox(QString::fromUtf8(DialogMessages::kMemoryTooLong),
+    host().LocalizedMessageBox(Tr(Id::memoryTooLong),
                                MessageBoxStyle::kOk | MessageBoxStyle::kCritical);
 }
 

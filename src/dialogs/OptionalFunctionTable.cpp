@@ -1,200 +1,202 @@
 #include "dialogs/OptionalFunctionTable.h"
 
 #include <array>
+#include <cstdio>
+
+#include "texts/TextIds.h"
 
 namespace kvd::gui::OptionalFunctionTable {
 
 namespace {
 
+namespace Id = TextIds::optional;
+using C = Controls;
 using S = ListSetting;
-constexpr Caption::Kind T = Caption::Text;
-
 using Set = Settings;
+using Items = std::vector<UserText>;
 
-// Texts are the radio maker's own, spelling included.
-constexpr LocalText kOffOn[] = {{"禁止", "Off"}, {"使能", "On"}};
-constexpr LocalText kOff[] = {{"关闭", "Off"}};
-constexpr LocalText kEmpty[] = {{"空", "Empty"}};
-constexpr LocalText kPttId[] = {
-    {"发射开始", "Launch Start"}, {"发射结束", "Launch End"}, {"两者", "Both"}};
-constexpr LocalText kPriority[] = {{"无", "No"}, {"固定", "Fixed"}, {"选定", "Selected"}};
-constexpr LocalText kReturnChannel[] = {{"选定", "Selected"},
-                                        {"选定+当前", "Selected+Current"},
-                                        {"优先", "priority"},
-                                        {"优先+当前", "priority+Current"}};
+UserText Number(int number) {
+    return UserText::Number(number);
+}
 
-QStringList Numbered(int first, int last, const char* prefix, const char* suffix, int width = 0) {
-    QStringList items;
+// `pattern` with each number from first to last.
+Items Numbered(TextId pattern, int first, int last) {
+    Items items;
     for (int i = first; i <= last; ++i) {
-        items << QString::fromUtf8(prefix) + QStringLiteral("%1").arg(i, width, 10, QChar(u'0')) +
-                     QString::fromUtf8(suffix);
+        items.push_back({pattern, {Number(i)}});
     }
     return items;
 }
 
-QStringList VoxGains() {
-    return Numbered(1, 10, "", "");
-}
-QStringList VoxDelays() {
-    return {"0.3S", "0.5S", "1S", "1.5S", "2S", "3S"};
-}
-QStringList ChannelNumbers() {
-    return Numbered(1, 16, "", "", 2);
+Items Joined(Items head, const Items& tail) {
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
 }
 
-// 0.50 S to 5.00 S in steps of 0.05 s; counted in hundredths so no step drifts.
-QStringList RetraceTimes() {
-    QStringList items;
-    for (int i = 1; i <= 91; ++i) {
-        items << QString::number((50 + 5 * (i - 1)) / 100.0, 'f', 2) + QStringLiteral(" S");
+Items OffOn() {
+    return {Id::off, Id::on};
+}
+Items VoxGains() {
+    Items items{Id::gainOff};
+    for (int gain = 1; gain <= 10; ++gain) {
+        items.push_back(Number(gain));
     }
     return items;
 }
-
-QStringList DtmfRates() {
-    return {"6位", "8位", "10位", "15位"};
-}
-QStringList DigitTimes() {
-    return {"OFF", "100MS", "500MS", "1000MS"};
-}
-QStringList DigitDelays() {
-    QStringList items;
-    for (int ms = 100; ms <= 1000; ms += 50) {
-        items << QString::number(ms) + QStringLiteral("MS");
+Items VoxDelays() {
+    Items items;
+    for (const char* seconds : {"0.3", "0.5", "1", "1.5", "2", "3"}) {
+        items.push_back({Id::voxDelayItem, {UserText::Verbatim(seconds)}});
     }
     return items;
 }
-QStringList DKey() {
-    return QStringList{"D码"} + Numbered(1, 16, "", "秒");
+Items PttIds() {
+    return {Id::launchStart, Id::launchEnd, Id::launchBoth};
 }
-QStringList SideTone() {
-    return {"禁止", "使能"};
+Items Priorities() {
+    return {Id::priorityNo, Id::priorityFixed, Id::prioritySelected};
 }
-QStringList GroupCall() {
-    return {"关闭", "*", "#", "A", "B", "C", "D"};
+Items ChannelNumbers() {
+    Items items;
+    for (int channel = 1; channel <= 16; ++channel) {
+        char number[4];
+        std::snprintf(number, sizeof number, "%02d", channel);
+        items.push_back(UserText::Verbatim(number));
+    }
+    return items;
 }
-QStringList ResetTimer() {
-    return QStringList{"关闭"} + Numbered(1, 15, "", "秒");
+// Empty, then 0.50 S to 5.00 S in steps of 0.05 s; counted in hundredths so no step drifts.
+Items RetraceTimes() {
+    Items items{Id::empty};
+    for (int hundredths = 50; hundredths <= 500; hundredths += 5) {
+        char seconds[8];
+        std::snprintf(seconds, sizeof seconds, "%d.%02d", hundredths / 100, hundredths % 100);
+        items.push_back({Id::retraceTime, {UserText::Verbatim(seconds)}});
+    }
+    return items;
 }
-
-const std::array<OptionalList, 11> kLeading = {{
-    {"Combo4", {&Set::pttId}, kPttId},
-    {"Combo6", {&Set::voxFunction}, kOffOn},
-    {"Combo7", {&Set::voxGain}, kOff, VoxGains},
-    {"Combo8", {&Set::voxDelay}, {}, VoxDelays},
-    {"Combo9", {&Set::voxVolumeControl}, kOffOn},
-    {"Combo10", {&Set::duplicate}, kOffOn},
-    {"Combo11", {&Set::scanPriority}, kPriority},
-    {"Combo12", {&Set::priorityChannel, S::ChannelNumber}, {}, ChannelNumbers},
-    {"Combo13", {&Set::retraceTimeA}, kEmpty, RetraceTimes},
-    {"Combo14", {&Set::retraceTimeB}, kEmpty, RetraceTimes},
-    {"Combo15", {&Set::returnChannel}, kReturnChannel},
-}};
+Items ReturnChannels() {
+    return {Id::returnSelected, Id::returnSelectedCurrent, Id::returnPriority,
+            Id::returnPriorityCurrent};
+}
 
 // The DTMF group reads the same in both languages.
-const std::array<OptionalList, 8> kDtmf = {{
-    {"Combo0", {&Set::dtmfRate}, {}, DtmfRates},
-    {"Combo16", {&Set::firstDigitTime}, {}, DigitTimes},
-    {"Combo18", {&Set::firstDigitDelay, S::Milliseconds}, {}, DigitDelays},
-    {"Combo17", {&Set::starHashTone}, {}, DigitTimes},
-    {"Combo19", {&Set::dKeyFunction}, {}, DKey},
-    {"Combo20", {&Set::dtmfSideTone}, {}, SideTone},
-    {"Combo22", {&Set::groupCallCode}, {}, GroupCall},
-    {"Combo21", {&Set::autoResetTimer}, {}, ResetTimer},
+Items DtmfRates() {
+    Items items;
+    for (int digits : {6, 8, 10, 15}) {
+        items.push_back({Id::digits, {Number(digits)}});
+    }
+    return items;
+}
+Items DigitTimes() {
+    return Joined({Id::dtmfOff}, {{Id::milliseconds, {Number(100)}},
+                                  {Id::milliseconds, {Number(500)}},
+                                  {Id::milliseconds, {Number(1000)}}});
+}
+Items DigitDelays() {
+    Items items;
+    for (int ms = 100; ms <= 1000; ms += 50) {
+        items.push_back({Id::milliseconds, {Number(ms)}});
+    }
+    return items;
+}
+Items DKey() {
+    return Joined({Id::dCode}, Numbered(Id::seconds, 1, 16));
+}
+Items SideTone() {
+    return {Id::sideToneOff, Id::sideToneOn};
+}
+Items GroupCall() {
+    Items items{Id::dtmfNone};
+    for (const char* code : {"*", "#", "A", "B", "C", "D"}) {
+        items.push_back(UserText::Verbatim(code));
+    }
+    return items;
+}
+Items ResetTimer() {
+    return Joined({Id::dtmfNone}, Numbered(Id::seconds, 1, 15));
+}
+
+// Captions of the scan group's retrace times and return channel form the gesture.
+const std::array<ListRow, 11> kLeading = {{
+    {&C::pttId, "Combo4", Id::pttId, {&Set::pttId}, PttIds},
+    {&C::voxFunction, "Combo6", Id::voxFunction, {&Set::voxFunction}, OffOn},
+    {&C::voxGain, "Combo7", Id::voxGain, {&Set::voxGain}, VoxGains},
+    {&C::voxDelay, "Combo8", Id::voxDelay, {&Set::voxDelay}, VoxDelays},
+    {&C::voxVolumeControl, "Combo9", Id::voxVolumeControl, {&Set::voxVolumeControl}, OffOn},
+    {&C::duplicate, "Combo10", Id::duplicate, {&Set::duplicate}, OffOn},
+    {&C::priority, "Combo11", Id::priority, {&Set::scanPriority}, Priorities},
+    {&C::priorityChannel,
+     "Combo12",
+     Id::priorityChannel,
+     {&Set::priorityChannel, S::ChannelNumber},
+     ChannelNumbers},
+    {&C::retraceTimeA, "Combo13", Id::retraceTimeA, {&Set::retraceTimeA}, RetraceTimes, 0},
+    {&C::retraceTimeB, "Combo14", Id::retraceTimeB, {&Set::retraceTimeB}, RetraceTimes, 1},
+    {&C::returnChannel, "Combo15", Id::returnChannel, {&Set::returnChannel}, ReturnChannels, 2},
 }};
 
-constexpr std::array<ListCaption, 9> kListCaptions = {{
-    {"Combo4", kPttId},
-    {"Combo6", kOffOn},
-    {"Combo7", kOff},
-    {"Combo9", kOffOn},
-    {"Combo10", kOffOn},
-    {"Combo11", kPriority},
-    {"Combo13", kEmpty},
-    {"Combo14", kEmpty},
-    {"Combo15", kReturnChannel},
+const std::array<ListRow, 8> kDtmf = {{
+    {&C::dtmfRate, "Combo0", Id::dtmfRate, {&Set::dtmfRate}, DtmfRates},
+    {&C::firstDigitTime, "Combo16", Id::firstDigitTime, {&Set::firstDigitTime}, DigitTimes},
+    {&C::firstDigitDelay,
+     "Combo18",
+     Id::firstDigitDelay,
+     {&Set::firstDigitDelay, S::Milliseconds},
+     DigitDelays},
+    {&C::starHashTone, "Combo17", Id::starHashTone, {&Set::starHashTone}, DigitTimes},
+    {&C::dKeyFunction, "Combo19", Id::dKeyFunction, {&Set::dKeyFunction}, DKey},
+    {&C::dtmfSideTone, "Combo20", Id::dtmfSideTone, {&Set::dtmfSideTone}, SideTone},
+    {&C::groupCallCode, "Combo22", Id::groupCallCode, {&Set::groupCallCode}, GroupCall},
+    {&C::autoResetTimer, "Combo21", Id::autoResetTimer, {&Set::autoResetTimer}, ResetTimer},
 }};
 
-// A caption given once reads the same in both languages.
-constexpr std::array<Caption, 32> kCaptions = {{
-    {"Form5", T, {"可选功能", "Optional Function"}},
-    {"fraVox", T, {"VOX", "VOX"}},
-    {"lblCombo6", T, {"VOX功能", "VOX Function"}},
-    {"lblCombo7", T, {"VOX增益电平", "VOX GBIN"}},
-    {"lblCombo8", T, {"VOX延迟时间", "VOX Delay time"}},
-    {"lblCombo9", T, {"VOX可进行音调", "VOX volume control"}},
-    {"Check3", T, {"取消操作", "Cancel operation"}},
-    {"Check4", T, {"接收时禁止VOX", "Received banned VOX"}},
-    {"fraScan", T, {"扫描", "Scan"}},
-    {"lblCombo11", T, {"优先", "Priority"}},
-    {"lblCombo12", T, {"优先信道", "Preferred channel"}},
-    {"lblCombo13", T, {"回扫时间A", "Retrace Time A"}},
-    {"lblCombo14", T, {"回扫时间B", "Retrace Time B"}},
-    {"lblCombo15", T, {"返回信道", "Return channel"}},
-    {"lblText5", T, {"扫描接收恢复延时时间(秒)", "Scan receive delay time(S)"}},
-    {"lblText6", T, {"扫描发射恢复延时时间(秒)", "Scan launch delay time(S)"}},
-    {"fraDtmf", T, {"DTMF", "DTMF"}},
-    {"lblCombo0", T, {"DTMF 速率", "DTMF 速率"}},
-    {"lblCombo16", T, {"首位数码时间", "首位数码时间"}},
-    {"lblCombo18", T, {"首位数码延迟", "首位数码延迟"}},
-    {"lblCombo17", T, {"*和#音", "*和#音"}},
-    {"lblCombo19", T, {"D键设定", "D键设定"}},
-    {"lblCombo20", T, {"DTMF 侧音", "DTMF 侧音"}},
-    {"lblCombo22", T, {"组呼码", "组呼码"}},
-    {"lblCombo21", T, {"自动复位定时器", "自动复位定时器"}},
-    {"lblCombo4", T, {"PTT ID", "PTT ID"}},
-    {"lblCombo10", T, {"复制", "Duplicate"}},
-    {"lblText1", T, {"ID码", "ID码"}},
-    {"lblText3", T, {"发射开始(16位)", "发射开始(16位)"}},
-    {"lblText4", T, {"发射结束(16位)", "发射结束(16位)"}},
-    {"Command1", T, {"确定", "OK"}},
-    {"Command2", T, {"取消", "Cancel"}},
+const std::array<DelayRow, 2> kDelayFields = {{
+    {&C::scanReceiveDelay, &C::scanReceiveSpinner, "Text5", "VScroll1", Id::scanReceiveDelay,
+     &Set::scanReceiveDelay},
+    {&C::scanTransmitDelay, &C::scanTransmitSpinner, "Text6", "VScroll2", Id::scanTransmitDelay,
+     &Set::scanTransmitDelay},
 }};
 
-constexpr std::array<DelayField, 2> kDelayFields = {{
-    {"Text5", &Set::scanReceiveDelay},
-    {"Text6", &Set::scanTransmitDelay},
-}};
-constexpr std::array<CodeField, 3> kCodeFields = {{
-    {"Text1", &Set::idCode},
-    {"Text3", &Set::transmitStartCode},
-    {"Text4", &Set::transmitEndCode},
-}};
-constexpr std::array<CheckField, 2> kCheckBoxes = {{
-    {"Check3", &Set::voxCancelOperation},
-    {"Check4", &Set::voxOffWhileReceiving},
+const std::array<CodeRow, 3> kCodeFields = {{
+    {&C::idCode, "Text1", Id::idCode, &Set::idCode},
+    {&C::transmitStartCode, "Text3", Id::transmitStartCode, &Set::transmitStartCode},
+    {&C::transmitEndCode, "Text4", Id::transmitEndCode, &Set::transmitEndCode},
 }};
 
-constexpr std::array<const char*, 3> kGestureCaptions = {"lblCombo13", "lblCombo14", "lblCombo15"};
+const std::array<CheckRow, 2> kCheckBoxes = {{
+    {&C::voxCancelOperation, "Check3", Id::voxCancelOperation, &Set::voxCancelOperation},
+    {&C::voxOffWhileReceiving, "Check4", Id::voxOffWhileReceiving, &Set::voxOffWhileReceiving},
+}};
 
 }  // namespace
 
-std::span<const OptionalList> LeadingLists() {
+std::span<const ListRow> LeadingLists() {
     return kLeading;
 }
-std::span<const OptionalList> DtmfLists() {
+std::span<const ListRow> DtmfLists() {
     return kDtmf;
 }
 
-std::span<const DelayField> DelayFields() {
-    return kDelayFields;
-}
-std::span<const CodeField> CodeFields() {
-    return kCodeFields;
-}
-std::span<const CheckField> CheckBoxes() {
-    return kCheckBoxes;
+const ListRow& Row(QComboBox* Controls::*control) {
+    for (auto rows : {LeadingLists(), DtmfLists()}) {
+        for (const ListRow& row : rows) {
+            if (row.control == control) {
+                return row;
+            }
+        }
+    }
+    return kLeading.front();  // every list has its row
 }
 
-QStringList Items(const OptionalList& list, LanguageId language) {
-    QStringList items;
-    for (const LocalText& item : list.localItems) {
-        items << QString::fromUtf8(item.pick(language));
-    }
-    if (list.fixedItems) {
-        items << list.fixedItems();
-    }
-    return items;
+std::span<const DelayRow> DelayFields() {
+    return kDelayFields;
+}
+std::span<const CodeRow> CodeFields() {
+    return kCodeFields;
+}
+std::span<const CheckRow> CheckBoxes() {
+    return kCheckBoxes;
 }
 
 int IndexOf(const ListSetting& setting, int value, int count) {
@@ -225,14 +227,6 @@ int Read(const Settings& settings, const ListSetting& setting) {
 
 void Write(Settings& settings, const ListSetting& setting, int value) {
     settings.*setting.member = static_cast<std::int16_t>(value);
-}
-
-CaptionTable Captions() {
-    return {kCaptions, kListCaptions};
-}
-
-std::span<const char* const> GestureCaptions() {
-    return kGestureCaptions;
 }
 
 }  // namespace kvd::gui::OptionalFunctionTable

@@ -1,15 +1,68 @@
 #pragma once
 
 #include <span>
-
-#include <QStringList>
+#include <vector>
 
 #include "image/Settings.h"
-#include "widgets/CaptionTable.h"
+#include "texts/UserText.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
 
 namespace kvd::gui {
 
-// The setting a list of the optional-function dialog edits, and in what unit.
+class DialogGrid;
+
+// The controls of the optional-function dialog `Form5`, by what they edit; each keeps the
+// old program's control name (in the rows below).
+struct OptionalFunctionControls {
+    QGroupBox* voxGroup = nullptr;  // `fraVox`
+    QComboBox* voxFunction = nullptr;
+    QComboBox* voxGain = nullptr;
+    QComboBox* voxDelay = nullptr;
+    QComboBox* voxVolumeControl = nullptr;
+    QCheckBox* voxCancelOperation = nullptr;
+    QCheckBox* voxOffWhileReceiving = nullptr;
+
+    QComboBox* pttId = nullptr;
+    QComboBox* duplicate = nullptr;
+    QLineEdit* idCode = nullptr;
+    QLineEdit* transmitStartCode = nullptr;
+    QLineEdit* transmitEndCode = nullptr;
+
+    QGroupBox* scanGroup = nullptr;  // `fraScan`
+    QComboBox* priority = nullptr;
+    QComboBox* priorityChannel = nullptr;
+    QComboBox* retraceTimeA = nullptr;
+    QComboBox* retraceTimeB = nullptr;
+    QComboBox* returnChannel = nullptr;
+    QLineEdit* scanReceiveDelay = nullptr;
+    QScrollBar* scanReceiveSpinner = nullptr;
+    QLineEdit* scanTransmitDelay = nullptr;
+    QScrollBar* scanTransmitSpinner = nullptr;
+
+    QGroupBox* dtmfGroup = nullptr;  // `fraDtmf`
+    QComboBox* dtmfRate = nullptr;
+    QComboBox* firstDigitTime = nullptr;
+    QComboBox* firstDigitDelay = nullptr;
+    QComboBox* starHashTone = nullptr;
+    QComboBox* dKeyFunction = nullptr;
+    QComboBox* dtmfSideTone = nullptr;
+    QComboBox* groupCallCode = nullptr;
+    QComboBox* autoResetTimer = nullptr;
+    DialogGrid* memories = nullptr;  // `mfgrid1`
+
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+};
+
+using Controls = OptionalFunctionControls;
+
+// The setting a list edits, and in what unit.
 struct ListSetting {
     enum Unit {
         Index,          // the selected index itself
@@ -20,39 +73,56 @@ struct ListSetting {
     Unit unit = Index;
 };
 
-// A list of the dialog: its items and its setting.
-struct OptionalList {
-    const char* name;
+// One list of the dialog: the control, its caption and its setting. The caption's control
+// is named "lbl" + the list's name.
+struct ListRow {
+    QComboBox* Controls::*control;
+    const char* objectName;
+    TextId caption;
     ListSetting setting;
-    std::span<const LocalText> localItems;  // first items, rewritten by the language switch
-    QStringList (*fixedItems)() = nullptr;  // then these, the same in both languages
+    std::vector<UserText> (*items)();
+    int gesture = -1;  // its place in the hidden debug-access gesture (0..2), -1 for none
 };
 
-// A text box or check box of the dialog and the setting it edits.
-template <class Value>
-struct FieldSetting {
-    const char* name;
-    Value Settings::*member;
+// A scan delay: a text box of seconds (empty for none) and the spinner that fills it.
+struct DelayRow {
+    QLineEdit* Controls::*field;
+    QScrollBar* Controls::*spinner;
+    const char* objectName;
+    const char* spinnerName;
+    TextId caption;
+    std::optional<std::int16_t> Settings::*member;
 };
-using DelayField = FieldSetting<std::optional<std::int16_t>>;  // seconds; empty for none
-using CodeField = FieldSetting<std::string>;
-using CheckField = FieldSetting<bool>;
+
+// A code of DTMF characters, as long as its setting holds.
+struct CodeRow {
+    QLineEdit* Controls::*field;
+    const char* objectName;
+    TextId caption;
+    std::string Settings::*member;
+};
+
+struct CheckRow {
+    QCheckBox* Controls::*box;
+    const char* objectName;
+    TextId caption;
+    bool Settings::*member;
+};
 
 namespace OptionalFunctionTable {
 
-// The lists of the VOX and scan groups, PTT ID and duplicate, in the order they are
-// filled; then those of the DTMF group, filled last.
-std::span<const OptionalList> LeadingLists();
-std::span<const OptionalList> DtmfLists();
-
-// Every item of a list, the local ones in the language.
-QStringList Items(const OptionalList& list, LanguageId language);
+// The lists of the VOX and scan groups, PTT ID and duplicate, in the order they are filled;
+// then those of the DTMF group, filled last.
+std::span<const ListRow> LeadingLists();
+std::span<const ListRow> DtmfLists();
+// The row of a list.
+const ListRow& Row(QComboBox* Controls::*control);
 
 // The text boxes (scan delays, then the ID, transmit-start and transmit-end codes) and the
 // check boxes, in the order they are filled.
-std::span<const DelayField> DelayFields();
-std::span<const CodeField> CodeFields();
-std::span<const CheckField> CheckBoxes();
+std::span<const DelayRow> DelayFields();
+std::span<const CodeRow> CodeFields();
+std::span<const CheckRow> CheckBoxes();
 
 // The index a stored value selects; a value that names no item selects the first.
 int IndexOf(const ListSetting& setting, int value, int count);
@@ -60,12 +130,6 @@ int ValueOf(const ListSetting& setting, int index);
 
 int Read(const Settings& settings, const ListSetting& setting);
 void Write(Settings& settings, const ListSetting& setting, int value);
-
-// Captions, frames, buttons and the local list items of the dialog.
-CaptionTable Captions();
-
-// The scan-group captions that form the hidden debug-access gesture, in gesture order.
-std::span<const char* const> GestureCaptions();
 
 }  // namespace OptionalFunctionTable
 }  // namespace kvd::gui

@@ -8,10 +8,9 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "dialogs/DialogCaptions.h"
-#include "dialogs/DialogFit.h"
 #include "image/FieldTable.h"
 #include "image/RadioState.h"
+#include "texts/TextIds.h"
 
 namespace kvd::gui {
 
@@ -24,54 +23,59 @@ constexpr int kSliderWidth = 260;
 
 }  // namespace
 
-PowerDebugDialog::PowerDebugDialog(DialogHost& host) : ModelessDialog(host, "Form2") {
+PowerDebugDialog::PowerDebugDialog(DialogHost& host)
+    : ModelessDialog(host, "Form2", TextIds::power::title) {
+    namespace Id = TextIds::power;
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(powerFrame("Frame1", "Slider1", "Label3", "Label8", "Lblpower1"));
-    layout->addWidget(powerFrame("Frame2", "Slider3", "Label6", "Label7", "Lblpower3"));
+    layout->addWidget(
+        levelFrame({"Frame1", "Slider1", "Label3", "Label8", "Lblpower1"}, Id::high, high_));
+    layout->addWidget(
+        levelFrame({"Frame2", "Slider3", "Label6", "Label7", "Lblpower3"}, Id::low, low_));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(okButton());
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    high_ = findChild<QSlider*>(QStringLiteral("Slider1"));
-    low_ = findChild<QSlider*>(QStringLiteral("Slider3"));
     setSlidersEnabled(false);
-    FitDialogCaptions(this, DialogCaptions::PowerDebug());
+    captionsDone();
 }
 
-QWidget* PowerDebugDialog::powerFrame(const char* frameName, const char* sliderName,
-                                      const char* lowName, const char* highName,
-                                      const char* valueName) {
+QWidget* PowerDebugDialog::levelFrame(const LevelNames& names, TextId caption, Level& level) {
     auto* frame = new QGroupBox(this);
-    frame->setObjectName(QString::fromLatin1(frameName));
-    auto* slider = new QSlider(Qt::Horizontal, frame);
-    slider->setObjectName(QString::fromLatin1(sliderName));
-    slider->setRange(0, kLargestLevel);
-    slider->setSingleStep(1);
-    slider->setPageStep(kLargeStep);
-    slider->setMinimumWidth(kSliderWidth);
-    auto* value = new QLabel(frame);
-    value->setObjectName(QString::fromLatin1(valueName));
-    value->setAlignment(Qt::AlignCenter);
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
-    connect(slider, &QSlider::valueChanged, value,
-            [value](int level) { value->setText(QString::number(level)); });
+    frame->setObjectName(QString::fromLatin1(names.frame));
+    captions().add(frame, caption);
+    level.slider = new QSlider(Qt::Horizontal, frame);
+    level.slider->setObjectName(QString::fromLatin1(names.slider));
+    captions().addAccessibleName(level.slider, caption);
+    level.slider->setRange(0, kLargestLevel);
+    level.slider->setSingleStep(1);
+    level.slider->setPageStep(kLargeStep);
+    level.slider->setMinimumWidth(kSliderWidth);
+    level.value = new QLabel(frame);
+    level.value->setObjectName(QString::fromLatin1(names.value));
+    level.value->setAlignment(Qt::AlignCenter);
+    level.value->setMinimumWidth(
+        level.value->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
+    connect(level.slider, &QSlider::valueChanged, level.value,
+            [value = level.value](int shown) { value->setText(QString::number(shown)); });
     auto* layout = new QGridLayout(frame);
     auto* low = new QLabel(frame);
-    low->setObjectName(QString::fromLatin1(lowName));
+    low->setObjectName(QString::fromLatin1(names.low));
+    captions().add(low, TextIds::power::minimum);
     auto* high = new QLabel(frame);
-    high->setObjectName(QString::fromLatin1(highName));
+    high->setObjectName(QString::fromLatin1(names.high));
+    captions().add(high, TextIds::power::maximum);
     high->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    layout->addWidget(slider, 0, 0, 1, 2);
-    layout->addWidget(value, 0, 2);
+    layout->addWidget(level.slider, 0, 0, 1, 2);
+    layout->addWidget(level.value, 0, 2);
     layout->addWidget(low, 1, 0);
     layout->addWidget(high, 1, 1);
     return frame;
 }
 
 void PowerDebugDialog::setSlidersEnabled(bool enabled) {
-    high_->setEnabled(enabled);
-    low_->setEnabled(enabled);
+    high_.slider->setEnabled(enabled);
+    low_.slider->setEnabled(enabled);
 }
 
 void PowerDebugDialog::fill() {
@@ -81,16 +85,17 @@ void PowerDebugDialog::fill() {
         setSlidersEnabled(flags.DebugAccess == 1);
     }
     const Settings& settings = state().settings;
-    high_->setValue(settings.highPowerLevel);
-    low_->setValue(settings.lowPowerLevel);
-    findChild<QLabel*>(QStringLiteral("Lblpower1"))->setText(QString::number(high_->value()));
-    findChild<QLabel*>(QStringLiteral("Lblpower3"))->setText(QString::number(low_->value()));
+    for (auto [level, stored] :
+         {std::pair{&high_, settings.highPowerLevel}, {&low_, settings.lowPowerLevel}}) {
+        level->slider->setValue(stored);
+        level->value->setText(QString::number(level->slider->value()));
+    }
 }
 
 void PowerDebugDialog::store() {
     Settings& settings = state().settings;
-    settings.highPowerLevel = static_cast<std::int16_t>(high_->value());
-    settings.lowPowerLevel = static_cast<std::int16_t>(low_->value());
+    settings.highPowerLevel = static_cast<std::int16_t>(high_.slider->value());
+    settings.lowPowerLevel = static_cast<std::int16_t>(low_.slider->value());
 }
 
 }  // namespace kvd::gui

@@ -23,11 +23,22 @@ protected:
     void store() override;
 
 private:
-    QWidget* powerFrame(const char* frameName, const char* sliderName, const char* lowName,
-                        const char* highName, const char* valueName);
+    // One level: its frame, slider, scale ends and value, by their objectNames.
+    struct LevelNames {
+        const char* frame;
+        const char* slider;
+        const char* low;
+        const char* high;
+        const char* value;
+    };
+    struct Level {
+        QSlider* slider = nullptr;
+        QLabel* value = nullptr;
+    };
+    QWidget* levelFrame(const LevelNames& names, TextId caption, Level& level);
 
-    QSlider* high_ = nullptr;
-    QSlider* low_ = nullptr;
+    Level high_;  // `Slider1`, `Lblpower1`
+    Level low_;   // `Slider3`, `Lblpower3`
 };
 
 }  // namespace kvd::gui

@@ -10,14 +10,9 @@ namespace {
 
 namespace Id = TextIds::panel;
 
-const std::array<ListInfo, kCount> kInfo = {{
-    {"Combo2", "Label4", Id::voicePrompt},
-    {"Combo3", "Label5", Id::timeout},
-    {"Combo4", "Label1", Id::timeoutWarning},
-    {"Combo9", "Label6", Id::squelch},
-    {"Combo6", "Label7", Id::batterySave},
-    {"Combo7", "Label8", Id::beep},
-}};
+const std::array<TextId, kCount> kCaptions = {
+    Id::voicePrompt, Id::timeout, Id::timeoutWarning, Id::squelch, Id::batterySave, Id::beep,
+};
 
 const std::array<TextId, 3> kVoicePrompt = {Id::voiceOff, Id::voiceChinese, Id::voiceEnglish};
 const std::array<TextId, 2> kOffOn = {Id::off, Id::on};
@@ -28,8 +23,8 @@ UserText Numbered(TextId pattern, int number) {
 
 }  // namespace
 
-const ListInfo& Info(PanelList list) {
-    return kInfo[static_cast<int>(list)];
+TextId Caption(PanelList list) {
+    return kCaptions[static_cast<int>(list)];
 }
 
 int ItemCount(PanelList list) {

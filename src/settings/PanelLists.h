@@ -8,13 +8,8 @@ namespace kvd {
 // Captions and items of the six function-set lists.
 namespace PanelLists {
 
-struct ListInfo {
-    const char* controlName;  // the list's control on the main window
-    const char* labelName;    // the caption's control
-    TextId caption;
-};
-
-const ListInfo& Info(PanelList list);
+// The caption that names a list.
+TextId Caption(PanelList list);
 int ItemCount(PanelList list);
 // Item at a position; empty outside the list.
 UserText Item(PanelList list, int position);

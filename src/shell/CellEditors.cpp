@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 
 #include "channels/ChannelCells.h"
+#include "channels/ChoiceLists.h"
 #include "image/RadioState.h"
 #include "settings/MessageBoxStyle.h"
 #include "shell/ChannelGrid.h"
@@ -214,6 +215,10 @@ void CellEditors::OpenEditor() {
 }
 
 void CellEditors::showEditor(QWidget* editor, const QModelIndex& cell) {
+    // A screen reader names the cell being edited.
+    editor->setAccessibleName(
+        Tr(UserText(TextIds::access::cellEditor,
+                    {ChoiceLists::ColumnCaption(cell.column()), UserText::Number(cell.row())})));
     // The cell's own rectangle inside the grid lines, in the viewport the editor lives in.
     editor->setGeometry(grid_->visualRect(cell));
     editor->raise();
@@ -371,12 +376,9 @@ void CellEditors::rowEdited() {
 
 void AttachCellEditors(MainWindow& window) {
     auto* cellEditors = new CellEditors(window);
-    window.languages().add({LanguageRegistry::kMainWindow,
-                            [&window] { return &window; },
-                            {},
-                            [editors = cellEditors->editors()](QWidget*, LanguageId language) {
-                                ApplyEditorLanguage(editors, language);
-                            }});
+    QObject::connect(
+        &window, &MainWindow::languageChanged, cellEditors,
+        [editors = cellEditors->editors()] { ApplyEditorLanguage(editors, InterfaceLanguage()); });
 }
 
 }  // namespace kvd::gui

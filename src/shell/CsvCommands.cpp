@@ -51,8 +51,8 @@ QString LeftOutText(const CsvExchange::FileReading& reading, const CsvExchange::
 
 CsvCommands::CsvCommands(MainWindow& window) : QObject(&window), window_(window) {
     setObjectName(QStringLiteral("CsvCommands"));
-    connect(window.menuItem("mnuImportCsv"), &QAction::triggered, this, &CsvCommands::Import);
-    connect(window.menuItem("mnuExportCsv"), &QAction::triggered, this, &CsvCommands::Export);
+    connect(window.menus().importCsv, &QAction::triggered, this, &CsvCommands::Import);
+    connect(window.menus().exportCsv, &QAction::triggered, this, &CsvCommands::Export);
 }
 
 void CsvCommands::Import() {

@@ -23,9 +23,9 @@ const FileSteps::FileType kChannelFile{Id::channelFilter, "DAT"};
 
 FileCommands::FileCommands(MainWindow& window) : QObject(&window), window_(window) {
     setObjectName(QStringLiteral("FileCommands"));
-    connect(window.menuItem("mnuNew"), &QAction::triggered, this, &FileCommands::New);
-    connect(window.menuItem("mnuOpen"), &QAction::triggered, this, &FileCommands::Open);
-    connect(window.menuItem("mnuAssave"), &QAction::triggered, this, &FileCommands::Save);
+    connect(window.menus().newFile, &QAction::triggered, this, &FileCommands::New);
+    connect(window.menus().open, &QAction::triggered, this, &FileCommands::Open);
+    connect(window.menus().save, &QAction::triggered, this, &FileCommands::Save);
 }
 
 void FileCommands::New() {

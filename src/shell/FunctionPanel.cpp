@@ -1,21 +1,38 @@
 #include "shell/FunctionPanel.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 
 #include "image/FieldTable.h"
-#include "settings/PanelLists.h"
-#include "widgets/InterfaceLanguage.h"
-#include "widgets/LanguageFit.h"
+#include "texts/TextIds.h"
 
 namespace kvd::gui {
 
 namespace {
 
-QString ItemText(PanelList which, int position, LanguageId language) {
-    return Tr(PanelLists::Item(which, position), language);
+// The panel's controls, top to bottom, in PanelList order.
+struct ControlNames {
+    const char* list;
+    const char* label;
+};
+constexpr std::array<ControlNames, PanelLists::kCount> kNames = {{
+    {"Combo2", "Label4"},
+    {"Combo3", "Label5"},
+    {"Combo4", "Label1"},
+    {"Combo9", "Label6"},
+    {"Combo6", "Label7"},
+    {"Combo7", "Label8"},
+}};
+
+std::vector<UserText> Items(PanelList which) {
+    std::vector<UserText> items;
+    for (int position = 0; position < PanelLists::ItemCount(which); ++position) {
+        items.push_back(PanelLists::Item(which, position));
+    }
+    return items;
 }
 
 }  // namespace
@@ -23,51 +40,41 @@ QString ItemText(PanelList which, int position, LanguageId language) {
 FunctionPanel::FunctionPanel(Settings& settings, QWidget* parent)
     : QGroupBox(parent), settings_(settings) {
     setObjectName(QStringLiteral("Frame2"));
+    captions_.add(this, TextIds::main::functionFrame);
     auto* layout = new QFormLayout(this);
     layout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     for (PanelList which : PanelLists::kAll) {
-        const auto& info = PanelLists::Info(which);
         const int i = static_cast<int>(which);
         labels_[i] = new QLabel(this);
-        labels_[i]->setObjectName(QString::fromLatin1(info.labelName));
+        labels_[i]->setObjectName(QString::fromLatin1(kNames[i].label));
+        captions_.add(labels_[i], PanelLists::Caption(which));
         lists_[i] = new QComboBox(this);
-        lists_[i]->setObjectName(QString::fromLatin1(info.controlName));
+        lists_[i]->setObjectName(QString::fromLatin1(kNames[i].list));
         // Filled once; the language switch rewrites the texts in place.
-        for (int position = 0; position < PanelLists::ItemCount(which); ++position) {
-            lists_[i]->addItem(ItemText(which, position, kEnglish));
+        const std::vector<UserText> items = Items(which);
+        for (std::size_t item = 0; item < items.size(); ++item) {
+            lists_[i]->addItem(QString());
         }
-        fitBothLanguages(which);
+        captions_.addItems(lists_[i], items);
         labels_[i]->setBuddy(lists_[i]);
         layout->addRow(labels_[i], lists_[i]);
         connect(lists_[i], &QComboBox::currentIndexChanged, this, [this, which](int position) {
             choice(which) = static_cast<std::int16_t>(position);
         });
     }
+    captions_.fitBothLanguages();
+    captions_.apply();
+}
+
+void FunctionPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.apply();
+    }
+    QGroupBox::changeEvent(event);
 }
 
 std::int16_t& FunctionPanel::choice(PanelList which) {
     return settings_.*std::get<std::int16_t Settings::*>(FieldTable::Of(which).member);
-}
-
-void FunctionPanel::fitBothLanguages(PanelList which) {
-    const int i = static_cast<int>(which);
-    const TextId caption = PanelLists::Info(which).caption;
-    FitLabel(labels_[i], {Tr(caption, kChinese), Tr(caption, kEnglish)});
-    QStringList items;
-    for (int position = 0; position < PanelLists::ItemCount(which); ++position) {
-        items << ItemText(which, position, kChinese) << ItemText(which, position, kEnglish);
-    }
-    FitComboItems(lists_[i], items);
-}
-
-void FunctionPanel::applyLanguage(LanguageId language) {
-    for (PanelList which : PanelLists::kAll) {
-        const int i = static_cast<int>(which);
-        labels_[i]->setText(Tr(PanelLists::Info(which).caption, language));
-        for (int position = 0; position < lists_[i]->count(); ++position) {
-            lists_[i]->setItemText(position, ItemText(which, position, language));
-        }
-    }
 }
 
 void FunctionPanel::showChoices() {

@@ -4,9 +4,9 @@
 
 #include <QGroupBox>
 
-#include "settings/Language.h"
 #include "settings/PanelList.h"
 #include "settings/PanelLists.h"
+#include "widgets/Captions.h"
 
 class QComboBox;
 class QLabel;
@@ -19,7 +19,7 @@ namespace kvd::gui {
 
 // The function-set panel `Frame2`: six selection-only lists with their captions. The
 // positions it shows are the core's settings of the panel; a choice of the user is written
-// there.
+// there. Its texts follow the interface language; items change in place, selections stay.
 class FunctionPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -27,17 +27,17 @@ public:
 
     QComboBox* list(PanelList which) const { return lists_[static_cast<int>(which)]; }
 
-    // Captions and items in the language; items are replaced in place, selections stay.
-    void applyLanguage(LanguageId language);
     // Shows the core's positions without treating them as the user's choice.
     void showChoices();
 
-private:
-    void fitBothLanguages(PanelList which);
+protected:
+    void changeEvent(QEvent* event) override;
 
+private:
     std::int16_t& choice(PanelList which);
 
     Settings& settings_;
+    Captions captions_;
     std::array<QLabel*, PanelLists::kCount> labels_{};
     std::array<QComboBox*, PanelLists::kCount> lists_{};
 };

@@ -20,12 +20,6 @@
 
 namespace kvd::gui {
 
-namespace {
-
-constexpr int kPorts = 8;
-
-}  // namespace
-
 LinkCommands::LinkCommands(MainWindow& window, std::unique_ptr<link::LinkPort> port)
     : QObject(&window),
       window_(window),
@@ -68,20 +62,19 @@ void LinkCommands::connectLink() {
 }
 
 void LinkCommands::connectMenus() {
-    connect(window_.menuItem("mnureadFre"), &QAction::triggered, this, [this] {
+    const MainMenus& menus = window_.menus();
+    connect(menus.readFrequency, &QAction::triggered, this, [this] {
         statusAfterRelease_.clear();
         link_->Start(link::Mode::Read);
     });
-    connect(window_.menuItem("mnuwriteFre"), &QAction::triggered, this, [this] {
+    connect(menus.writeFrequency, &QAction::triggered, this, [this] {
         statusAfterRelease_.clear();
         link_->Start(link::Mode::Write);
     });
-    for (int n = 1; n <= kPorts; ++n) {
-        connect(portItem(n), &QAction::triggered, this, [this, n] { SelectPort(n); });
+    for (int n = 1; n <= MainMenus::kPorts; ++n) {
+        connect(menus.portItem(n), &QAction::triggered, this, [this, n] { SelectPort(n); });
     }
-    if (auto* portMenu = window_.findChild<QMenu*>(QStringLiteral("mnucom"))) {
-        portMenu->setToolTipsVisible(true);
-    }
+    menus.ports->setToolTipsVisible(true);
 }
 
 void LinkCommands::SelectPort(int n) {
@@ -94,28 +87,27 @@ void LinkCommands::SelectPort(int n) {
     }
 }
 
-QAction* LinkCommands::portItem(int n) const {
-    return window_.menuItem(QStringLiteral("mnucom%1").arg(n).toLatin1().constData());
-}
-
 void LinkCommands::markPort(int n, const QString& device) {
-    for (int i = 1; i <= kPorts; ++i) {
-        portItem(i)->setChecked(i == n);
-        portItem(i)->setToolTip(i == n ? device : QString());
+    for (int i = 1; i <= MainMenus::kPorts; ++i) {
+        QAction* item = window_.menus().portItem(i);
+        item->setChecked(i == n);
+        item->setToolTip(i == n ? device : QString());
     }
 }
 
 void LinkCommands::setLocked(bool locked, link::Mode mode) {
     conversing_ = locked;
-    window_.findChild<QToolBar*>(QStringLiteral("Toolbar1"))->setEnabled(!locked);
-    if (auto* programming = window_.findChild<QMenu*>(QStringLiteral("mnupro"))) {
-        programming->setEnabled(!locked);
-        programming->menuAction()->setEnabled(!locked);
-    }
-    window_.menuItem("mnureadFre")->setEnabled(!(locked && mode == link::Mode::Read));
-    window_.menuItem("mnuwriteFre")->setEnabled(!(locked && mode == link::Mode::Write));
-    window_.toolButton("read")->setEnabled(!(locked && mode == link::Mode::Read));
-    window_.toolButton("write")->setEnabled(!(locked && mode == link::Mode::Write));
+    const MainMenus& menus = window_.menus();
+    const MainToolBar& toolBar = window_.toolBar();
+    toolBar.bar->setEnabled(!locked);
+    menus.programming->setEnabled(!locked);
+    menus.programming->menuAction()->setEnabled(!locked);
+    const bool reading = locked && mode == link::Mode::Read;
+    const bool writing = locked && mode == link::Mode::Write;
+    menus.readFrequency->setEnabled(!reading);
+    menus.writeFrequency->setEnabled(!writing);
+    toolBar.read->setEnabled(!reading);
+    toolBar.write->setEnabled(!writing);
     if (!locked && !statusAfterRelease_.isEmpty()) {
         showStatus(statusAfterRelease_);
     }

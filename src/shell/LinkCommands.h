@@ -41,7 +41,6 @@ private:
     void connectLink();
     void connectMenus();
     void setLocked(bool locked, link::Mode mode = link::Mode::Read);
-    QAction* portItem(int n) const;
     // Checks item n (none for 0) with the device as its tooltip, and unchecks the others.
     void markPort(int n, const QString& device);
     void commitEdits();

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -13,12 +14,9 @@
 #include "shell/ChannelTableModel.h"
 #include "shell/ConfigFolder.h"
 #include "shell/FunctionPanel.h"
-#include "shell/MainCaptions.h"
 #include "shell/Preferences.h"
-#include "shell/ToolBarLayout.h"
 #include "texts/TextIds.h"
 #include "widgets/InterfaceLanguage.h"
-#include "widgets/LanguageFit.h"
 #include "widgets/LocalizedMessageBox.h"
 #include "widgets/WheelGuard.h"
 
@@ -30,10 +28,11 @@ MainWindow::MainWindow(RadioState& state, Options options)
     UseLanguage(state_.flags.Language);
     buildWidgets();
     IgnoreUnfocusedWheel(this);
-    FitCaptions(this, MainCaptions());
+    captions_.fitBothLanguages();
     fitMenuBar();
+    captions_.apply();
+    checkLanguageItem();
     connectCommands();
-    registerOwnTexts();
 }
 
 MainWindow::~MainWindow() = default;
@@ -43,29 +42,21 @@ MainWindow::~MainWindow() = default;
 void MainWindow::fitMenuBar() {
     int tallest = 0;
     for (LanguageId language : {kChinese, kEnglish}) {
-        ApplyCaptions(this, MainCaptions(), language);
+        captions_.applyIn(language);
         tallest = std::max(tallest, menuBar()->sizeHint().height());
     }
     menuBar()->setMinimumHeight(tallest);
 }
 
 void MainWindow::connectCommands() {
-    connect(menuItem("mnuQuit"), &QAction::triggered, this, &QWidget::close);
-    connect(menuItem("mnulock"), &QAction::toggled, this,
+    connect(menus_.quit, &QAction::triggered, this, &QWidget::close);
+    connect(menus_.lock, &QAction::toggled, this,
             [this](bool locked) { setAreasEnabled(!locked); });
-    connect(menuItem("mnuChinese"), &QAction::triggered, this,
+    connect(menus_.chinese, &QAction::triggered, this,
             [this] { switchLanguage(kEnglish, kChinese); });
-    connect(menuItem("mnuEnglish"), &QAction::triggered, this,
+    connect(menus_.english, &QAction::triggered, this,
             [this] { switchLanguage(kChinese, kEnglish); });
     connect(bandList_, &QComboBox::currentIndexChanged, this, &MainWindow::bandChanged);
-}
-
-void MainWindow::registerOwnTexts() {
-    languages_.add({LanguageRegistry::kMainWindow, [this] { return this; }, MainCaptions(),
-                    [this](QWidget*, LanguageId language) {
-                        model_->captionsChanged();
-                        panel_->applyLanguage(language);
-                    }});
 }
 
 void MainWindow::Startup() {
@@ -73,14 +64,15 @@ void MainWindow::Startup() {
     ApplyStartupDefaults(state_);
     progress_->hide();
     RefreshFromState();
-    ApplyLanguage();
+    UseLanguage(state_.flags.Language);
+    checkLanguageItem();
 }
 
 void MainWindow::loadPreferences() {
     const Preferences stored = Preferences::Load(configFolder_);
     // Other lock values were never written by the program; they leave the lock as it is.
     if (stored.lock <= 1) {
-        menuItem("mnulock")->setChecked(stored.lock == 1);
+        menus_.lock->setChecked(stored.lock == 1);
     }
     state_.flags.PortNumber = stored.port;
     // The port comes back before the language, so its failure speaks the default language.
@@ -98,18 +90,30 @@ void MainWindow::savePreferences() const {
     current.Save(configFolder_);
 }
 
-void MainWindow::ApplyLanguage() {
-    UseLanguage(state_.flags.Language);
-    languages_.ApplyAll(state_.flags.Language);
+void MainWindow::switchLanguage(LanguageId from, LanguageId to) {
+    if (state_.flags.Language == from) {
+        state_.flags.Language = to;
+        UseLanguage(to);
+        model_->allChanged();  // the cells show the same values in the other language
+    }
+    checkLanguageItem();  // a click on the checked item took its mark off
 }
 
-void MainWindow::switchLanguage(LanguageId from, LanguageId to) {
-    if (state_.flags.Language != from) {
-        return;
+// The Language menu marks the interface language; a language that is neither (a stored 2)
+// marks none.
+void MainWindow::checkLanguageItem() {
+    menus_.chinese->setChecked(state_.flags.Language == kChinese);
+    menus_.english->setChecked(state_.flags.Language == kEnglish);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    // The window hears of a change while it is being made, before it has anything to write.
+    if (event->type() == QEvent::LanguageChange && model_) {
+        captions_.apply();
+        model_->captionsChanged();
+        emit languageChanged();
     }
-    state_.flags.Language = to;
-    ApplyLanguage();
-    model_->allChanged();  // the cells show the same values in the other language
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::RefreshFromState() {
@@ -120,7 +124,7 @@ void MainWindow::RefreshFromState() {
 }
 
 bool MainWindow::isEditLocked() const {
-    return menuItem("mnulock")->isChecked();
+    return menus_.lock->isChecked();
 }
 
 void MainWindow::setAreasEnabled(bool enabled) {
@@ -147,14 +151,6 @@ int MainWindow::LocalizedMessageBox(const QString& prompt, int style, const QStr
     return gui::LocalizedMessageBox(this, prompt, style, title);
 }
 
-QAction* MainWindow::menuItem(const char* objectName) const {
-    return findChild<QAction*>(QString::fromLatin1(objectName));
-}
-
-QAction* MainWindow::toolButton(const char* key) const {
-    return findChild<QAction*>(QString::fromLatin1(kToolButtonPrefix) + QString::fromLatin1(key));
-}
-
 void MainWindow::setPortRestorer(std::function<void(int)> restore) {
     restorePort_ = std::move(restore);
 }
@@ -178,10 +174,8 @@ void MainWindow::shutDown() {
     }
     savePreferences();
     // Closing never asks about unsaved channel data; every other window goes with this one.
-    for (QWidget* window : languages_.windows()) {
-        if (window != this) {
-            window->close();
-        }
+    for (QDialog* window : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+        window->close();
     }
 }
 

@@ -5,8 +5,10 @@
 
 #include <QMainWindow>
 
+#include "shell/MainMenus.h"
+#include "shell/MainToolBar.h"
+#include "widgets/Captions.h"
 #include "widgets/DialogHost.h"
-#include "widgets/LanguageRegistry.h"
 
 class QGroupBox;
 class QLabel;
@@ -25,12 +27,12 @@ class FunctionPanel;
 
 // The main window `Form1`. It shows and edits the one RadioState of the run and keeps no
 // copy of it. Later parts of the program attach to it through this interface:
-//  - menu items and toolbar buttons by objectName (menuItem(), toolButton()); a toolbar
-//    button with a menu item triggers that item, so connect the item only;
+//  - the menu items and toolbar buttons (menus(), toolBar()); a toolbar button with a menu
+//    item triggers that item, so connect the item only;
 //  - the state, the grid and its model, the band list, the panel, the status label `Label`
 //    and the progress bar `ProgressBar1`;
 //  - LocalizedMessageBox() for every message;
-//  - languages() to add a window's caption table and factory;
+//  - languageChanged() to write texts of their own in the new interface language;
 //  - setPortRestorer() for the port stored in the preferences, addCloseHandler() for work
 //    at shut-down, configFolder() for files kept beside the preferences;
 //  - RefreshFromState() after the state was replaced under the window (a read, a file, New,
@@ -48,11 +50,8 @@ public:
     ~MainWindow() override;
 
     // Start-up, before the window is shown: preferences, port, band 0, start-up defaults,
-    // captions in the stored language (which makes every registered window, hidden).
+    // and the stored language, which every window of the program then speaks.
     void Startup();
-
-    // Writes every text of every registered window in the current language.
-    void ApplyLanguage();
 
     // Makes the band list, the panel lists and the grid show the state again, then emits
     // stateReplaced.
@@ -63,12 +62,11 @@ public:
 
     QWidget* hostWindow() override { return this; }
     RadioState& state() override { return state_; }
-    LanguageRegistry& languages() { return languages_; }
     const QString& configFolder() const { return configFolder_; }
     bool isEditLocked() const;
 
-    QAction* menuItem(const char* objectName) const;
-    QAction* toolButton(const char* key) const;
+    const MainMenus& menus() const { return menus_; }
+    const MainToolBar& toolBar() const { return toolBar_; }
     ChannelGrid* grid() const { return grid_; }
     ChannelTableModel* gridModel() const { return model_; }
     // The band frame `Frame1`; a read or a write enables it even while the edit lock is on.
@@ -87,32 +85,38 @@ signals:
     // The state was replaced as a whole: an open editor or dialog holds values of the old
     // one and must not put them back.
     void stateReplaced();
+    // The interface language changed; the window's own texts are written already.
+    void languageChanged();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     QMenu* createPopupMenu() override { return nullptr; }
 
 private:
     void buildWidgets();
     QWidget* buildCentralArea();
+    QGroupBox* buildBandFrame(QWidget* parent);
     void fitMenuBar();
     void connectCommands();
-    void registerOwnTexts();
     void loadPreferences();
     void savePreferences() const;
     void setAreasEnabled(bool enabled);
     void switchLanguage(LanguageId from, LanguageId to);
+    void checkLanguageItem();
     void bandChanged(int position);
     bool confirmBandChange();
     void shutDown();
 
     RadioState& state_;
     QString configFolder_;
-    LanguageRegistry languages_;
     std::function<void(int)> restorePort_;
     std::vector<std::function<void()>> closeHandlers_;
     bool shutDown_ = false;
 
+    Captions captions_;
+    MainMenus menus_;
+    MainToolBar toolBar_;
     ChannelGrid* grid_ = nullptr;
     ChannelTableModel* model_ = nullptr;
     QGroupBox* bandFrame_ = nullptr;

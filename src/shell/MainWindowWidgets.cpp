@@ -10,11 +10,11 @@
 
 #include "image/RadioState.h"
 #include "shell/BandCombo.h"
-#include "shell/BarBuilders.h"
 #include "shell/ChannelGrid.h"
 #include "shell/ChannelTableModel.h"
 #include "shell/FunctionPanel.h"
 #include "shell/MainWindow.h"
+#include "texts/TextIds.h"
 #include "widgets/MakerLine.h"
 
 namespace kvd::gui {
@@ -23,18 +23,6 @@ namespace {
 
 // Progress of a conversation with the radio: a write counts to 460.
 constexpr int kProgressMaximum = 460;
-
-QGroupBox* BandFrame(BandCombo* list, QWidget* parent) {
-    auto* frame = new QGroupBox(parent);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    auto* label = new QLabel(frame);
-    label->setObjectName(QStringLiteral("Label3"));
-    label->setBuddy(list);
-    auto* layout = new QHBoxLayout(frame);
-    layout->addWidget(label);
-    layout->addWidget(list, 1);
-    return frame;
-}
 
 // Hidden controls keep their room, so the window does not jump while they blink.
 void KeepRoomWhenHidden(QWidget* widget) {
@@ -48,9 +36,24 @@ void KeepRoomWhenHidden(QWidget* widget) {
 void MainWindow::buildWidgets() {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(QIcon(QStringLiteral(":/kvd270/icons/kvd270.svg")));
-    BuildMenuBar(menuBar(), MainMenus());
-    BuildToolBar(this, MainToolButtons());
+    captions_.addTitle(this, TextIds::main::title);
+    menus_ = BuildMainMenus(menuBar(), captions_);
+    toolBar_ = BuildMainToolBar(this, menus_, captions_);
     setCentralWidget(buildCentralArea());
+}
+
+QGroupBox* MainWindow::buildBandFrame(QWidget* parent) {
+    auto* frame = new QGroupBox(parent);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    captions_.add(frame, TextIds::main::modelFrame);
+    auto* label = new QLabel(frame);
+    label->setObjectName(QStringLiteral("Label3"));
+    label->setBuddy(bandList_);
+    captions_.add(label, TextIds::main::bandLabel);
+    auto* layout = new QHBoxLayout(frame);
+    layout->addWidget(label);
+    layout->addWidget(bandList_, 1);
+    return frame;
 }
 
 QWidget* MainWindow::buildCentralArea() {
@@ -58,6 +61,7 @@ QWidget* MainWindow::buildCentralArea() {
 
     grid_ = new ChannelGrid(area);
     grid_->setObjectName(QStringLiteral("Grid1"));
+    captions_.addAccessibleName(grid_, TextIds::access::channelTable);
     model_ = new ChannelTableModel(state_, grid_);
     grid_->setModel(model_);
     grid_->layOut();
@@ -69,9 +73,11 @@ QWidget* MainWindow::buildCentralArea() {
 
     status_ = new QLabel(area);
     status_->setObjectName(QStringLiteral("Label"));
+    captions_.addAccessibleName(status_, TextIds::access::status);
     KeepRoomWhenHidden(status_);
     progress_ = new QProgressBar(area);
     progress_->setObjectName(QStringLiteral("ProgressBar1"));
+    captions_.addAccessibleName(progress_, TextIds::access::progress);
     progress_->setRange(0, kProgressMaximum);
     progress_->setTextVisible(false);
     KeepRoomWhenHidden(progress_);
@@ -80,7 +86,7 @@ QWidget* MainWindow::buildCentralArea() {
     maker->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* side = new QVBoxLayout;
-    bandFrame_ = BandFrame(bandList_, area);
+    bandFrame_ = buildBandFrame(area);
     side->addWidget(bandFrame_);
     side->addWidget(panel_);
     side->addStretch(1);

@@ -1,6 +1,10 @@
 #include "widgets/LanguageFit.h"
 
+#include <algorithm>
+
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -17,8 +21,18 @@ int WidestText(const QFontMetrics& metrics, const QStringList& texts) {
     return widest;
 }
 
-QStringList BothLanguages(const LocalText& text) {
-    return {QString::fromUtf8(text.zh), QString::fromUtf8(text.en)};
+// The widest size hint the control takes under each of the texts.
+template <class Control, class Get, class Set>
+void FitWidestOf(Control* control, const QStringList& texts, Get get, Set set) {
+    const QString shown = (control->*get)();
+    int widest = 0;
+    for (const QString& text : texts) {
+        (control->*set)(text);
+        widest =
+            std::max({widest, control->minimumSizeHint().width(), control->sizeHint().width()});
+    }
+    (control->*set)(shown);
+    control->setMinimumWidth(widest);
 }
 
 }  // namespace
@@ -35,6 +49,14 @@ void FitLabel(QLabel* label, const QStringList& texts) {
     label->setMinimumWidth(widest);
 }
 
+void FitWidest(QAbstractButton* button, const QStringList& texts) {
+    FitWidestOf(button, texts, &QAbstractButton::text, &QAbstractButton::setText);
+}
+
+void FitWidest(QGroupBox* frame, const QStringList& texts) {
+    FitWidestOf(frame, texts, &QGroupBox::title, &QGroupBox::setTitle);
+}
+
 int ComboWidthFor(const QComboBox* list, const QStringList& texts) {
     QStyleOptionComboBox option;
     option.initFrom(list);
@@ -45,24 +67,6 @@ int ComboWidthFor(const QComboBox* list, const QStringList& texts) {
 
 void FitComboItems(QComboBox* list, const QStringList& texts) {
     list->setMinimumWidth(ComboWidthFor(list, texts));
-}
-
-void FitCaptions(QWidget* window, const CaptionTable& table) {
-    for (const Caption& caption : table.captions) {
-        auto* label = window->findChild<QLabel*>(QString::fromLatin1(caption.objectName));
-        if (label && caption.kind == Caption::Text) {
-            FitLabel(label, BothLanguages(caption.text));
-        }
-    }
-    for (const ListCaption& caption : table.lists) {
-        if (auto* list = window->findChild<QComboBox*>(QString::fromLatin1(caption.objectName))) {
-            QStringList texts;
-            for (const LocalText& item : caption.items) {
-                texts << BothLanguages(item);
-            }
-            FitComboItems(list, texts);
-        }
-    }
 }
 
 }  // namespace kvd::gui

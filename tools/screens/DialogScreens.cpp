@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     const QString menuItem = QString::fromLocal8Bit(argv[2]);
     const QString focus = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
 
-    kvd::gui::ProgramHooks hooks;
+    kvd::gui::RunOptions hooks;
     hooks.configFolder = folder.path();
     const QString file = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
     hooks.afterShow = [menuItem, focus, file](kvd::gui::MainWindow& window) {
@@ -73,7 +73,10 @@ int main(int argc, char** argv) {
                 OpenCellEditor(window, focus, file);
                 return;
             }
-            window.menuItem(menuItem.toLatin1().constData())->trigger();
+            // The item named on the command line, by the old program's control name.
+            if (auto* item = window.findChild<QAction*>(menuItem)) {
+                item->trigger();
+            }
             QDialog* dialog = ShownDialog(window);
             if (!dialog) {
                 return;

@@ -31,14 +31,14 @@ struct AccessRun {
     }
     void clickHiddenButton(double at) {
         now = 40000.3 + at;
-        run.window().toolButton("TAnMa")->trigger();
+        ToolButton(run.window(), "TAnMa")->trigger();
     }
     // The flag, the hidden button and the two sliders, as "flag button high low".
     QString access() {
         QDialog* power = Find<QDialog>(&run.window(), "Form2");
         return QStringLiteral("%1 %2 %3 %4")
             .arg(run.state.flags.DebugAccess)
-            .arg(run.window().toolButton("TAnMa")->isVisible())
+            .arg(ToolButton(run.window(), "TAnMa")->isVisible())
             .arg(Find<QSlider>(power, "Slider1")->isEnabled())
             .arg(Find<QSlider>(power, "Slider3")->isEnabled());
     }

@@ -58,7 +58,7 @@ private slots:
         QVERIFY(!EditCell(grid, 0, kRx, "1"));
         QCOMPARE(Row(grid, 5), QStringLiteral("05||"));
 
-        run.window().menuItem("mnuEnglish")->trigger();
+        MenuItem(run.window(), "mnuEnglish")->trigger();
         QCOMPARE(Row(grid, 0), QStringLiteral("Channel|RX Frequency|TX Frequency"));
         QCOMPARE(Row(grid, 2), QStringLiteral("02|145.00500|145.00500"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("测试频率"));

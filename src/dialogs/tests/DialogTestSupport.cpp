@@ -12,7 +12,7 @@ const char* const kOptionalLists[] = {"Combo4",  "Combo6",  "Combo7",  "Combo8",
                                       "Combo19", "Combo20", "Combo22", "Combo21"};
 
 QDialog* OpenFromMenu(MainWindow& window, const char* menuItem, const char* dialogName) {
-    window.menuItem(menuItem)->trigger();
+    MenuItem(window, menuItem)->trigger();
     return Find<QDialog>(&window, dialogName);
 }
 

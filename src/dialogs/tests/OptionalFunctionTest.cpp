@@ -128,7 +128,7 @@ private slots:
         }
 
         change();
-        run.window().menuItem("mnuEnglish")->trigger();
+        MenuItem(run.window(), "mnuEnglish")->trigger();
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Optional Function"));
         QCOMPARE(ListPositions(dialog), chosen);
         QCOMPARE(List(dialog, "Combo13")->currentText(), QStringLiteral("Empty"));
@@ -190,25 +190,31 @@ private slots:
         run.start();
         MessageBoxResponder answer(MessageBoxStyle::kIdOk);
         QDialog* dialog = Open(run);
-        // With an empty table "Fixed" falls back to "No". The message is Chinese only; the
-        // buttons speak the interface language.
-        run.window().menuItem("mnuEnglish")->trigger();
+        // With an empty table "Fixed" falls back to "No", in the words of the interface
+        // language (the old program said it in Chinese only).
         List(dialog, "Combo11")->setCurrentIndex(1);
         QCOMPARE(List(dialog, "Combo11")->currentIndex(), 0);
         QCOMPARE(answer.shown().size(), 1);
         QCOMPARE(answer.shown()[0].prompt,
                  QStringLiteral("当设定为‘固定’时信道不可为空，请重设！"));
         QCOMPARE(answer.shown()[0].title, QStringLiteral("提示"));
-        QCOMPARE(answer.shown()[0].buttonTexts, QStringList({"OK"}));
+        MenuItem(run.window(), "mnuEnglish")->trigger();
+        List(dialog, "Combo11")->setCurrentIndex(1);
+        QCOMPARE(answer.shown().size(), 2);
+        QCOMPARE(answer.shown()[1].prompt,
+                 QStringLiteral("When set to 'Fixed' the channel cannot be empty, please reset!"));
+        QCOMPARE(answer.shown()[1].title, QStringLiteral("Notice"));
+        QCOMPARE(answer.shown()[1].buttonTexts, QStringList({"OK"}));
+        MenuItem(run.window(), "mnuChinese")->trigger();
 
         // With only channel 5 programmed, "Fixed" takes it and refuses an empty channel.
         FillChannel(run.state, 5, "145.52500", 0, 0);
         List(dialog, "Combo11")->setCurrentIndex(1);
         QCOMPARE(List(dialog, "Combo12")->currentText(), QStringLiteral("05"));
         List(dialog, "Combo12")->setCurrentIndex(2);
-        QCOMPARE(answer.shown().size(), 2);
-        QCOMPARE(answer.shown()[1].prompt, QStringLiteral("不可选择空信道，请重新选择！"));
-        QCOMPARE(answer.shown()[1].title, QStringLiteral("KVD-270"));
+        QCOMPARE(answer.shown().size(), 3);
+        QCOMPARE(answer.shown()[2].prompt, QStringLiteral("不可选择空信道，请重新选择！"));
+        QCOMPARE(answer.shown()[2].title, QStringLiteral("KVD-270"));
         QCOMPARE(List(dialog, "Combo12")->currentText(), QStringLiteral("05"));
 
         // With "No" or "Selected" any channel may be chosen.
@@ -217,7 +223,7 @@ private slots:
             List(dialog, "Combo12")->setCurrentIndex(priority + 7);
             QCOMPARE(List(dialog, "Combo12")->currentIndex(), priority + 7);
         }
-        QCOMPARE(answer.shown().size(), 2);
+        QCOMPARE(answer.shown().size(), 3);
         PressButton(dialog, "Command1");
         QCOMPARE(run.state.settings.priorityChannel, 10);
 
@@ -225,8 +231,8 @@ private slots:
         run.state.settings.scanPriority = 1;
         run.state.channels.clear();
         Open(run);
-        QCOMPARE(answer.shown().size(), 3);
-        QCOMPARE(answer.shown()[2].title, QStringLiteral("提示"));
+        QCOMPARE(answer.shown().size(), 4);
+        QCOMPARE(answer.shown()[3].title, QStringLiteral("提示"));
         QCOMPARE(List(dialog, "Combo11")->currentIndex(), 0);
     }
 
@@ -300,7 +306,7 @@ private slots:
                      QStringLiteral("扫描接收恢复延时时间(秒)只能是 0 到 300 之间的整数！"));
             QCOMPARE(dialog->focusWidget(), receive);
         }
-        run.window().menuItem("mnuEnglish")->trigger();
+        MenuItem(run.window(), "mnuEnglish")->trigger();
         TypeInto(receive, "300");
         TypeInto(launch, "-7");
         MessageBoxResponder answer(MessageBoxStyle::kIdOk);

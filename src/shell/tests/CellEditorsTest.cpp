@@ -154,7 +154,7 @@ private slots:
         TypeIntoCell(window, 1, Col::kRxTone, "88.5");
         TypeIntoCell(window, 1, Col::kTxTone, "150");
         for (const char* item : {"mnuEnglish", "mnuChinese", "mnuEnglish", "mnuChinese"}) {
-            window.menuItem(item)->trigger();
+            MenuItem(window, item)->trigger();
             QCOMPARE(CellText(window, 1, Col::kRxTone), QStringLiteral("88.5"));
             QCOMPARE(CellText(window, 1, Col::kTxTone), QStringLiteral("150.0"));
         }
@@ -169,7 +169,7 @@ private slots:
 
         const QString path = run.folder() + "/tones.DAT";
         FileDialogResponder dialogs({path});
-        window.toolButton("save")->trigger();
+        ToolButton(window, "save")->trigger();
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray record = file.readAll().mid(5, 16);
@@ -202,10 +202,10 @@ private slots:
         // The edit lock.
         ClickCell(window, 3, Col::kRxFrequency);
         Type("142");
-        window.menuItem("mnulock")->trigger();
+        MenuItem(window, "mnulock")->trigger();
         QCOMPARE(Cell(run, 3, Col::kRxFrequency), QStringLiteral("142.00000"));
         QVERIFY(!EditorOf<QLineEdit>(window, Col::kRxFrequency)->isVisible());
-        window.menuItem("mnulock")->trigger();
+        MenuItem(window, "mnulock")->trigger();
 
         // Closing the window, without a message even out of band.
         MessageBoxResponder answer(Style::kIdOk);
@@ -225,7 +225,7 @@ private slots:
         ShellRun run;
         MainWindow& window = StartInBand136(run);
         auto* cellEditors = window.findChild<CellEditors*>();
-        QAction* lock = window.menuItem("mnulock");
+        QAction* lock = MenuItem(window, "mnulock");
         lock->trigger();
         ClickCell(window, 1, Col::kRxFrequency);
         Press(Qt::Key_Return);
@@ -241,7 +241,7 @@ private slots:
         QVERIFY(ChannelFile::Save(path.toStdString(), file));
         {
             FileDialogResponder chosen(QStringList{path});
-            window.menuItem("mnuOpen")->trigger();
+            MenuItem(window, "mnuOpen")->trigger();
         }
         lock->trigger();
         ClickCell(window, 2, Col::kRxFrequency);
@@ -251,7 +251,7 @@ private slots:
         // first, and hides it.
         Type("138");
         QDialog* keys = window.findChild<QDialog*>("Form6");
-        window.menuItem("Key_enactment")->trigger();
+        MenuItem(window, "Key_enactment")->trigger();
         keys->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(keys));
         QVERIFY(EditorOf<QLineEdit>(window, Col::kRxFrequency)->isVisible());

@@ -56,14 +56,14 @@ private slots:
         ClickCell(window, 3, Col::kRxFrequency);
         Type("146.5");  // still in its editor when Save is chosen
         FileDialogResponder dialogs(QStringList(4, path));
-        window.toolButton("save")->trigger();
+        ToolButton(window, "save")->trigger();
         QCOMPARE(FrequencyText(run.state.channels[3]->rx), std::string("146.50000"));
         QCOMPARE(window.windowTitle(), "KVD-270-" + QDir::toNativeSeparators(path));
 
         const RadioState saved = run.state;
         ApplyStartupDefaults(run.state);
         run.state.channels.clear();
-        window.toolButton("open")->trigger();
+        ToolButton(window, "open")->trigger();
         QCOMPARE(run.state.channels, saved.channels);
         QCOMPARE(window.bandList()->currentText(), QStringLiteral("136-174MHz"));
         QCOMPARE(window.functionPanel()->list(PanelList(1))->currentIndex(), 7);
@@ -79,7 +79,7 @@ private slots:
         run.state.channels.clear();
         QList<int> answers = {Style::kIdNo, Style::kIdYes};
         MessageBoxResponder noThenYes([&](const MessageBoxRecord&) { return answers.takeFirst(); });
-        window.menuItem("mnuAssave")->trigger();
+        MenuItem(window, "mnuAssave")->trigger();
         QCOMPARE(dialogs.shown().size(), 4);
         QCOMPARE(noThenYes.shown()[0].prompt, QStringLiteral("该文件已存在，是否覆盖？"));
         QCOMPARE(noThenYes.shown()[0].buttons, QList<int>({Style::kIdYes, Style::kIdNo}));
@@ -108,7 +108,7 @@ private slots:
         });
         for (const char* item :
              {"mnuNew", "mnuOpen", "mnuAssave", "mnuOpen", "mnuOpen", "mnuAssave"}) {
-            window.menuItem(item)->trigger();
+            MenuItem(window, item)->trigger();
         }
         QVERIFY(suppressed);
         QCOMPARE(window.windowTitle(), title);
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(shown[3].icon, QMessageBox::Critical);
 
         MessageBoxResponder ok(Style::kIdOk);
-        window.menuItem("mnuNew")->trigger();  // empties the channels only
+        MenuItem(window, "mnuNew")->trigger();  // empties the channels only
         QVERIFY(!run.state.channels.has(1) && !run.state.channels.has(2));
         QCOMPARE(CellText(window, 2, 0), QStringLiteral("02"));
         QCOMPARE(run.state.settings, before.settings);
@@ -149,7 +149,7 @@ private slots:
             return box.buttons.contains(Style::kIdYes) ? Style::kIdYes : Style::kIdOk;
         });
         for (const char* item : {"mnuOpen", "mnuAssave", "mnuImportCsv"}) {
-            window.menuItem(item)->trigger();
+            MenuItem(window, item)->trigger();
         }
         const QList<MessageBoxRecord>& shown = answers.shown();
         QCOMPARE(shown.size(), 4);  // the overwrite question, then Yes
@@ -174,13 +174,13 @@ private slots:
         MessageBoxResponder answers([](const MessageBoxRecord& box) {
             return box.buttons.contains(Style::kIdNo) ? Style::kIdNo : Style::kIdOk;
         });
-        window.menuItem("mnuExportCsv")->trigger();
+        MenuItem(window, "mnuExportCsv")->trigger();
         run.state.channels.clear();
         for (int i = 0; i < 4; ++i) {
-            window.menuItem("mnuImportCsv")->trigger();
+            MenuItem(window, "mnuImportCsv")->trigger();
         }
         // Exported again: the existing file is kept (No), then a name inside it cannot be written.
-        window.menuItem("mnuExportCsv")->trigger();
+        MenuItem(window, "mnuExportCsv")->trigger();
         QCOMPARE(run.state.channels, exported);
         const QList<MessageBoxRecord>& shown = answers.shown();
         QCOMPARE(shown.size(), 6);
@@ -204,7 +204,7 @@ private slots:
         ShellRun run;
         MainWindow& window = run.start();
         run.state.band.TakeBand(kBand136);
-        window.menuItem("mnuEnglish")->trigger();
+        MenuItem(window, "mnuEnglish")->trigger();
         QByteArray list = "Location,Name,Frequency,Power\r\n0,Zero,145.000000,50W\r\n";
         list += "1,Out,446.000000,50W\r\n";
         for (int location = 2; location < 30; ++location) {
@@ -213,7 +213,7 @@ private slots:
         }
         FileDialogResponder dialogs({WriteFile(run, "long.csv", list)});
         MessageBoxResponder answers([](const MessageBoxRecord&) { return Style::kIdOk; });
-        window.menuItem("mnuImportCsv")->trigger();
+        MenuItem(window, "mnuImportCsv")->trigger();
         QCOMPARE(FrequencyText(run.state.channels[1]->rx), std::string("145.00000"));
         QCOMPARE(run.state.channels[1]->power, Power::High);
         QCOMPARE(FrequencyText(run.state.channels[16]->rx), std::string("156.50000"));

@@ -1,15 +1,19 @@
-// The interface language: switching it, windows joining the switch in their order, and the
-// message box that speaks it.
+// The interface language: switching it, every window and Qt's own texts following it, the
+// Language menu's mark, and the message box that speaks it.
+#include <memory>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "ShellTestSupport.h"
-#include "shell/MainCaptions.h"
 #include "widgets/InterfaceLanguage.h"
 
 using namespace kvd;
@@ -57,7 +61,7 @@ private slots:
         const RadioState before = run.state;
         const QRect gridPlace = window.grid()->geometry();
 
-        window.menuItem("mnuEnglish")->trigger();
+        MenuItem(window, "mnuEnglish")->trigger();
         QApplication::processEvents();
         // A switch only shows the same values in the other language.
         QVERIFY(run.state.channels == before.channels);
@@ -78,7 +82,12 @@ private slots:
         QCOMPARE(CellText(window, 1, 2), QStringLiteral("Off"));
         QCOMPARE(CellText(window, 0, 1), QStringLiteral("RX frequency"));
 
-        window.menuItem("mnuChinese")->trigger();
+        QVERIFY(MenuItem(window, "mnuEnglish")->isChecked());
+        QVERIFY(!MenuItem(window, "mnuChinese")->isChecked());
+
+        MenuItem(window, "mnuChinese")->trigger();
+        QVERIFY(MenuItem(window, "mnuChinese")->isChecked());
+        QVERIFY(!MenuItem(window, "mnuEnglish")->isChecked());
         QCOMPARE(CellText(window, 1, 2), QStringLiteral("关闭"));
         QCOMPARE(List(window, "Combo7")->currentText(), QStringLiteral("使能"));
     }
@@ -91,38 +100,54 @@ private slots:
         QSignalSpy cellsShown(window.gridModel(), &QAbstractItemModel::dataChanged);
         // Marks that a rewrite would wipe out.
         List(window, "Combo6")->setItemText(0, "mark");
-        window.menuItem("mnuOpen")->setText("mark");
-        QCOMPARE(MissingCaptionTargets(&window, MainCaptions()), QStringList());
-        window.menuItem("mnuChinese")->trigger();
+        MenuItem(window, "mnuOpen")->setText("mark");
+        MenuItem(window, "mnuChinese")->trigger();
+        QVERIFY2(MenuItem(window, "mnuChinese")->isChecked(), "the mark stays on a second click");
         // A language that is neither (a stored 2): both items leave it be.
         run.state.flags.Language = 2;
-        window.menuItem("mnuChinese")->trigger();
-        window.menuItem("mnuEnglish")->trigger();
+        MenuItem(window, "mnuChinese")->trigger();
+        MenuItem(window, "mnuEnglish")->trigger();
         QCOMPARE(run.state.flags.Language, 2);
         QCOMPARE(cellsShown.size(), 0);
         QCOMPARE(List(window, "Combo6")->itemText(0), QStringLiteral("mark"));
-        QCOMPARE(window.menuItem("mnuOpen")->text(), QStringLiteral("mark"));
+        QCOMPARE(MenuItem(window, "mnuOpen")->text(), QStringLiteral("mark"));
     }
 
-    void registeredWindowsAreVisitedByRank() {
-        // A window without the program's parts, so only the test's windows are registered.
-        QTemporaryDir folder;
-        RadioState state;
-        MainWindow window(state, {folder.path()});
-        QStringList visits;
-        auto entry = [&](int rank, const char* name) {
-            return LanguageRegistry::Entry{
-                rank,
-                [&window] { return new QWidget(&window, Qt::Window); },
-                {},
-                [&visits, name](QWidget*, LanguageId) { visits.append(name); }};
+    // Every window of the program exists from start-up, hidden, and speaks the language the
+    // switch chose; so do Qt's own file dialogs and the editors' menus.
+    void everyWindowAndQtsOwnTextsFollowTheSwitch() {
+        ShellRun run;
+        MainWindow& window = run.start();
+        const std::pair<const char*, QStringList> titles[] = {
+            {"Form2", {"Debug", "Debug"}},
+            {"Form4", {"测试频率", "测试频率"}},
+            {"Form5", {"可选功能", "Optional Function"}},
+            {"Form6", {"键设定", "Keys Set"}},
+            {"Form7", {"嵌入信息", "Embedded Information"}},
+            {"frmAbout", {"关于", "About"}},
         };
-        // Added in any order, visited in the fixed one.
-        window.languages().add(entry(LanguageRegistry::kAbout, "frmAbout"));
-        window.languages().add(entry(LanguageRegistry::kPowerDebug, "Form2"));
-        window.languages().add(entry(LanguageRegistry::kKeysSet, "Form6"));
-        window.Startup();
-        QCOMPARE(visits, QStringList({"Form2", "Form6", "frmAbout"}));
+        auto qtTexts = [] {
+            QFileDialog files;
+            files.setOption(QFileDialog::DontUseNativeDialog);
+            QLineEdit edit;
+            std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+            return QStringList{files.findChild<QLabel*>("lookInLabel")->text(),
+                               menu->actions().front()->text()};
+        };
+        for (int language : {0, 1}) {
+            for (const auto& [name, texts] : titles) {
+                QDialog* dialog = window.findChild<QDialog*>(name);
+                QVERIFY2(dialog && !dialog->isVisible(), name);
+                QCOMPARE(dialog->windowTitle(), texts[language]);
+            }
+            const QStringList qt = qtTexts();
+            QCOMPARE(qt[0] == QStringLiteral("Look in:"), language == 1);
+            QCOMPARE(qt[1].startsWith(QStringLiteral("&Undo")), language == 1);
+            if (language == 0) {
+                QCOMPARE(qt[0], QStringLiteral("查找范围："));
+                MenuItem(window, "mnuEnglish")->trigger();
+            }
+        }
     }
 
     void messageBoxesSpeakTheLanguageAndReturnTheButtonPressed() {

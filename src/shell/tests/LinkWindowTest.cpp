@@ -48,7 +48,7 @@ class LinkWindowTest : public QObject {
 
     static link::Outcome Converse(MainWindow& window, const char* item) {
         QSignalSpy ended(window.findChild<LinkCommands*>(), &LinkCommands::conversationEnded);
-        window.menuItem(item)->trigger();
+        MenuItem(window, item)->trigger();
         if (ended.isEmpty() && !ended.wait(15000)) {
             return link::Outcome::PortNotOpen;
         }
@@ -68,8 +68,8 @@ private slots:
         run.startActive();
         const QString saved = run.folder() + "/RADIO.DAT";
         Radio radio(run, {"--band-code", "01", "--split", "5", "--save", saved});
-        window.menuItem("mnucom1")->trigger();
-        QVERIFY(window.menuItem("mnucom1")->isChecked());
+        MenuItem(window, "mnucom1")->trigger();
+        QVERIFY(MenuItem(window, "mnucom1")->isChecked());
         QCOMPARE(run.state.flags.PortNumber, 1);
 
         // The window's band (400-490MHz) differs from the radio's: asked once; No ends it.
@@ -85,7 +85,7 @@ private slots:
         // A read, in pieces: the radio still holds its own memory.
         QCOMPARE(Converse(window, "mnureadFre"), link::Outcome::ReadDone);
         QVERIFY2(Locked(window), "the lock stays while the result blinks");
-        QVERIFY(!window.menuItem("mnureadFre")->isEnabled());
+        QVERIFY(!MenuItem(window, "mnureadFre")->isEnabled());
         RadioState expected;
         ApplyStartupDefaults(expected);
         DecodeImage(sim::DemoImage(kBand136), expected);
@@ -121,16 +121,16 @@ private slots:
         window.findChild<LinkCommands*>()->setBackupFolder(backups.path().toStdString());
         run.startActive();
         Radio radio(run, {"--band-code", "01"});
-        window.menuItem("mnucom1")->trigger();
+        MenuItem(window, "mnucom1")->trigger();
         QDialog* keys = window.findChild<QDialog*>("Form6");
-        window.menuItem("Key_enactment")->trigger();
+        MenuItem(window, "Key_enactment")->trigger();
         auto* pf1 = keys->findChild<QComboBox*>("Combo1");
         QCOMPARE(pf1->currentIndex(), 10);
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
 
         QSignalSpy ended(window.findChild<LinkCommands*>(), &LinkCommands::conversationEnded);
-        window.menuItem("mnureadFre")->trigger();
+        MenuItem(window, "mnureadFre")->trigger();
         ClickCell(window, 1, 1);  // typed while the radio is being read, in the radio's band
         Type("150");
         QVERIFY(ended.wait(15000));
@@ -154,18 +154,18 @@ private slots:
         window.findChild<LinkCommands*>()->setBackupFolder(backups.path().toStdString());
         run.start();
         auto radio = std::make_unique<Radio>(run, QStringList());
-        window.menuItem("mnucom1")->trigger();
-        QVERIFY(window.menuItem("mnucom1")->isChecked());
+        MenuItem(window, "mnucom1")->trigger();
+        QVERIFY(MenuItem(window, "mnucom1")->isChecked());
         radio.reset();
-        QTRY_VERIFY(!window.menuItem("mnucom1")->isChecked());
+        QTRY_VERIFY(!MenuItem(window, "mnucom1")->isChecked());
         QCOMPARE(window.statusLabel()->text(),
                  QStringLiteral("COM1：串口已断开，请检查连线后重新选择该串口"));
         QVERIFY(window.statusLabel()->isVisible());
         QCOMPARE(run.state.flags.PortNumber, 1);  // still the port to open at the next start
 
         Radio pluggedIn(run, {});
-        window.menuItem("mnucom1")->trigger();
-        QVERIFY(window.menuItem("mnucom1")->isChecked());
+        MenuItem(window, "mnucom1")->trigger();
+        QVERIFY(MenuItem(window, "mnucom1")->isChecked());
         QCOMPARE(Converse(window, "mnureadFre"), link::Outcome::ReadDone);
         QVERIFY(run.unansweredBoxes().isEmpty());
     }
@@ -175,14 +175,14 @@ private slots:
         MainWindow& window = run.start();
         QVERIFY(QFile::link("/dev/kvd-no-such-device", QDir(run.folder()).filePath("COM2")));
         MessageBoxResponder ok(Style::kIdOk);
-        window.menuItem("mnucom2")->trigger();
+        MenuItem(window, "mnucom2")->trigger();
         QCOMPARE(ok.shown().size(), 1);
         QCOMPARE(ok.shown()[0].prompt,
                  QStringLiteral("串行端口2已被其它程序使用，请选择其它串口或关掉其程序."));
-        QVERIFY(!window.menuItem("mnucom2")->isChecked());
+        QVERIFY(!MenuItem(window, "mnucom2")->isChecked());
         QCOMPARE(run.state.flags.PortNumber, 0);
         QVERIFY(window.statusLabel()->text().contains("/dev/kvd-no-such-device"));
-        window.menuItem("mnureadFre")->trigger();
+        MenuItem(window, "mnureadFre")->trigger();
         QCOMPARE(ok.shown().size(), 2);
         QVERIFY(ok.shown()[1].prompt.startsWith(QStringLiteral("通信端口未打开")));
 
@@ -190,10 +190,10 @@ private slots:
         if (!link::PortNames::DeviceFor(8, run.folder().toStdString()).empty()) {
             QSKIP("this machine has eight serial devices");
         }
-        window.menuItem("mnucom8")->trigger();
+        MenuItem(window, "mnucom8")->trigger();
         QCOMPARE(window.statusLabel()->text(), QStringLiteral("COM8：没有对应的串口设备"));
-        window.menuItem("mnuEnglish")->trigger();
-        window.menuItem("mnucom8")->trigger();
+        MenuItem(window, "mnuEnglish")->trigger();
+        MenuItem(window, "mnucom8")->trigger();
         QCOMPARE(window.statusLabel()->text(), QStringLiteral("COM8: no such serial device"));
     }
 };

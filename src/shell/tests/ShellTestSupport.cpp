@@ -66,6 +66,18 @@ QString CellText(MainWindow& window, int row, int column) {
     return window.gridModel()->index(row, column).data().toString();
 }
 
+QAction* MenuItem(MainWindow& window, const char* objectName) {
+    auto* item = window.findChild<QAction*>(QString::fromLatin1(objectName));
+    if (!item) {
+        qWarning("no menu item %s", objectName);
+    }
+    return item;
+}
+
+QAction* ToolButton(MainWindow& window, const char* key) {
+    return MenuItem(window, qPrintable(QStringLiteral("Toolbar1_") + QString::fromLatin1(key)));
+}
+
 int Opacity(const QImage& picture) {
     return qAlpha(
         picture.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(0, 0));

@@ -74,6 +74,9 @@ void FillChannel(RadioState& state, int row, const char* frequency, int rxTonePo
                  int choicePosition);
 
 QString CellText(MainWindow& window, int row, int column);
+// A menu item by its objectName, a toolbar button by its key: the old program's names stay.
+QAction* MenuItem(MainWindow& window, const char* objectName);
+QAction* ToolButton(MainWindow& window, const char* key);
 // How much of a picture is drawn: its average opacity, 0 for an empty one to 255.
 int Opacity(const QImage& picture);
 

@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(answer.shown().front().buttonTexts, QStringList{"确定"});
         QCOMPARE(run.state.flags.Language, kEnglish);
 
-        window.menuItem("mnulock")->trigger();
+        MenuItem(window, "mnulock")->trigger();
         QCOMPARE(AreasEnabled(window), QList<bool>(3, false));
         QVERIFY(window.findChild<QMenu*>("mnuFile")->isEnabled());
         QVERIFY(window.findChild<QToolBar*>("Toolbar1")->isEnabled());
@@ -103,9 +103,9 @@ private slots:
             run.state.flags.PortNumber = 8;
         });
         // Closing the main window closes every other window with it.
-        QWidget* about = window.languages().window(LanguageRegistry::kAbout);
+        QWidget* about = window.findChild<QDialog*>("frmAbout");
         about->show();
-        window.menuItem("mnuQuit")->trigger();
+        MenuItem(window, "mnuQuit")->trigger();
         QVERIFY(!window.isVisible() && !about->isVisible());
         window.close();
         QCOMPARE(calls, 1);

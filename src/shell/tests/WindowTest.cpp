@@ -40,9 +40,9 @@ private slots:
     void menusToolbarAndMakerLine() {
         ShellRun run;
         MainWindow& window = run.start();
-        QCOMPARE(window.menuItem("mnureadFre")->shortcut(), QKeySequence("Ctrl+R"));
-        QCOMPARE(window.menuItem("mnuwriteFre")->shortcut(), QKeySequence("Ctrl+W"));
-        QVERIFY(!window.menuItem("mnumainhelp")->isEnabled());
+        QCOMPARE(MenuItem(window, "mnureadFre")->shortcut(), QKeySequence("Ctrl+R"));
+        QCOMPARE(MenuItem(window, "mnuwriteFre")->shortcut(), QKeySequence("Ctrl+W"));
+        QVERIFY(!MenuItem(window, "mnumainhelp")->isEnabled());
 
         for (QAction* action : window.findChild<QToolBar*>("Toolbar1")->actions()) {
             // A picture, drawn at high dpi too, not an empty square.
@@ -57,7 +57,7 @@ private slots:
                                  {"save", "mnuAssave"},
                                  {"read", "mnureadFre"},
                                  {"write", "mnuwriteFre"}}) {
-            QSignalSpy triggered(window.menuItem(item), &QAction::triggered);
+            QSignalSpy triggered(MenuItem(window, item), &QAction::triggered);
             QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("Toolbar1_") + key),
                               Qt::LeftButton);
             QCOMPARE(triggered.size(), 1);
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(CellText(window, 9, 1), QStringLiteral("145.12500"));
 
         MessageBoxResponder ok(Style::kIdOk);
-        window.menuItem("mnuNew")->trigger();
+        MenuItem(window, "mnuNew")->trigger();
         QVERIFY(showsRow(9));
         QVERIFY(!run.state.channels.has(9));
 
@@ -138,7 +138,7 @@ private slots:
         QVERIFY(showsRow(9));
         QVERIFY(!run.state.channels.has(9));
 
-        window.menuItem("mnuEnglish")->trigger();
+        MenuItem(window, "mnuEnglish")->trigger();
         QVERIFY(showsRow(16));
     }
 

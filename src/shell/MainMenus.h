@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace kvd::gui {
+
+class Captions;
+
+// The main window's menu bar, item by item. Each item keeps the old program's control name
+// as its objectName (`mnureadFre`); code reaches it through its member.
+struct MainMenus {
+    static constexpr int kPorts = 8;
+
+    QMenu* file = nullptr;
+    QAction* newFile = nullptr;
+    QAction* open = nullptr;
+    QAction* save = nullptr;
+    QAction* importCsv = nullptr;
+    QAction* exportCsv = nullptr;
+    QAction* quit = nullptr;
+
+    QMenu* programming = nullptr;
+    QAction* readFrequency = nullptr;
+    QAction* writeFrequency = nullptr;
+    QAction* optionalFunctions = nullptr;
+    QAction* keysSet = nullptr;
+    QAction* embeddedInformation = nullptr;
+    QAction* powerDebug = nullptr;
+    QAction* debugFrequencies = nullptr;
+
+    QMenu* settings = nullptr;
+    QAction* lock = nullptr;  // checkable
+
+    QMenu* ports = nullptr;
+    std::array<QAction*, kPorts> port{};  // COM1..COM8, checkable
+
+    QMenu* languages = nullptr;
+    QAction* chinese = nullptr;  // checked while the interface is Chinese
+    QAction* english = nullptr;
+
+    QMenu* help = nullptr;
+    QAction* helpTopic = nullptr;  // never offered: there is no help file
+    QAction* about = nullptr;
+
+    // The item of port n, 1..8.
+    QAction* portItem(int n) const { return port[n - 1]; }
+};
+
+// Makes the menus and items with their objectNames, shortcuts and check marks, and adds
+// their captions.
+MainMenus BuildMainMenus(QMenuBar* bar, Captions& captions);
+
+}  // namespace kvd::gui
