@@ -426,6 +426,9 @@
     <message id="link.portLost">
         <translation>COM%1: the port was lost; check the cable, then choose the port again</translation>
     </message>
+    <message id="link.noSuchDevice">
+        <translation>no such serial device</translation>
+    </message>
     <message id="link.backupSaved">
         <translation>Backup: %1</translation>
     </message>
@@ -710,6 +713,120 @@
     </message>
     <message id="about.issue">
         <translation>Issue：2011.08</translation>
+    </message>
+    <message id="cli.usage">
+        <translation>usage: kvd270-cli %1</translation>
+    </message>
+    <message id="cli.usageHeading">
+        <translation>usage:</translation>
+    </message>
+    <message id="cli.usageShow">
+        <translation>show FILE.DAT [--lang en|zh] [--json]</translation>
+    </message>
+    <message id="cli.usageExportCsv">
+        <translation>export-csv FILE.DAT OUT.csv</translation>
+    </message>
+    <message id="cli.usageImportCsv">
+        <translation>import-csv IN.csv --out FILE.DAT [--rows LIST] [--base FILE.DAT] [--band N]</translation>
+    </message>
+    <message id="cli.usageRead">
+        <translation>read --port DEVICE --out FILE.DAT [--lang en|zh] [--no-backup]</translation>
+    </message>
+    <message id="cli.usageWrite">
+        <translation>write --port DEVICE [--debug-access] [--yes] FILE.DAT [--lang en|zh]</translation>
+    </message>
+    <message id="cli.usageFields">
+        <translation>fields</translation>
+    </message>
+    <message id="cli.unknownCommand">
+        <translation>unknown command %1</translation>
+    </message>
+    <message id="cli.unknownOption">
+        <translation>unknown option %1</translation>
+    </message>
+    <message id="cli.unknownArgument">
+        <translation>unknown argument %1</translation>
+    </message>
+    <message id="cli.needsValue">
+        <translation>%1 needs a value</translation>
+    </message>
+    <message id="cli.language">
+        <translation>--lang takes en or zh, not %1</translation>
+    </message>
+    <message id="cli.bandPosition">
+        <translation>--band takes a band list position 0..6, not %1</translation>
+    </message>
+    <message id="cli.oneFile">
+        <translation>show takes one file</translation>
+    </message>
+    <message id="cli.oneInput">
+        <translation>import-csv takes one input file</translation>
+    </message>
+    <message id="cli.fileSays">
+        <translation>%1: %2</translation>
+    </message>
+    <message id="cli.notChannelFile">
+        <translation>%1: not a KVD-270 channel file (wrong signature)</translation>
+    </message>
+    <message id="cli.cannotRead">
+        <translation>%1: cannot be read: %2</translation>
+    </message>
+    <message id="cli.cannotWrite">
+        <translation>%1: cannot be written: %2</translation>
+    </message>
+    <message id="cli.tooLarge">
+        <translation>%1: the file is too large to be a channel list</translation>
+    </message>
+    <message id="cli.notInRows">
+        <translation>not named in --rows</translation>
+    </message>
+    <message id="cli.rowsMalformed">
+        <translation>--rows takes Locations and ranges such as 1-8,12,20-22, not %1</translation>
+    </message>
+    <message id="cli.rowsReversed">
+        <translation>--rows: the range %1 runs backwards</translation>
+    </message>
+    <message id="cli.rowsNoLocation">
+        <translation>--rows: no row has the Location %1</translation>
+    </message>
+    <message id="cli.rowsEmptyRange">
+        <translation>--rows: no row has a Location in %1</translation>
+    </message>
+    <message id="cli.rowsUnusable">
+        <translation>--rows names an unusable row: %1</translation>
+    </message>
+    <message id="cli.rowsTooMany">
+        <translation>--rows names %1 rows; the radio has sixteen channels</translation>
+    </message>
+    <message id="cli.backup">
+        <translation>backup: %1</translation>
+    </message>
+    <message id="cli.noBackup">
+        <translation>no backup written: %1</translation>
+    </message>
+    <message id="cli.answeredYes">
+        <translation>%1 Yes</translation>
+    </message>
+    <message id="cli.answeredNo">
+        <translation>%1 No</translation>
+    </message>
+    <message id="cli.readInterrupted">
+        <translation>The read was interrupted; nothing was saved.</translation>
+    </message>
+    <message id="cli.writeInterrupted">
+        <translation>The write was interrupted; the radio may hold a partly written configuration.</translation>
+    </message>
+    <message id="cli.restoreBackup">
+        <translation>To restore it, write the newest backup: %1</translation>
+    </message>
+    <message id="cli.writeAgain">
+        <translation>Write it again before using the radio.</translation>
+    </message>
+    <message id="cli.band">
+        <translation>Band: %1</translation>
+    </message>
+    <message id="cli.otherSettings">
+        <translation>Other settings</translation>
     </message>
 </context>
 </TS>

@@ -426,6 +426,9 @@
     <message id="link.portLost">
         <translation>COM%1：串口已断开，请检查连线后重新选择该串口</translation>
     </message>
+    <message id="link.noSuchDevice">
+        <translation>没有对应的串口设备</translation>
+    </message>
     <message id="link.backupSaved">
         <translation>备份：%1</translation>
     </message>
@@ -710,6 +713,120 @@
     </message>
     <message id="about.issue">
         <translation>发布：2011.08“</translation>
+    </message>
+    <message id="cli.usage">
+        <translation>usage: kvd270-cli %1</translation>
+    </message>
+    <message id="cli.usageHeading">
+        <translation>usage:</translation>
+    </message>
+    <message id="cli.usageShow">
+        <translation>show FILE.DAT [--lang en|zh] [--json]</translation>
+    </message>
+    <message id="cli.usageExportCsv">
+        <translation>export-csv FILE.DAT OUT.csv</translation>
+    </message>
+    <message id="cli.usageImportCsv">
+        <translation>import-csv IN.csv --out FILE.DAT [--rows LIST] [--base FILE.DAT] [--band N]</translation>
+    </message>
+    <message id="cli.usageRead">
+        <translation>read --port DEVICE --out FILE.DAT [--lang en|zh] [--no-backup]</translation>
+    </message>
+    <message id="cli.usageWrite">
+        <translation>write --port DEVICE [--debug-access] [--yes] FILE.DAT [--lang en|zh]</translation>
+    </message>
+    <message id="cli.usageFields">
+        <translation>fields</translation>
+    </message>
+    <message id="cli.unknownCommand">
+        <translation>unknown command %1</translation>
+    </message>
+    <message id="cli.unknownOption">
+        <translation>unknown option %1</translation>
+    </message>
+    <message id="cli.unknownArgument">
+        <translation>unknown argument %1</translation>
+    </message>
+    <message id="cli.needsValue">
+        <translation>%1 needs a value</translation>
+    </message>
+    <message id="cli.language">
+        <translation>--lang takes en or zh, not %1</translation>
+    </message>
+    <message id="cli.bandPosition">
+        <translation>--band takes a band list position 0..6, not %1</translation>
+    </message>
+    <message id="cli.oneFile">
+        <translation>show takes one file</translation>
+    </message>
+    <message id="cli.oneInput">
+        <translation>import-csv takes one input file</translation>
+    </message>
+    <message id="cli.fileSays">
+        <translation>%1: %2</translation>
+    </message>
+    <message id="cli.notChannelFile">
+        <translation>%1: not a KVD-270 channel file (wrong signature)</translation>
+    </message>
+    <message id="cli.cannotRead">
+        <translation>%1: cannot be read: %2</translation>
+    </message>
+    <message id="cli.cannotWrite">
+        <translation>%1: cannot be written: %2</translation>
+    </message>
+    <message id="cli.tooLarge">
+        <translation>%1: the file is too large to be a channel list</translation>
+    </message>
+    <message id="cli.notInRows">
+        <translation>not named in --rows</translation>
+    </message>
+    <message id="cli.rowsMalformed">
+        <translation>--rows takes Locations and ranges such as 1-8,12,20-22, not %1</translation>
+    </message>
+    <message id="cli.rowsReversed">
+        <translation>--rows: the range %1 runs backwards</translation>
+    </message>
+    <message id="cli.rowsNoLocation">
+        <translation>--rows: no row has the Location %1</translation>
+    </message>
+    <message id="cli.rowsEmptyRange">
+        <translation>--rows: no row has a Location in %1</translation>
+    </message>
+    <message id="cli.rowsUnusable">
+        <translation>--rows names an unusable row: %1</translation>
+    </message>
+    <message id="cli.rowsTooMany">
+        <translation>--rows names %1 rows; the radio has sixteen channels</translation>
+    </message>
+    <message id="cli.backup">
+        <translation>backup: %1</translation>
+    </message>
+    <message id="cli.noBackup">
+        <translation>no backup written: %1</translation>
+    </message>
+    <message id="cli.answeredYes">
+        <translation>%1 Yes</translation>
+    </message>
+    <message id="cli.answeredNo">
+        <translation>%1 No</translation>
+    </message>
+    <message id="cli.readInterrupted">
+        <translation>读频被中断，没有保存任何文件。</translation>
+    </message>
+    <message id="cli.writeInterrupted">
+        <translation>写频被中断，对讲机中可能是只写了一部分的配置。</translation>
+    </message>
+    <message id="cli.restoreBackup">
+        <translation>可写入最近的备份来恢复：%1</translation>
+    </message>
+    <message id="cli.writeAgain">
+        <translation>请在使用对讲机之前重新写入。</translation>
+    </message>
+    <message id="cli.band">
+        <translation>频段: %1</translation>
+    </message>
+    <message id="cli.otherSettings">
+        <translation>其他设置</translation>
     </message>
 </context>
 </TS>

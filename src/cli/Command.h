@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "settings/Language.h"
+#include "texts/UserText.h"
+
 namespace kvd {
 struct RadioState;
 }
@@ -19,12 +22,21 @@ using Arguments = std::vector<std::string>;
 
 struct Command {
     const char* name;
-    const char* usage;
+    TextId usage;  // the command's arguments, as the usage lists them
     int (*run)(const Arguments& args);
 };
 
+// A text of the tool, in English unless a command was given --lang.
+std::string Say(const UserText& text, LanguageId language = kEnglish);
+// A value from the command line or a file as a message quotes it.
+UserText Quoted(const std::string& value);
+// A path as a message names it.
+UserText PathText(const std::string& path);
+
 // Prints "kvd270-cli: message" on standard error and gives kExitBadInput.
-int Fail(const std::string& message);
+int Fail(const UserText& message, LanguageId language = kEnglish);
+// "usage: kvd270-cli <the command's arguments>", failing.
+int FailUsage(TextId usage);
 
 // Opens a channel file into the state as the window's Open does. True when it worked;
 // otherwise the reason is on standard error.

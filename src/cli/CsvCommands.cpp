@@ -15,10 +15,12 @@
 
 namespace kvd::cli {
 
+namespace Id = TextIds::cli;
+
 // export-csv FILE.DAT OUT.csv
 int RunExportCsv(const Arguments& args) {
     if (args.size() != 2) {
-        return Fail("usage: kvd270-cli export-csv FILE.DAT OUT.csv");
+        return FailUsage(Id::usageExportCsv);
     }
     RadioState state = StartupState(kEnglish);
     if (!OpenOrReport(args[0], state)) {
@@ -27,7 +29,7 @@ int RunExportCsv(const Arguments& args) {
     if (ChannelFile::Result written =
             ChannelFile::WriteAtomically(args[1], CsvExchange::Export(state.channels));
         !written) {
-        return Fail(args[1] + ": cannot be written: " + TextIn(FileProblem(written), kEnglish));
+        return Fail({Id::cannotWrite, {PathText(args[1]), FileProblem(written)}});
     }
     return kExitOk;
 }
@@ -35,11 +37,11 @@ int RunExportCsv(const Arguments& args) {
 namespace {
 
 // A row left out of the import, and why.
-std::string LeftOutReason(const CsvExchange::FileRow& row, const BandSelection& band, bool listed) {
+UserText LeftOutReason(const CsvExchange::FileRow& row, const BandSelection& band, bool listed) {
     if (!row.usable()) {
-        return TextIn(CsvExchange::RowReason(*row.fault, band), kEnglish);
+        return CsvExchange::RowReason(*row.fault, band);
     }
-    return listed ? "not named in --rows" : TextIn(TextIds::csv::beyondSixteen, kEnglish);
+    return listed ? Id::notInRows : TextIds::csv::beyondSixteen;
 }
 
 void ReportLeftOut(const CsvExchange::FileReading& reading, const CsvExchange::RowChoice& choice,
@@ -48,40 +50,33 @@ void ReportLeftOut(const CsvExchange::FileReading& reading, const CsvExchange::R
     if (leftOut.empty()) {
         return;
     }
-    std::cerr << TextIn(CsvExchange::LeftOutHeading(static_cast<int>(leftOut.size())), kEnglish)
-              << "\n";
+    std::cerr << Say(CsvExchange::LeftOutHeading(static_cast<int>(leftOut.size()))) << "\n";
     for (std::size_t row : leftOut) {
         const CsvExchange::FileRow& r = reading.rows[row];
-        std::cerr << "  "
-                  << TextIn(CsvExchange::LeftOutLine(
-                                r, UserText::Verbatim(LeftOutReason(r, band, listed))),
-                            kEnglish)
+        std::cerr << "  " << Say(CsvExchange::LeftOutLine(r, LeftOutReason(r, band, listed)))
                   << "\n";
     }
 }
 
-std::string ListFaultText(const CsvExchange::LocationListFault& fault,
-                          const CsvExchange::FileReading& reading, const BandSelection& band) {
+UserText ListFaultText(const CsvExchange::LocationListFault& fault,
+                       const CsvExchange::FileReading& reading, const BandSelection& band) {
     using Fault = CsvExchange::LocationListFault;
     switch (fault.kind) {
         case Fault::Malformed:
-            return "--rows takes Locations and ranges such as 1-8,12,20-22, not " +
-                   QuotedText(fault.item);
+            return {Id::rowsMalformed, {Quoted(fault.item)}};
         case Fault::Reversed:
-            return "--rows: the range " + QuotedText(fault.item) + " runs backwards";
+            return {Id::rowsReversed, {Quoted(fault.item)}};
         case Fault::NoSuchLocation:
-            return "--rows: no row has the Location " + QuotedText(fault.item);
+            return {Id::rowsNoLocation, {Quoted(fault.item)}};
         case Fault::EmptyRange:
-            return "--rows: no row has a Location in " + QuotedText(fault.item);
+            return {Id::rowsEmptyRange, {Quoted(fault.item)}};
         case Fault::UnusableRow: {
             const CsvExchange::FileRow& row = reading.rows[fault.row];
-            return "--rows names an unusable row: " +
-                   TextIn(CsvExchange::LeftOutLine(row, CsvExchange::RowReason(*row.fault, band)),
-                          kEnglish);
+            return {Id::rowsUnusable,
+                    {CsvExchange::LeftOutLine(row, CsvExchange::RowReason(*row.fault, band))}};
         }
         case Fault::TooMany:
-            return "--rows names " + std::to_string(fault.count) +
-                   " rows; the radio has sixteen channels";
+            return {Id::rowsTooMany, {UserText::Number(fault.count)}};
     }
     return {};
 }
@@ -105,21 +100,19 @@ int RunImportCsv(const Arguments& args) {
         } else if (a == "--band" && hasValue) {
             const std::string& value = args[++i];
             if (value.size() != 1 || value[0] < '0' || value[0] > '6') {
-                return Fail("--band takes a band list position 0..6, not " + QuotedText(value));
+                return Fail({Id::bandPosition, {Quoted(value)}});
             }
             band = value[0] - '0';
         } else if (!a.empty() && a[0] == '-') {
-            return Fail("unknown option " + QuotedText(a));
+            return Fail({Id::unknownOption, {Quoted(a)}});
         } else if (input.empty()) {
             input = a;
         } else {
-            return Fail("import-csv takes one input file");
+            return Fail(Id::oneInput);
         }
     }
     if (input.empty() || out.empty()) {
-        return Fail(
-            "usage: kvd270-cli import-csv IN.csv --out FILE.DAT [--rows LIST] [--base FILE.DAT] "
-            "[--band N]");
+        return FailUsage(Id::usageImportCsv);
     }
     RadioState state = StartupState(kEnglish);
     if (!base.empty()) {
@@ -134,21 +127,22 @@ int RunImportCsv(const Arguments& args) {
     if (ChannelFile::Result read =
             ChannelFile::ReadBytes(input, csv, CsvExchange::kLargestFile + 1);
         !read) {
-        return Fail(input + ": cannot be read: " + TextIn(FileProblem(read), kEnglish));
+        return Fail({Id::cannotRead, {PathText(input), FileProblem(read)}});
     }
     if (csv.size() > CsvExchange::kLargestFile) {
-        return Fail(input + ": the file is too large to be a channel list");
+        return Fail({Id::tooLarge, {PathText(input)}});
     }
     const CsvExchange::FileReading reading = CsvExchange::ReadFile(csv, state.band);
     if (reading.fault) {
-        return Fail(input + ": " + TextIn(CsvExchange::FileFaultMessage(*reading.fault), kEnglish));
+        return Fail(
+            {Id::fileSays, {PathText(input), CsvExchange::FileFaultMessage(*reading.fault)}});
     }
     CsvExchange::RowChoice choice(reading);
     if (rows) {
         const std::vector<CsvExchange::LocationListFault> faults =
             CsvExchange::ChooseByLocations(choice, reading, *rows);
         for (const CsvExchange::LocationListFault& fault : faults) {
-            Fail(input + ": " + ListFaultText(fault, reading, state.band));
+            Fail({Id::fileSays, {PathText(input), ListFaultText(fault, reading, state.band)}});
         }
         if (!faults.empty()) {
             return kExitBadInput;
@@ -156,14 +150,14 @@ int RunImportCsv(const Arguments& args) {
     }
     ReportLeftOut(reading, choice, state.band, rows.has_value());
     if (choice.count() == 0 && !reading.rows.empty()) {
-        return Fail(input + ": " + TextIn(TextIds::csv::noUsableRow, kEnglish));
+        return Fail({Id::fileSays, {PathText(input), TextIds::csv::noUsableRow}});
     }
     const CsvExchange::Placement placement = choice.place();
     state.channels = placement.channels;
     if (ChannelFile::Result saved = ChannelFile::Save(out, state); !saved) {
-        return Fail(out + ": cannot be written: " + TextIn(FileProblem(saved), kEnglish));
+        return Fail({Id::cannotWrite, {PathText(out), FileProblem(saved)}});
     }
-    std::cerr << TextIn(CsvExchange::SuccessMessage(placement), kEnglish) << "\n";
+    std::cerr << Say(CsvExchange::SuccessMessage(placement)) << "\n";
     return kExitOk;
 }
 

@@ -4,6 +4,7 @@
 #include "cli/Command.h"
 #include "cli/Json.h"
 #include "image/FieldTable.h"
+#include "texts/TextIds.h"
 
 namespace kvd::cli {
 
@@ -85,7 +86,7 @@ std::string OldJson(const OldSlot& old) {
 // fields: the field table as JSON, for tools that read the image on their own
 int RunFields(const Arguments& args) {
     if (!args.empty()) {
-        return Fail("usage: kvd270-cli fields");
+        return FailUsage(TextIds::cli::usageFields);
     }
     std::ostringstream out;
     out << "[\n";

@@ -6,13 +6,16 @@
 #include <cstdio>
 
 #include "catalogue/Catalogue.h"
+#include "cli/Command.h"
 #include "cli/Interruption.h"
 #include "image/RadioState.h"
 #include "link/qt/SerialLink.h"
 #include "link/qt/SerialPort.h"
-#include "texts/QuotedText.h"
+#include "texts/TextIds.h"
 
 namespace kvd::cli {
+
+namespace Id = TextIds::cli;
 
 namespace {
 
@@ -50,8 +53,10 @@ link::Outcome LinkSession::Run(link::Mode mode, RadioState& state) const {
     const bool yes = answerYes;
     serial.setMessageHandler([yes](const QString& text, int style) {
         const bool question = MessageBoxStyle::AsksYesNo(style);
-        std::fprintf(stderr, "%s%s\n", text.toUtf8().constData(),
-                     question ? (yes ? " Yes" : " No") : "");
+        const UserText shown = UserText::Verbatim(text.toStdString());
+        const std::string line =
+            question ? Say(UserText(yes ? Id::answeredYes : Id::answeredNo, {shown})) : Say(shown);
+        std::fprintf(stderr, "%s\n", line.c_str());
         return question ? (yes ? MessageBoxStyle::kIdYes : MessageBoxStyle::kIdNo)
                         : MessageBoxStyle::kIdOk;
     });
@@ -85,13 +90,13 @@ link::Outcome LinkSession::Run(link::Mode mode, RadioState& state) const {
 }
 
 bool TakeLinkOption(const std::vector<std::string>& args, std::size_t& i, LinkArguments& out,
-                    std::string& error) {
+                    std::optional<UserText>& error) {
     const std::string& a = args[i];
     if (a != "--port" && a != "--lang") {
         return false;
     }
     if (i + 1 >= args.size()) {
-        error = a + " needs a value";
+        error = UserText(Id::needsValue, {UserText::Verbatim(a)});
         return true;
     }
     const std::string& value = args[++i];
@@ -100,7 +105,7 @@ bool TakeLinkOption(const std::vector<std::string>& args, std::size_t& i, LinkAr
     } else if (value == "en" || value == "zh") {
         out.language = value == "zh" ? kChinese : kEnglish;
     } else {
-        error = "--lang takes en or zh, not " + QuotedText(value);
+        error = UserText(Id::language, {Quoted(value)});
     }
     return true;
 }

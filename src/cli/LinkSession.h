@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "link/Action.h"
 #include "settings/Language.h"
+#include "texts/UserText.h"
 
 namespace kvd {
 struct RadioState;
@@ -32,6 +34,6 @@ struct LinkArguments {
 // Takes "--port DEVICE" and "--lang en|zh" at args[i] (advancing i); false when args[i] is
 // neither. Sets `error` when the option is there but wrong.
 bool TakeLinkOption(const std::vector<std::string>& args, std::size_t& i, LinkArguments& out,
-                    std::string& error);
+                    std::optional<UserText>& error);
 
 }  // namespace kvd::cli

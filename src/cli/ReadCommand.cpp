@@ -1,17 +1,17 @@
 #include <filesystem>
 #include <iostream>
 
-#include "catalogue/Catalogue.h"
-#include "cli/CliTexts.h"
 #include "cli/Command.h"
 #include "cli/LinkSession.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
 #include "image/RadioState.h"
 #include "link/qt/BackupLocation.h"
-#include "texts/QuotedText.h"
+#include "texts/TextIds.h"
 
 namespace kvd::cli {
+
+namespace Id = TextIds::cli;
 
 // read --port DEVICE --out FILE.DAT [--lang en|zh] [--no-backup]
 int RunRead(const Arguments& args) {
@@ -19,32 +19,32 @@ int RunRead(const Arguments& args) {
     std::string out;
     bool backup = true;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string error;
+        std::optional<UserText> error;
         if (TakeLinkOption(args, i, link, error)) {
-            if (!error.empty()) {
-                return Fail(error);
+            if (error) {
+                return Fail(*error);
             }
         } else if (args[i] == "--no-backup") {
             backup = false;
         } else if (args[i] == "--out" && i + 1 < args.size()) {
             out = args[++i];
         } else {
-            return Fail("unknown argument " + QuotedText(args[i]));
+            return Fail({Id::unknownArgument, {Quoted(args[i])}});
         }
     }
     if (link.port.empty() || out.empty()) {
-        return Fail("usage: kvd270-cli read --port DEVICE --out FILE.DAT [--no-backup]");
+        return FailUsage(Id::usageRead);
     }
     // A file that cannot be written is found out before the radio is bothered.
     if (ChannelFile::Result writable = FileAccess::CheckWritable(out); !writable) {
-        return Fail(out + ": cannot be written: " + TextIn(FileProblem(writable), kEnglish));
+        return Fail({Id::cannotWrite, {PathText(out), FileProblem(writable)}});
     }
 
     RadioState state = StartupState(link.language);
     const kvd::link::Outcome outcome =
         LinkSession{link.port, false}.Run(kvd::link::Mode::Read, state);
     if (outcome == kvd::link::Outcome::Interrupted) {
-        std::cerr << CliTexts::kReadInterrupted.pick(link.language) << "\n";
+        std::cerr << Say(Id::readInterrupted, link.language) << "\n";
         return kExitInterrupted;
     }
     if (outcome != kvd::link::Outcome::ReadDone) {
@@ -53,14 +53,15 @@ int RunRead(const Arguments& args) {
     // The backup first: what the radio gave is kept even when the output cannot be written.
     if (backup) {
         Backups::Saved kept = Backups::Save(link::BackupFolder(), state);
-        std::cerr << (kept.result ? "backup: " + kept.path.string()
-                                  : "kvd270-cli: no backup written: " +
-                                        TextIn(FileProblem(kept.result), kEnglish))
-                  << "\n";
+        if (kept.result) {
+            std::cerr << Say({Id::backup, {PathText(kept.path.string())}}) << "\n";
+        } else {
+            Fail({Id::noBackup, {FileProblem(kept.result)}});
+        }
     }
     ChannelFile::Result saved = ChannelFile::Save(out, state);
     if (!saved) {
-        return Fail(out + ": cannot be written: " + TextIn(FileProblem(saved), kEnglish));
+        return Fail({Id::cannotWrite, {PathText(out), FileProblem(saved)}});
     }
     return kExitOk;
 }

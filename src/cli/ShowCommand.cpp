@@ -5,9 +5,11 @@
 #include "cli/StateReport.h"
 #include "image/ChannelFile.h"
 #include "image/RadioState.h"
-#include "texts/QuotedText.h"
+#include "texts/TextIds.h"
 
 namespace kvd::cli {
+
+namespace Id = TextIds::cli;
 
 // show FILE.DAT [--lang en|zh] [--json]
 int RunShow(const Arguments& args) {
@@ -21,19 +23,19 @@ int RunShow(const Arguments& args) {
         } else if (a == "--lang" && i + 1 < args.size()) {
             const std::string& value = args[++i];
             if (value != "en" && value != "zh") {
-                return Fail("--lang takes en or zh, not " + QuotedText(value));
+                return Fail({Id::language, {Quoted(value)}});
             }
             language = value == "zh" ? kChinese : kEnglish;
         } else if (!a.empty() && a[0] == '-') {
-            return Fail("unknown option " + QuotedText(a));
+            return Fail({Id::unknownOption, {Quoted(a)}});
         } else if (path.empty()) {
             path = a;
         } else {
-            return Fail("show takes one file");
+            return Fail(Id::oneFile);
         }
     }
     if (path.empty()) {
-        return Fail("usage: kvd270-cli show FILE.DAT [--lang en|zh] [--json]");
+        return FailUsage(Id::usageShow);
     }
 
     RadioState state = StartupState(language);

@@ -14,6 +14,7 @@
 #include "image/FieldValues.h"
 #include "image/RadioState.h"
 #include "settings/PanelLists.h"
+#include "texts/TextIds.h"
 #include "texts/Utf8.h"
 
 namespace kvd::cli {
@@ -137,7 +138,9 @@ std::string StateText(const RadioState& s) {
     const LanguageId lang = s.flags.Language;
     const std::array<int, 9> widths = {8, 14, 9, 14, 9, 8, 8, 8, 8};
     std::ostringstream out;
-    out << (lang == kChinese ? "频段: " : "Band: ") << BandTable::At(s.band.position()).text
+    out << TextIn(UserText(TextIds::cli::band,
+                           {UserText::Verbatim(BandTable::At(s.band.position()).text)}),
+                  lang)
         << "\n\n";
     for (int column = 0; column < Cells::kColumns; ++column) {
         out << Pad(TextIn(ChoiceLists::ColumnCaption(column), lang), widths[column]);
@@ -150,14 +153,14 @@ std::string StateText(const RadioState& s) {
         }
         out << "\n";
     }
-    out << "\n" << (lang == kChinese ? "功能设置" : "Function Set") << "\n";
+    out << "\n" << TextIn(TextIds::main::functionFrame, lang) << "\n";
     for (PanelList list : PanelLists::kAll) {
         const std::string item =
             TextIn(PanelLists::Item(list, std::stoi(ValueText(FieldTable::Of(list), s))), lang);
         out << "  " << Pad(TextIn(PanelLists::Caption(list), lang), 16)
             << (item.empty() ? "-" : item) << "\n";
     }
-    out << "\n" << (lang == kChinese ? "其他设置" : "Other settings") << "\n";
+    out << "\n" << TextIn(TextIds::cli::otherSettings, lang) << "\n";
     for (const Field& f : FieldTable::All()) {
         if (f.old.table == OldSlot::Panel) {
             continue;

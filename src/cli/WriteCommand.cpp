@@ -1,29 +1,28 @@
 #include <iostream>
 
-#include "cli/CliTexts.h"
 #include "cli/Command.h"
 #include "cli/LinkSession.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
 #include "image/RadioState.h"
 #include "link/qt/BackupLocation.h"
-#include "texts/QuotedText.h"
+#include "texts/TextIds.h"
 
 namespace kvd::cli {
+
+namespace Id = TextIds::cli;
 
 namespace {
 
 // What the radio may hold now, and the newest backup to restore it from when there is one.
 void ReportInterruptedWrite(LanguageId language) {
-    std::cerr << CliTexts::kWriteInterrupted.pick(language) << "\n";
+    std::cerr << Say(Id::writeInterrupted, language) << "\n";
     const std::vector<std::filesystem::path> backups = Backups::List(link::BackupFolder());
     if (backups.empty()) {
-        std::cerr << CliTexts::kWriteAgain.pick(language) << "\n";
+        std::cerr << Say(Id::writeAgain, language) << "\n";
         return;
     }
-    std::string restore = CliTexts::kRestoreBackup.pick(language);
-    restore.replace(restore.find("%1"), 2, backups.back().string());
-    std::cerr << restore << "\n";
+    std::cerr << Say({Id::restoreBackup, {PathText(backups.back().string())}}, language) << "\n";
 }
 
 }  // namespace
@@ -35,10 +34,10 @@ int RunWrite(const Arguments& args) {
     bool debugAccess = false;
     bool yes = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string error;
+        std::optional<UserText> error;
         if (TakeLinkOption(args, i, link, error)) {
-            if (!error.empty()) {
-                return Fail(error);
+            if (error) {
+                return Fail(*error);
             }
         } else if (args[i] == "--debug-access") {
             debugAccess = true;
@@ -47,11 +46,11 @@ int RunWrite(const Arguments& args) {
         } else if (!args[i].empty() && args[i][0] != '-' && file.empty()) {
             file = args[i];
         } else {
-            return Fail("unknown argument " + QuotedText(args[i]));
+            return Fail({Id::unknownArgument, {Quoted(args[i])}});
         }
     }
     if (link.port.empty() || file.empty()) {
-        return Fail("usage: kvd270-cli write --port DEVICE [--debug-access] [--yes] FILE.DAT");
+        return FailUsage(Id::usageWrite);
     }
 
     RadioState state = StartupState(link.language);

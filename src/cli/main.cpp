@@ -3,28 +3,27 @@
 #include <iostream>
 
 #include "cli/Command.h"
-#include "texts/QuotedText.h"
+#include "texts/TextIds.h"
 
 namespace kvd::cli {
 
 namespace {
 
+namespace Id = TextIds::cli;
+
 const std::array kCommands = {
-    Command{"show", "show FILE.DAT [--lang en|zh] [--json]", RunShow},
-    Command{"export-csv", "export-csv FILE.DAT OUT.csv", RunExportCsv},
-    Command{"import-csv",
-            "import-csv IN.csv --out FILE.DAT [--rows LIST] [--base FILE.DAT] [--band N]",
-            RunImportCsv},
-    Command{"read", "read --port DEVICE --out FILE.DAT [--lang en|zh] [--no-backup]", RunRead},
-    Command{"write", "write --port DEVICE [--debug-access] [--yes] FILE.DAT [--lang en|zh]",
-            RunWrite},
-    Command{"fields", "fields", RunFields},
+    Command{"show", Id::usageShow, RunShow},
+    Command{"export-csv", Id::usageExportCsv, RunExportCsv},
+    Command{"import-csv", Id::usageImportCsv, RunImportCsv},
+    Command{"read", Id::usageRead, RunRead},
+    Command{"write", Id::usageWrite, RunWrite},
+    Command{"fields", Id::usageFields, RunFields},
 };
 
 void PrintUsage(std::ostream& out) {
-    out << "usage:\n";
+    out << Say(Id::usageHeading) << "\n";
     for (const Command& c : kCommands) {
-        out << "  kvd270-cli " << c.usage << "\n";
+        out << "  kvd270-cli " << Say(c.usage) << "\n";
     }
 }
 
@@ -46,7 +45,7 @@ int main(int argc, char** argv) {
             return c.run(Arguments(argv + 2, argv + argc));
         }
     }
-    std::cerr << "kvd270-cli: unknown command " << kvd::QuotedText(argv[1]) << "\n";
+    Fail({Id::unknownCommand, {Quoted(argv[1])}});
     PrintUsage(std::cerr);
     return kExitBadInput;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace kvd {
 
@@ -12,13 +11,5 @@ using LanguageId = std::int16_t;
 constexpr LanguageId kChinese = 0;
 constexpr LanguageId kEnglish = 1;
 constexpr LanguageId kTraditionalButtons = 2;
-
-// A text that exists in both interface languages.
-struct LocalText {
-    const char* zh;
-    const char* en;
-
-    const char* pick(LanguageId language) const { return language == kChinese ? zh : en; }
-};
 
 }  // namespace kvd

@@ -7,7 +7,9 @@
 #include <unistd.h>
 #endif
 
+#include "catalogue/Catalogue.h"
 #include "link/PortNames.h"
+#include "texts/TextIds.h"
 
 namespace kvd::link {
 
@@ -36,7 +38,8 @@ OpenResult SerialPort::open(const std::string& device) {
     OpenResult result;
     result.device = PortNames::DevicePath(device);
     if (device.empty()) {
-        result.reason = "no such serial device";
+        // In the words of the system, which speaks English.
+        result.reason = TextIn(TextIds::link::noSuchDevice, kEnglish);
         return result;
     }
     port_.setPortName(QString::fromStdString(result.device));
