@@ -156,6 +156,8 @@ QWidget* OptionalFunctionDialog::delayField(const DelayRow& delay) {
     // down from; so the bar holds the negated count.
     auto* spinner = new QScrollBar(Qt::Vertical, field);
     spinner->setObjectName(QString::fromLatin1(delay.spinnerName));
+    // Their caption stands in the group, not beside them: they carry its name themselves.
+    captions().addAccessibleName(text, delay.caption);
     captions().addAccessibleName(spinner, delay.caption);
     const FieldTable::Range seconds = FieldTable::Of(delay.member).userRange();
     spinner->setRange(-seconds.highest, -seconds.lowest);
