@@ -1,6 +1,10 @@
 #include "app/DialogParts.h"
 
+#include <functional>
+#include <memory>
+
 #include <QAction>
+#include <QPointer>
 
 #include "dialogs/AboutBox.h"
 #include "dialogs/DebugAccess.h"
@@ -16,30 +20,43 @@ namespace kvd::gui {
 
 namespace {
 
-// Makes a dialog, hidden, and opens it from its menu item.
+// Opens a dialog from its menu item. The dialog is made, hidden, the first time anything
+// needs it, and lives as long as the window; the returned function gives it, making it if
+// need be. Made in the interface language, it follows every later switch by itself.
 template <class Dialog>
-Dialog* Attach(MainWindow& window, QAction* MainMenus::*menuItem) {
-    auto* dialog = new Dialog(window);
-    IgnoreUnfocusedWheel(dialog);
-    QObject::connect(window.menus().*menuItem, &QAction::triggered, dialog,
-                     &ModelessDialog::ShowFilled);
-    // Queued: a read replaces the settings in the middle of its conversation, and a refill
-    // may ask something (the priority rules) only once that has run on.
-    QObject::connect(&window, &MainWindow::stateReplaced, dialog,
-                     &ModelessDialog::showReplacedSettings, Qt::QueuedConnection);
+std::function<Dialog*()> Attach(MainWindow& window, QAction* MainMenus::*menuItem,
+                                std::function<void(Dialog*)> whenMade = {}) {
+    auto made = std::make_shared<QPointer<Dialog>>();
+    auto dialog = [&window, made, whenMade]() -> Dialog* {
+        if (!*made) {
+            *made = new Dialog(window);
+            IgnoreUnfocusedWheel(*made);
+            // Queued: a read replaces the settings in the middle of its conversation, and a
+            // refill may ask something (the priority rules) only once that has run on.
+            QObject::connect(&window, &MainWindow::stateReplaced, *made,
+                             &ModelessDialog::showReplacedSettings, Qt::QueuedConnection);
+            if (whenMade) {
+                whenMade(*made);
+            }
+        }
+        return *made;
+    };
+    QObject::connect(window.menus().*menuItem, &QAction::triggered, &window,
+                     [dialog] { dialog()->ShowFilled(); });
     return dialog;
 }
 
 }  // namespace
 
 void AttachDialogs(MainWindow& window) {
-    // The order in which the old program made them.
-    auto* power = Attach<PowerDebugDialog>(window, &MainMenus::powerDebug);
+    auto power = Attach<PowerDebugDialog>(window, &MainMenus::powerDebug);
     auto* access = new DebugAccess(window, window.toolBar().withdrawDebugAccess, power);
     Attach<DebugFrequencyDialog>(window, &MainMenus::debugFrequencies);
-    auto* optional = Attach<OptionalFunctionDialog>(window, &MainMenus::optionalFunctions);
-    QObject::connect(optional, &OptionalFunctionDialog::gestureCaptionClicked, access,
-                     &DebugAccess::captionClicked);
+    Attach<OptionalFunctionDialog>(
+        window, &MainMenus::optionalFunctions, [access](OptionalFunctionDialog* dialog) {
+            QObject::connect(dialog, &OptionalFunctionDialog::gestureCaptionClicked, access,
+                             &DebugAccess::captionClicked);
+        });
     Attach<KeysSetDialog>(window, &MainMenus::keysSet);
     Attach<EmbeddedInfoDialog>(window, &MainMenus::embeddedInformation);
     Attach<AboutBox>(window, &MainMenus::about);

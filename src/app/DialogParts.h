@@ -5,7 +5,7 @@ namespace kvd::gui {
 class MainWindow;
 
 // Attaches the settings dialogs, debug access and the about box to the main window: each
-// window is made, hidden, and opens from its menu item.
+// opens from its menu item and is made, hidden, the first time it is needed.
 void AttachDialogs(MainWindow& window);
 
 }  // namespace kvd::gui

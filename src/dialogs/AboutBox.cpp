@@ -16,10 +16,9 @@ namespace {
 constexpr int kIconHeight = 64;
 constexpr int kRadioHeight = 150;
 
-QLabel* Picture(QWidget* parent, const char* objectName, const char* resource, int height) {
+QLabel* Picture(QWidget* parent, const char* objectName) {
     auto* picture = new QLabel(parent);
     picture->setObjectName(QString::fromLatin1(objectName));
-    picture->setPixmap(Pictures::Render(resource, height, parent));
     picture->setAlignment(Qt::AlignCenter);
     return picture;
 }
@@ -53,17 +52,23 @@ AboutBox::AboutBox(DialogHost& host) : ModelessDialog(host, "frmAbout", TextIds:
     buttons->addWidget(ok);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(Picture(this, "picIcon", Pictures::kProgram, kIconHeight), 0, 0,
-                      Qt::AlignTop);
+    icon_ = Picture(this, "picIcon");
+    radio_ = Picture(this, "picRadio");
+    layout->addWidget(icon_, 0, 0, Qt::AlignTop);
     layout->addWidget(title, 0, 1);
     layout->addWidget(Text(this, "lblVersion", Id::version, captions()), 1, 1);
     layout->addWidget(Text(this, "Label2", Id::issue, captions()), 2, 1);
-    layout->addWidget(Picture(this, "picRadio", Pictures::kRadio, kRadioHeight), 0, 2, 4, 1);
+    layout->addWidget(radio_, 0, 2, 4, 1);
     layout->addWidget(maker, 4, 0, 1, 3);
     layout->addLayout(buttons, 5, 0, 1, 3);
     layout->setRowStretch(3, 1);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     captionsDone();
+}
+
+void AboutBox::beforeFirstShow() {
+    icon_->setPixmap(Pictures::Render(Pictures::kProgram, kIconHeight, this));
+    radio_->setPixmap(Pictures::Render(Pictures::kRadio, kRadioHeight, this));
 }
 
 }  // namespace kvd::gui

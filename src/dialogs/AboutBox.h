@@ -2,6 +2,8 @@
 
 #include "dialogs/ModelessDialog.h"
 
+class QLabel;
+
 namespace kvd::gui {
 
 // The about box `frmAbout`: the program's name, version, issue date and the maker line,
@@ -14,6 +16,11 @@ public:
 protected:
     void fill() override {}
     void store() override {}
+    void beforeFirstShow() override;
+
+private:
+    QLabel* icon_ = nullptr;
+    QLabel* radio_ = nullptr;
 };
 
 }  // namespace kvd::gui

@@ -19,10 +19,10 @@ double SteadySeconds() {
 
 }  // namespace
 
-DebugAccess::DebugAccess(DialogHost& host, QAction* hiddenButton, PowerDebugDialog* powerWindow)
+DebugAccess::DebugAccess(DialogHost& host, QAction* hiddenButton, PowerWindow powerWindow)
     : QObject(host.hostWindow()),
       host_(host),
-      powerWindow_(powerWindow),
+      powerWindow_(std::move(powerWindow)),
       clock_(SteadySeconds),
       hiddenButton_(hiddenButton) {
     setObjectName(QStringLiteral("DebugAccess"));
@@ -43,13 +43,13 @@ void DebugAccess::hiddenButtonClicked() {
 
 void DebugAccess::Grant() {
     hiddenButton_->setVisible(true);
-    powerWindow_->setSlidersEnabled(true);
+    powerWindow_()->setSlidersEnabled(true);
     host_.state().flags.DebugAccess = 1;
 }
 
 void DebugAccess::Withdraw() {
     gesture_.Reset();
-    powerWindow_->setSlidersEnabled(false);
+    powerWindow_()->setSlidersEnabled(false);
     host_.state().flags.DebugAccess = 0;
     hiddenButton_->setVisible(false);
 }

@@ -22,7 +22,10 @@ public:
     // Seconds on a clock that only moves forward; tests put in their own.
     using Clock = std::function<double()>;
     // `hiddenButton` is the toolbar's "TAnMa" button, hidden until access is granted.
-    DebugAccess(DialogHost& host, QAction* hiddenButton, PowerDebugDialog* powerWindow);
+    // The power-debug window, made if it does not exist yet.
+    using PowerWindow = std::function<PowerDebugDialog*()>;
+
+    DebugAccess(DialogHost& host, QAction* hiddenButton, PowerWindow powerWindow);
 
     void setClock(Clock clock) { clock_ = std::move(clock); }
 
@@ -36,7 +39,7 @@ private:
     void hiddenButtonClicked();
 
     DialogHost& host_;
-    PowerDebugDialog* powerWindow_;
+    PowerWindow powerWindow_;
     Clock clock_;
     DebugAccessGesture gesture_;
     QAction* hiddenButton_;

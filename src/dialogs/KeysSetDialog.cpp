@@ -56,11 +56,11 @@ QComboBox* KeyList(QWidget* parent, const char* objectName, Captions& captions) 
 
 KeysSetDialog::KeysSetDialog(DialogHost& host)
     : ModelessDialog(host, "Form6", TextIds::keys::title) {
-    picturePf1_ = makePicture("Picture1", Pictures::kRadioPf1);
-    picturePf2_ = makePicture("Picture2", Pictures::kRadioPf2);
+    picturePf1_ = makePicture("Picture1");
+    picturePf2_ = makePicture("Picture2");
     picturePf1_->hide();
     picturePf2_->hide();
-    image_ = makePicture("Image1", Pictures::kRadioPf1);
+    image_ = makePicture("Image1");
 
     pf1_ = KeyList(this, "Combo1", captions());
     pf2_ = KeyList(this, "Combo2", captions());
@@ -97,12 +97,17 @@ KeysSetDialog::KeysSetDialog(DialogHost& host)
     captionsDone();
 }
 
-QLabel* KeysSetDialog::makePicture(const char* objectName, const char* resource) {
+QLabel* KeysSetDialog::makePicture(const char* objectName) {
     auto* picture = new QLabel(this);
     picture->setObjectName(QString::fromLatin1(objectName));
-    picture->setPixmap(Pictures::Render(resource, kPictureHeight, this));
     picture->setAlignment(Qt::AlignCenter);
     return picture;
+}
+
+void KeysSetDialog::beforeFirstShow() {
+    picturePf1_->setPixmap(Pictures::Render(Pictures::kRadioPf1, kPictureHeight, this));
+    picturePf2_->setPixmap(Pictures::Render(Pictures::kRadioPf2, kPictureHeight, this));
+    image_->setPixmap(picturePf1_->pixmap());
 }
 
 bool KeysSetDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -18,9 +18,10 @@ protected:
     void fill() override;
     void store() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void beforeFirstShow() override;
 
 private:
-    QLabel* makePicture(const char* objectName, const char* resource);
+    QLabel* makePicture(const char* objectName);
 
     QComboBox* pf1_ = nullptr;
     QComboBox* pf2_ = nullptr;

@@ -47,6 +47,10 @@ void ModelessDialog::changeEvent(QEvent* event) {
 }
 
 void ModelessDialog::ShowFilled() {
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        beforeFirstShow();
+    }
     fill();
     show();
     raise();

@@ -36,6 +36,9 @@ protected:
     virtual void store() = 0;
     // Texts that are no control's caption (grid headers), in the interface language.
     virtual void retranslate() {}
+    // What only an opened window needs (its drawings), made before it first shows, so that
+    // start-up does not wait for it.
+    virtual void beforeFirstShow() {}
 
     void changeEvent(QEvent* event) override;
 
@@ -54,6 +57,7 @@ protected:
 private:
     DialogHost& host_;
     Captions captions_;
+    bool shownBefore_ = false;
 };
 
 }  // namespace kvd::gui

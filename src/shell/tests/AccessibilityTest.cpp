@@ -88,7 +88,7 @@ private slots:
         MainWindow& window = run.start();
         for (int language : {0, 1}) {
             QVERIFY2(Unnamed(&window).isEmpty(), qPrintable(Unnamed(&window).join(u' ')));
-            for (QDialog* dialog : window.findChildren<QDialog*>()) {
+            for (QDialog* dialog : OpenEveryDialog(window)) {
                 QVERIFY2(Unnamed(dialog).isEmpty(), qPrintable(Unnamed(dialog).join(u' ')));
             }
             if (language == 0) {

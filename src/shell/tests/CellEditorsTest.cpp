@@ -250,8 +250,8 @@ private slots:
         // Locking while the focus is in another window still writes what the editor holds
         // first, and hides it.
         Type("138");
-        QDialog* keys = window.findChild<QDialog*>("Form6");
         MenuItem(window, "Key_enactment")->trigger();
+        QDialog* keys = window.findChild<QDialog*>("Form6");
         keys->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(keys));
         QVERIFY(EditorOf<QLineEdit>(window, Col::kRxFrequency)->isVisible());

@@ -1,6 +1,7 @@
 // The interface language: switching it, every window and Qt's own texts following it, the
 // Language menu's mark, and the message box that speaks it.
 #include <memory>
+#include <tuple>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -113,18 +114,31 @@ private slots:
         QCOMPARE(MenuItem(window, "mnuOpen")->text(), QStringLiteral("mark"));
     }
 
-    // Every window of the program exists from start-up, hidden, and speaks the language the
-    // switch chose; so do Qt's own file dialogs and the editors' menus.
+    // Every window of the program speaks the language the switch chose, whether it was made
+    // before the switch or after; so do Qt's own file dialogs and the editors' menus.
     void everyWindowAndQtsOwnTextsFollowTheSwitch() {
         ShellRun run;
         MainWindow& window = run.start();
-        const std::pair<const char*, QStringList> titles[] = {
-            {"Form2", {"Debug", "Debug"}},
-            {"Form4", {"测试频率", "测试频率"}},
-            {"Form5", {"可选功能", "Optional Function"}},
-            {"Form6", {"键设定", "Keys Set"}},
-            {"Form7", {"嵌入信息", "Embedded Information"}},
-            {"frmAbout", {"关于", "About"}},
+        const std::tuple<const char*, const char*, QStringList> windows[] = {
+            {"mnudebug", "Form2", {"Debug", "Debug"}},
+            {"mnutestfre", "Form4", {"测试频率", "测试频率"}},
+            {"mnudtmf", "Form5", {"可选功能", "Optional Function"}},
+            {"Key_enactment", "Form6", {"键设定", "Keys Set"}},
+            {"mnusetin", "Form7", {"嵌入信息", "Embedded Information"}},
+            {"mnuabout", "frmAbout", {"关于", "About"}},
+        };
+        // Half the windows are made before the switch, half after it.
+        auto open = [&](int first, int last) {
+            for (int i = first; i <= last; ++i) {
+                MenuItem(window, std::get<0>(windows[i]))->trigger();
+                window.findChild<QDialog*>(std::get<1>(windows[i]))->hide();
+            }
+        };
+        auto titlesAre = [&](int last, int language) {
+            for (int i = 0; i <= last; ++i) {
+                const auto& [item, name, titles] = windows[i];
+                QCOMPARE(window.findChild<QDialog*>(name)->windowTitle(), titles[language]);
+            }
         };
         auto qtTexts = [] {
             QFileDialog files;
@@ -134,20 +148,16 @@ private slots:
             return QStringList{files.findChild<QLabel*>("lookInLabel")->text(),
                                menu->actions().front()->text()};
         };
-        for (int language : {0, 1}) {
-            for (const auto& [name, texts] : titles) {
-                QDialog* dialog = window.findChild<QDialog*>(name);
-                QVERIFY2(dialog && !dialog->isVisible(), name);
-                QCOMPARE(dialog->windowTitle(), texts[language]);
-            }
-            const QStringList qt = qtTexts();
-            QCOMPARE(qt[0] == QStringLiteral("Look in:"), language == 1);
-            QCOMPARE(qt[1].startsWith(QStringLiteral("&Undo")), language == 1);
-            if (language == 0) {
-                QCOMPARE(qt[0], QStringLiteral("查找范围："));
-                MenuItem(window, "mnuEnglish")->trigger();
-            }
-        }
+        open(0, 2);
+        titlesAre(2, kChinese);
+        QCOMPARE(qtTexts()[0], QStringLiteral("查找范围："));
+        QVERIFY(!qtTexts()[1].startsWith(QStringLiteral("&Undo")));
+
+        MenuItem(window, "mnuEnglish")->trigger();
+        open(3, 5);
+        titlesAre(5, kEnglish);
+        QCOMPARE(qtTexts()[0], QStringLiteral("Look in:"));
+        QVERIFY(qtTexts()[1].startsWith(QStringLiteral("&Undo")));
     }
 
     void messageBoxesSpeakTheLanguageAndReturnTheButtonPressed() {

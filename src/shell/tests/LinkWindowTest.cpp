@@ -122,8 +122,8 @@ private slots:
         run.startActive();
         Radio radio(run, {"--band-code", "01"});
         MenuItem(window, "mnucom1")->trigger();
-        QDialog* keys = window.findChild<QDialog*>("Form6");
         MenuItem(window, "Key_enactment")->trigger();
+        QDialog* keys = window.findChild<QDialog*>("Form6");
         auto* pf1 = keys->findChild<QComboBox*>("Combo1");
         QCOMPARE(pf1->currentIndex(), 10);
         window.activateWindow();

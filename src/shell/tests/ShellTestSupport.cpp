@@ -1,6 +1,7 @@
 #include "ShellTestSupport.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 
 #include "app/ProgramParts.h"
@@ -81,6 +82,21 @@ QAction* ToolButton(MainWindow& window, const char* key) {
 int Opacity(const QImage& picture) {
     return qAlpha(
         picture.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(0, 0));
+}
+
+QList<QDialog*> OpenEveryDialog(MainWindow& window) {
+    QList<QDialog*> dialogs;
+    for (const char* item :
+         {"mnudebug", "mnutestfre", "mnudtmf", "Key_enactment", "mnusetin", "mnuabout"}) {
+        MenuItem(window, item)->trigger();
+        for (QDialog* dialog : window.findChildren<QDialog*>()) {
+            if (dialog->isVisible()) {
+                dialog->hide();
+                dialogs.append(dialog);
+            }
+        }
+    }
+    return dialogs;
 }
 
 void ClickCell(MainWindow& window, int row, int column) {

@@ -80,6 +80,10 @@ QAction* ToolButton(MainWindow& window, const char* key);
 // How much of a picture is drawn: its average opacity, 0 for an empty one to 255.
 int Opacity(const QImage& picture);
 
+// Opens every settings window once from its menu and closes it again, so that each exists
+// (a window is made the first time it is needed); returns them.
+QList<QDialog*> OpenEveryDialog(MainWindow& window);
+
 // A left click on a grid cell, as the user makes it.
 void ClickCell(MainWindow& window, int row, int column);
 // Keys into whatever holds the focus.

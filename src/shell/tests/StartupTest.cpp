@@ -103,8 +103,8 @@ private slots:
             run.state.flags.PortNumber = 8;
         });
         // Closing the main window closes every other window with it.
+        MenuItem(window, "mnuabout")->trigger();
         QWidget* about = window.findChild<QDialog*>("frmAbout");
-        about->show();
         MenuItem(window, "mnuQuit")->trigger();
         QVERIFY(!window.isVisible() && !about->isVisible());
         window.close();

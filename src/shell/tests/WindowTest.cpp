@@ -184,7 +184,7 @@ private slots:
             QApplication::sendEvent(control, &wheel);
         };
         QList<QWidget*> windows{&window};
-        for (QWidget* top : window.findChildren<QDialog*>()) {
+        for (QWidget* top : OpenEveryDialog(window)) {
             windows << top;
         }
         int controls = 0;
