@@ -18,5 +18,9 @@ inline constexpr LocalText kRestoreBackup{"可写入最近的备份来恢复：%
 inline constexpr LocalText kWriteAgain{"请在使用对讲机之前重新写入。",
                                        "Write it again before using the radio."};
 
+// The comparison's heading above the settings, and its name for the radio.
+inline constexpr LocalText kSettings{"设置", "Settings"};
+inline constexpr LocalText kRadio{"对讲机", "radio"};
+
 }  // namespace CliTexts
 }  // namespace kvd::cli

@@ -6,8 +6,10 @@
 #include <cstdio>
 
 #include "cli/Interruption.h"
+#include "image/Backups.h"
 #include "image/QuotedText.h"
 #include "image/RadioState.h"
+#include "link/qt/BackupLocation.h"
 #include "link/qt/SerialLink.h"
 #include "link/qt/SerialPort.h"
 
@@ -80,6 +82,13 @@ link::Outcome LinkSession::Run(link::Mode mode, RadioState& state) const {
     }
     port.close();
     return outcome;
+}
+
+bool KeepBackup(const RadioState& radio) {
+    Backups::Saved kept = Backups::Save(link::BackupFolder(), radio);
+    std::fprintf(stderr, "%s%s\n", kept.result ? "backup: " : "kvd270-cli: no backup written: ",
+                 (kept.result ? kept.path.string() : kept.result.detail).c_str());
+    return static_cast<bool>(kept.result);
 }
 
 bool TakeLinkOption(const std::vector<std::string>& args, std::size_t& i, LinkArguments& out,

@@ -23,6 +23,10 @@ struct LinkSession {
     link::Outcome Run(link::Mode mode, RadioState& state) const;
 };
 
+// Keeps a successful read of the radio as a backup, as the window does, and names it (or
+// says why it could not) on standard error. True when the backup was written.
+bool KeepBackup(const RadioState& radio);
+
 // Options that read and write share.
 struct LinkArguments {
     std::string port;
