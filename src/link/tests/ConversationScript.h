@@ -134,7 +134,9 @@ private:
             const std::uint8_t how = next(), fault = next();
             sim::Faults faults;
             if (fault % 4 == 0) {
-                faults = {false, fault / 4 % 20, 0, next() % 60, next() % 60};
+                faults = {.stopAfterBlocks = fault / 4 % 20,
+                          .garbageAck = next() % 60,
+                          .extraByteReply = next() % 60};
                 faults.wrongAddressBlock = next() % 20;
             }
             const std::uint8_t code = BandTable::At(next() % BandTable::kCount).code;
