@@ -1,6 +1,7 @@
 #include "cli/DiffReport.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <sstream>
 
 #include "cli/CliTexts.h"
@@ -47,11 +48,9 @@ struct Row {
 
 }  // namespace
 
-std::string DifferencesText(const Differences& differences, const Sides& sides,
-                            LanguageId language) {
-    if (differences.empty()) {
-        return std::string(Texts::NoDifferences().pick(language)) + "\n";
-    }
+namespace {
+
+std::vector<Row> FieldRows(const Differences& differences, LanguageId language) {
     std::vector<Row> rows;
     int channel = 0;
     bool settings = false;
@@ -68,6 +67,19 @@ std::string DifferencesText(const Differences& differences, const Sides& sides,
             row.heading = CliTexts::kSettings.pick(language);
         }
         rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::string Hex(unsigned value, int digits) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%0*X", digits, value);
+    return text;
+}
+
+std::string Table(const std::vector<Row>& rows, const Sides& sides, LanguageId language) {
+    if (rows.empty()) {
+        return std::string(Texts::NoDifferences().pick(language)) + "\n";
     }
     int captions = kEmptyWidth, ours = DisplayWidth(sides.ours);
     for (const Row& row : rows) {
@@ -87,6 +99,27 @@ std::string DifferencesText(const Differences& differences, const Sides& sides,
             << row.theirs << "\n";
     }
     return out.str();
+}
+
+}  // namespace
+
+std::string DifferencesText(const Differences& differences, const Sides& sides,
+                            LanguageId language) {
+    return Table(FieldRows(differences, language), sides, language);
+}
+
+std::string WriteComparisonText(const link::WriteComparison& comparison, const Sides& sides,
+                                LanguageId language) {
+    std::vector<Row> rows = FieldRows(comparison.fields, language);
+    bool first = true;
+    for (const link::ByteDifference& b : comparison.bytesNoFieldShows()) {
+        rows.push_back({first ? CliTexts::kOtherBytes.pick(language) : "",
+                        "0x" + Hex(static_cast<unsigned>(b.offset), 3) + " " +
+                            Texts::OwnerText(OwnerOfByte(b.offset), language),
+                        Hex(b.ours, 2), Hex(b.theirs, 2)});
+        first = false;
+    }
+    return Table(rows, sides, language);
 }
 
 std::string DifferencesJson(const Differences& differences, const Sides& sides,

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "image/Comparison.h"
+#include "link/WriteCheck.h"
 #include "settings/Language.h"
 
 namespace kvd::cli {
@@ -18,6 +19,11 @@ struct Sides {
 // its fields, then the settings; "No differences." when there are none.
 std::string DifferencesText(const Differences& differences, const Sides& sides,
                             LanguageId language);
+
+// A write against the radio the same way, followed by the bytes that no field difference
+// shows (offset, what they belong to, the two bytes in hexadecimal).
+std::string WriteComparisonText(const link::WriteComparison& comparison, const Sides& sides,
+                                LanguageId language);
 
 // The same as JSON: {"a": ours, "b": theirs, "differences": [...]}, where a channel's field
 // is {"channel": n, "field": "rx", "a": ..., "b": ...} with the texts `show --json` gives,

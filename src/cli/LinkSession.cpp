@@ -34,6 +34,34 @@ void DrawProgress(bool visible, int value) {
 }  // namespace
 
 link::Outcome LinkSession::Run(link::Mode mode, RadioState& state) const {
+    return converse(
+        state, [mode](link::SerialLink& serial) { serial.Start(mode); }, nullptr);
+}
+
+link::Outcome LinkSession::RunWrite(const WriteSteps& steps, RadioState& state,
+                                    link::Step& lastStep) const {
+    return converse(
+        state,
+        [&steps](link::SerialLink& serial) {
+            serial.setBackupHandler(steps.keepBackup);
+            serial.setConfirmHandler(steps.confirm);
+            if (steps.started) {
+                QObject::connect(&serial, &link::SerialLink::stepStarted, steps.started);
+            }
+            if (steps.changes) {
+                QObject::connect(&serial, &link::SerialLink::writeChanges, steps.changes);
+            }
+            if (steps.checked) {
+                QObject::connect(&serial, &link::SerialLink::writeChecked, steps.checked);
+            }
+            serial.StartWrite(steps.checks);
+        },
+        &lastStep);
+}
+
+link::Outcome LinkSession::converse(RadioState& state,
+                                    const std::function<void(link::SerialLink&)>& start,
+                                    link::Step* lastStep) const {
     static int argc = 1;
     static char name[] = "kvd270-cli";
     static char* argv[] = {name, nullptr};
@@ -76,11 +104,14 @@ link::Outcome LinkSession::Run(link::Mode mode, RadioState& state) const {
         }
     });
     watch.start(kInterruptionPollMs);
-    serial.Start(mode);
+    start(serial);
     if (!done) {
         app.exec();  // the conversation always ends: by its last frame or by the reply time-out
     }
     port.close();
+    if (lastStep) {
+        *lastStep = serial.sequence().step();
+    }
     return outcome;
 }
 

@@ -15,7 +15,9 @@ const std::array kCommands = {
     Command{"import-csv", "import-csv IN.csv --out FILE.DAT [--base FILE.DAT] [--band N]",
             RunImportCsv},
     Command{"read", "read --port DEVICE --out FILE.DAT [--lang en|zh] [--no-backup]", RunRead},
-    Command{"write", "write --port DEVICE [--debug-access] [--yes] FILE.DAT [--lang en|zh]",
+    Command{"write",
+            "write --port DEVICE [--debug-access] [--yes] [--no-backup] [--no-verify] "
+            "[--confirm] FILE.DAT [--lang en|zh]",
             RunWrite},
     Command{"diff",
             "diff A.DAT B.DAT [--lang en|zh] [--json]\n"

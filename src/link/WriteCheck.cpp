@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "channels/ChannelCells.h"
+#include "image/ByteOwners.h"
 #include "image/ImageCodec.h"
 #include "image/RadioState.h"
 #include "link/Wire.h"
@@ -36,6 +38,24 @@ void ImageWrite::add(std::uint16_t address, std::span<const std::uint8_t> data) 
             sent[offset] = true;
         }
     }
+}
+
+std::vector<ByteDifference> WriteComparison::bytesNoFieldShows() const {
+    std::vector<ByteDifference> out;
+    for (const ByteDifference& b : bytes) {
+        const ByteOwner owner = OwnerOfByte(b.offset);
+        const bool shown = std::any_of(fields.begin(), fields.end(), [&](const Difference& d) {
+            const FieldPlace& p = d.place;
+            return (owner.channel && p.channel == owner.channel) ||
+                   (owner.scanFrom && p.column == ChannelCells::kScanAdd &&
+                    p.channel >= owner.scanFrom && p.channel < owner.scanFrom + 8) ||
+                   (owner.field && p.field == owner.field && p.element == owner.element);
+        });
+        if (!shown) {
+            out.push_back(b);
+        }
+    }
+    return out;
 }
 
 WriteComparison CompareWrite(const ImageWrite& write, std::span<const std::uint8_t> held) {

@@ -39,6 +39,9 @@ struct WriteComparison {
     std::vector<ByteDifference> bytes;
 
     bool equal() const { return bytes.empty(); }
+    // The bytes that differ where no field difference is listed: in the bytes the program
+    // always writes the same, or a value the decoder does not take (it keeps the old one).
+    std::vector<ByteDifference> bytesNoFieldShows() const;
 };
 
 // `held`: the radio's memory from image offset 0 (a read's 1024 bytes, or fewer).

@@ -161,6 +161,7 @@ void RadioSide::endConversation(std::int64_t nowMs) {
     }
     state_ = State::Idle;
     session_.ended = true;
+    lastEnded_ = session_;
     ++ended_;
 }
 

@@ -45,8 +45,10 @@ public:
         std::vector<std::uint16_t> writtenAddresses;  // in the order the blocks came
         bool ended = false;                           // "E" received
     };
-    // The conversation going on or the last one; conversations ended so far.
+    // The conversation going on or the last one, the last one that ended, and how many
+    // ended so far.
     const Session& session() const { return session_; }
+    const Session& lastEnded() const { return lastEnded_; }
     int conversationsEnded() const { return ended_; }
 
 private:
@@ -69,6 +71,7 @@ private:
     std::vector<std::uint8_t> pending_;  // the reply being built
     std::vector<std::uint8_t> recent_;   // last bytes while idle, to spot "PROGRAM"
     Session session_;
+    Session lastEnded_;
     int ended_ = 0;
     std::int64_t deafUntil_ = INT64_MIN;  // restarting after "E": everything is ignored
     int blocks_ = 0;  // blocks read or written since the start, for stopAfterBlocks
