@@ -20,11 +20,14 @@ namespace {
 constexpr int kBarWidth = 40;
 constexpr int kInterruptionPollMs = 20;
 
+bool gBarShown = false;  // a progress bar stands on the last line of standard error
+
 void DrawProgress(bool visible, int value) {
     if (!visible) {
-        std::fprintf(stderr, "\r%*s\r", kBarWidth + 12, "");
+        ClearProgress();
         return;
     }
+    gBarShown = true;
     int filled = value * kBarWidth / link::Conversation::kProgressMaximum;
     std::fprintf(stderr, "\r[%s%s] %3d/%d", std::string(filled, '#').c_str(),
                  std::string(kBarWidth - filled, '.').c_str(), value,
@@ -32,6 +35,13 @@ void DrawProgress(bool visible, int value) {
 }
 
 }  // namespace
+
+void ClearProgress() {
+    if (gBarShown) {
+        std::fprintf(stderr, "\r%*s\r", kBarWidth + 12, "");
+        gBarShown = false;
+    }
+}
 
 link::Outcome LinkSession::Run(link::Mode mode, RadioState& state) const {
     return converse(
@@ -79,6 +89,7 @@ link::Outcome LinkSession::converse(RadioState& state,
     const bool yes = answerYes;
     serial.setMessageHandler([yes](const QString& text, int style) {
         const bool question = (style & link::MessageStyle::kYesNo) == link::MessageStyle::kYesNo;
+        ClearProgress();
         std::fprintf(stderr, "%s%s\n", text.toUtf8().constData(),
                      question ? (yes ? " Yes" : " No") : "");
         return question ? (yes ? link::Button::kYes : link::Button::kNo) : link::Button::kOk;
@@ -116,6 +127,7 @@ link::Outcome LinkSession::converse(RadioState& state,
 }
 
 bool KeepBackup(const RadioState& radio) {
+    ClearProgress();
     Backups::Saved kept = Backups::Save(link::BackupFolder(), radio);
     std::fprintf(stderr, "%s%s\n", kept.result ? "backup: " : "kvd270-cli: no backup written: ",
                  (kept.result ? kept.path.string() : kept.result.detail).c_str());

@@ -44,6 +44,10 @@ private:
                            link::Step* lastStep) const;
 };
 
+// Takes a progress bar off the last line of standard error, so that a message can stand
+// there; the bar comes back with the next step.
+void ClearProgress();
+
 // Keeps a successful read of the radio as a backup, as the window does, and names it (or
 // says why it could not) on standard error. True when the backup was written.
 bool KeepBackup(const RadioState& radio);

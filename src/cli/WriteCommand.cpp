@@ -75,6 +75,7 @@ std::string Parse(const Arguments& args, WriteArguments& w) {
 
 // y, yes or 是 on standard input; anything else, the end of the input included, is No.
 bool AskOnTerminal(LanguageId language) {
+    ClearProgress();
     std::cerr << link::Text(link::TextId::ConfirmWrite).pick(language) << " "
               << CliTexts::kAnswerYesNo.pick(language) << " " << std::flush;
     std::string answer;
@@ -105,10 +106,12 @@ LinkSession::WriteSteps Steps(const WriteArguments& w, bool& backupRead) {
         },
         [language](const link::WriteComparison*) { return AskOnTerminal(language); },
         [language, steps, number](Step step) {
+            ClearProgress();
             std::cerr << "[" << ++*number << "/" << steps << "] " << StepName(step).pick(language)
                       << "\n";
         },
         [language](const link::WriteComparison& changes) {
+            ClearProgress();
             std::cerr << CliTexts::kChangesHeading.pick(language) << "\n"
                       << WriteComparisonText(changes,
                                              {CliTexts::kToWrite.pick(language),
@@ -116,6 +119,7 @@ LinkSession::WriteSteps Steps(const WriteArguments& w, bool& backupRead) {
                                              language);
         },
         [language](const link::WriteComparison& check) {
+            ClearProgress();
             std::cerr << link::Text(check.equal() ? link::TextId::WriteVerified
                                                   : link::TextId::WriteDiffers)
                              .pick(language)
