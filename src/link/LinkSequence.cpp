@@ -114,7 +114,7 @@ Actions LinkSequence::AnswerBandQuestion(bool proceed) {
         return finish();
     }
     bandSettled_ = true;
-    askOrWrite();
+    planWrite();
     return finish();
 }
 
@@ -152,7 +152,7 @@ Actions LinkSequence::BackupKept(bool kept) {
         return finish();
     }
     bandSettled_ = true;
-    askOrWrite();
+    planWrite();
     return finish();
 }
 
@@ -170,8 +170,9 @@ Actions LinkSequence::AnswerConfirmation(bool writeIt) {
     return finish();
 }
 
-// The image to write is fixed now, so the write sends exactly the changes shown.
-void LinkSequence::askOrWrite() {
+// The image to write is fixed now, so the write sends exactly the changes shown; then the
+// confirmation, if wanted, or the write.
+void LinkSequence::planWrite() {
     plan_ = encode();
     planned_ = true;
     const bool debug = hooks_.debugAccess && hooks_.debugAccess();

@@ -58,7 +58,7 @@ private:
     void takeEnd(Outcome outcome);
     void takeReadImage(Action& read);
     void afterBackup();
-    void askOrWrite();
+    void planWrite();
     void write();
     void end(Outcome outcome, TextId status);
     void endSequence(Outcome outcome);
