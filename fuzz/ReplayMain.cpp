@@ -14,6 +14,12 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         std::filesystem::path root(argv[i]);
         std::vector<std::filesystem::path> files;
+        // A folder that is not found (a path the system reads otherwise) must not pass as
+        // an empty run.
+        if (!std::filesystem::exists(root)) {
+            std::fprintf(stderr, "not found: %s\n", argv[i]);
+            return 1;
+        }
         if (std::filesystem::is_directory(root)) {
             for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
                 if (entry.is_regular_file()) {
@@ -25,6 +31,10 @@ int main(int argc, char** argv) {
         }
         for (const auto& file : files) {
             std::ifstream in(file, std::ios::binary);
+            if (!in) {
+                std::fprintf(stderr, "cannot read: %s\n", file.string().c_str());
+                return 1;
+            }
             std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
             LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
             ++count;

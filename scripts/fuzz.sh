@@ -13,6 +13,8 @@ cmake --build build/fuzz --target "fuzz_${target}"
 
 work=build/fuzz/corpus/${target}
 artifacts=build/fuzz/artifacts/${target}
+# Only what this run finds is kept; an older run's artifacts are in the regressions already.
+rm -rf "$artifacts"
 mkdir -p "$work" "$artifacts" "fuzz/regressions/${target}"
 status=0
 "build/fuzz/fuzz/fuzz_${target}" "$work" "fuzz/corpus/${target}" "fuzz/regressions/${target}" \

@@ -16,6 +16,10 @@ packages=(
 if [[ "${KVD_WITH_DISPLAY_TOOLS:-0}" == 1 ]]; then
   packages+=(xvfb xauth imagemagick)
 fi
+# The core cross-built for Windows and its tests under Wine (scripts/test-windows.sh).
+if [[ "${KVD_FOR_WINDOWS:-0}" == 1 ]]; then
+  packages+=(g++-mingw-w64-x86-64-posix wine64 wine)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

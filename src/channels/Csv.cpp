@@ -1,5 +1,7 @@
 #include "channels/Csv.h"
 
+#include <cctype>
+
 namespace kvd::Csv {
 
 namespace {
@@ -76,6 +78,22 @@ std::string FormatRow(const std::vector<std::string>& fields) {
         out += '"';
     }
     return out + "\r\n";
+}
+
+std::string Trimmed(std::string_view field) {
+    const std::size_t start = field.find_first_not_of(" \t");
+    if (start == std::string_view::npos) {
+        return {};
+    }
+    return std::string(field.substr(start, field.find_last_not_of(" \t") - start + 1));
+}
+
+std::string Lowered(std::string_view field) {
+    std::string lower(field);
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return lower;
 }
 
 }  // namespace kvd::Csv

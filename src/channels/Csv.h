@@ -19,4 +19,9 @@ bool Parse(std::string_view text, std::vector<Row>& rows, int& badLine);
 // One record, fields quoted where they need it, ended with CRLF.
 std::string FormatRow(const std::vector<std::string>& fields);
 
+// A field without the blanks and tabs around it.
+std::string Trimmed(std::string_view field);
+// ASCII letters in lower case: column names and keywords match in any case.
+std::string Lowered(std::string_view field);
+
 }  // namespace kvd::Csv

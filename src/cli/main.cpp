@@ -12,7 +12,8 @@ namespace {
 const std::array kCommands = {
     Command{"show", "show FILE.DAT [--lang en|zh] [--json]", RunShow},
     Command{"export-csv", "export-csv FILE.DAT OUT.csv", RunExportCsv},
-    Command{"import-csv", "import-csv IN.csv --out FILE.DAT [--base FILE.DAT] [--band N]",
+    Command{"import-csv",
+            "import-csv IN.csv --out FILE.DAT [--rows LIST] [--base FILE.DAT] [--band N]",
             RunImportCsv},
     Command{"read", "read --port DEVICE --out FILE.DAT [--lang en|zh] [--no-backup]", RunRead},
     Command{"write",

@@ -54,7 +54,7 @@ bool IsBackupName(std::string_view name) {
 
 // Names sort by time, then by the "-N" of further backups within the same second.
 std::pair<std::string, long> SortKey(const std::filesystem::path& p) {
-    std::string stem = p.stem().string();
+    std::string stem = FileAccess::Utf8Of(p.stem());
     std::size_t stampEnd = kPrefix.size() + kStampLength;
     long n = stampEnd + 1 < stem.size() ? std::strtol(stem.c_str() + stampEnd + 1, nullptr, 10) : 1;
     return {stem.substr(0, stampEnd), n};
@@ -82,7 +82,10 @@ std::vector<std::filesystem::path> List(const std::filesystem::path& folder) {
     std::vector<std::filesystem::path> backups;
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        if (entry.is_regular_file(ec) && IsBackupName(entry.path().filename().string())) {
+        // Any other name may be there too, in any script: compared as UTF-8, which every
+        // name converts to (the Windows code page may lack its letters).
+        if (entry.is_regular_file(ec) &&
+            IsBackupName(FileAccess::Utf8Of(entry.path().filename()))) {
             backups.push_back(entry.path());
         }
     }

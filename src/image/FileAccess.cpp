@@ -54,7 +54,7 @@ public:
     // Opens for reading without waiting for a pipe's writer or a device's carrier.
     bool openForReading(const fs::path& path) {
 #ifdef _WIN32
-        fd_ = ::_wopen(path.c_str(), _O_RDONLY | _O_BINARY);
+        fd_ = ::_wopen(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
 #else
         fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
 #endif
@@ -63,7 +63,7 @@ public:
     // Creates a file that did not exist, with the permission bits given (before the umask).
     bool createNew(const fs::path& path, unsigned mode) {
 #ifdef _WIN32
-        fd_ = ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
+        fd_ = ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
                        (mode & 0200) ? (_S_IREAD | _S_IWRITE) : _S_IREAD);
 #else
         fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
@@ -155,6 +155,36 @@ private:
     int fd_ = -1;
 };
 
+// Windows opens a device for these names in any folder and with any extension ("NUL",
+// "com1.DAT") and for paths in its device namespace ("\\.\COM1"); the file system does not
+// list them, so only the name tells. Opening COM1 opens the serial port, CON waits for typing.
+bool IsDeviceName([[maybe_unused]] const fs::path& path) {
+#ifdef _WIN32
+    if (path.native().starts_with(L"\\\\.\\") || path.native().starts_with(L"//./")) {
+        return true;
+    }
+    std::wstring name = path.filename().native();
+    name = name.substr(0, name.find(L'.'));
+    while (!name.empty() && name.back() == L' ') {
+        name.pop_back();
+    }
+    for (wchar_t& c : name) {
+        c = (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+    }
+    for (const wchar_t* device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"}) {
+        if (name == device) {
+            return true;
+        }
+    }
+    // Windows' own list of names to avoid has 0 and the superscripts among the port numbers.
+    return name.size() == 4 && (name.starts_with(L"COM") || name.starts_with(L"LPT")) &&
+           std::wstring_view(L"0123456789\u00B9\u00B2\u00B3").find(name[3]) !=
+               std::wstring_view::npos;
+#else
+    return false;  // devices are special files there, which the file's status tells
+#endif
+}
+
 // The permission bits a new file asks for: read and write for everyone, less the umask.
 constexpr unsigned kNewFileMode = 0666;
 
@@ -229,6 +259,9 @@ namespace FileAccess {
 FileResult ReadRegular(const fs::path& path, std::string& bytes, std::size_t limit) {
     // Devices are not even opened (opening some has effects); the check after the open
     // covers a file swapped in between.
+    if (IsDeviceName(path)) {
+        return Failure(FileResult::CannotRead, FileResult::NotRegularFile);
+    }
     std::error_code ec;
     fs::file_status status = fs::status(path, ec);
     if (!ec && fs::exists(status) && !fs::is_regular_file(status)) {
@@ -277,6 +310,9 @@ fs::path WriteTarget(const fs::path& path) {
 
 FileResult CheckWritable(const fs::path& path) {
     const fs::path target = WriteTarget(path);
+    if (IsDeviceName(target)) {
+        return Failure(FileResult::CannotWrite, FileResult::NotRegularFile);
+    }
     std::error_code ec;
     fs::file_status status = fs::status(target, ec);
     if (fs::exists(status)) {
@@ -370,6 +406,15 @@ fs::path TemporaryBeside(const fs::path& target) {
 bool IsTemporaryName(const std::string& fileName) {
     std::size_t mark = fileName.rfind(kTemporaryMark);
     return mark != std::string::npos && fileName.ends_with(kTemporarySuffix);
+}
+
+fs::path PathFromUtf8(std::string_view utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8Of(const fs::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return std::string(utf8.begin(), utf8.end());
 }
 
 }  // namespace FileAccess

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "settings/Language.h"
 
@@ -31,7 +32,8 @@ std::string FileProblem(const FileResult& result, LanguageId language);
 namespace FileAccess {
 
 // At most the first `limit` bytes of a regular file (links followed). A folder, a pipe or a
-// device is refused without waiting for it.
+// device (on Windows also a device name such as "NUL" or "COM1.DAT") is refused without
+// waiting for it.
 FileResult ReadRegular(const std::filesystem::path& path, std::string& bytes, std::size_t limit);
 
 // The file a write to `path` changes: the target of a symbolic link (and of a link to a link).
@@ -56,6 +58,11 @@ FileResult CreateNew(const std::filesystem::path& path, const std::string& bytes
 // recognisable by its name and is taken for neither a channel file nor a backup.
 std::filesystem::path TemporaryBeside(const std::filesystem::path& target);
 bool IsTemporaryName(const std::string& fileName);
+
+// Paths from and to UTF-8 text, the encoding of the interface and the messages. A plain
+// std::string would be taken in the Windows code page, where a name like "张三" is lost.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+std::string Utf8Of(const std::filesystem::path& path);
 
 }  // namespace FileAccess
 }  // namespace kvd

@@ -24,6 +24,9 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Spelled out for compilers without deduction from aggregate initialisation (clang 14).
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // The value a number field's bytes stand for; nullopt when they mean nothing.
 std::optional<int> NumberOf(const Field& f, std::span<const std::uint8_t> b) {

@@ -2,7 +2,10 @@
 
 #include <QAction>
 
+#include "channels/CsvChoice.h"
 #include "channels/CsvExchange.h"
+#include "channels/CsvRows.h"
+#include "channels/CsvTexts.h"
 #include "image/ChannelFile.h"
 #include "image/RadioState.h"
 #include "shell/ChannelTableModel.h"
@@ -19,6 +22,31 @@ namespace Style = MessageBoxStyle;
 
 QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// A message box holds a screenful; a list of a few hundred rows names the first ones.
+constexpr int kLeftOutShown = 12;
+
+// The rows the import leaves out and why, as lines under a heading; empty when none is.
+QString LeftOutText(const CsvExchange::FileReading& reading, const CsvExchange::RowChoice& choice,
+                    const BandSelection& band, LanguageId language) {
+    const std::vector<std::size_t> leftOut = choice.leftOut();
+    if (leftOut.empty()) {
+        return {};
+    }
+    QString text =
+        "\n\n" + FromStd(CsvExchange::LeftOutHeading(static_cast<int>(leftOut.size()), language));
+    for (std::size_t i = 0; i < leftOut.size() && i < kLeftOutShown; ++i) {
+        const CsvExchange::FileRow& row = reading.rows[leftOut[i]];
+        const std::string reason = row.usable()
+                                       ? CsvExchange::kBeyondSixteen.pick(language)
+                                       : CsvExchange::RowReason(*row.fault, band, language);
+        text += "\n" + FromStd(CsvExchange::LeftOutLine(row, reason, language));
+    }
+    if (leftOut.size() > kLeftOutShown) {
+        text += "\n…";
+    }
+    return text;
 }
 
 }  // namespace
@@ -50,16 +78,24 @@ void CsvCommands::Import() {
                                     Style::kOk | Style::kExclamation);
         return;
     }
-    const CsvExchange::ImportResult result = CsvExchange::Import(bytes, state.band);
-    if (result.error) {
+    const CsvExchange::FileReading reading = CsvExchange::ReadFile(bytes, state.band);
+    if (reading.fault) {
         window_.LocalizedMessageBox(
-            FromStd(CsvExchange::Describe(*result.error, state.band, language)),
+            FromStd(CsvExchange::FileFaultMessage(*reading.fault, language)),
             Style::kOk | Style::kExclamation);
         return;
     }
-    state.channels = result.channels;
+    const CsvExchange::RowChoice choice(reading);
+    const QString leftOut = LeftOutText(reading, choice, state.band, language);
+    if (choice.count() == 0 && !reading.rows.empty()) {
+        window_.LocalizedMessageBox(FromStd(CsvExchange::kNoUsableRow.pick(language)) + leftOut,
+                                    Style::kOk | Style::kExclamation);
+        return;
+    }
+    const CsvExchange::Placement placement = choice.place();
+    state.channels = placement.channels;
     window_.RefreshFromState();
-    window_.LocalizedMessageBox(FromStd(CsvExchange::DescribeSuccess(result, language)),
+    window_.LocalizedMessageBox(FromStd(CsvExchange::SuccessMessage(placement, language)) + leftOut,
                                 Style::kOk | Style::kInformation);
 }
 

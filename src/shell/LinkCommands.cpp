@@ -8,6 +8,7 @@
 #include <QToolBar>
 
 #include "image/Backups.h"
+#include "image/FileAccess.h"
 #include "image/RadioState.h"
 #include "link/qt/BackupLocation.h"
 #include "link/qt/SerialLink.h"
@@ -146,8 +147,8 @@ void LinkCommands::readApplied() {
                                              QString::fromStdString(saved.path.filename().string())
                                        : QString::fromUtf8(kBackupFailed.pick(language)) +
                                              QString::fromStdString(saved.result.detail);
-    window_.statusLabel()->setToolTip(saved.result ? QString::fromStdString(saved.path.string())
-                                                   : QString());
+    window_.statusLabel()->setToolTip(
+        saved.result ? QString::fromStdString(FileAccess::Utf8Of(saved.path)) : QString());
 }
 
 void LinkCommands::ended(link::Outcome outcome) {

@@ -46,8 +46,10 @@ def generate(seed, count):
 
 
 def run(tool, lang, paths):
-    """Output blocks of one tool over the paths, in order."""
-    proc = subprocess.run([tool, lang], input="\n".join(paths) + "\n", capture_output=True,
+    """Output blocks of one tool over the paths, in order. `tool` is a path, or a list with
+    the program that runs it first (Wine for a Windows build)."""
+    command = (tool if isinstance(tool, list) else [tool]) + [lang]
+    proc = subprocess.run(command, input="\n".join(paths) + "\n", capture_output=True,
                           text=True, check=True)
     # A block starts on a line of its own; texts inside the JSON never hold a line break.
     blocks = [b.rstrip("\n") for b in ("\n" + proc.stdout).split("\n== ")[1:]]

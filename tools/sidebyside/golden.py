@@ -51,6 +51,7 @@ def blocks_of(tool, lang, names):
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--tool", required=True)
+    parser.add_argument("--emulator", help="the program that runs the tool (Wine)")
     parser.add_argument("--write", action="store_true", help="make the corpus and expectations")
     parser.add_argument("--accept", action="store_true", help="take over the tool's output")
     args = parser.parse_args(argv)
@@ -60,7 +61,8 @@ def main(argv):
     failures = kept = 0
     for lang in ("en", "zh"):
         expected_path = os.path.join(GOLDEN, "expected.%s.txt" % lang)
-        got = blocks_of(args.tool, lang, names)
+        tool = [args.emulator, args.tool] if args.emulator else args.tool
+        got = blocks_of(tool, lang, names)
         if args.write or args.accept:
             with open(expected_path, "w", encoding="utf-8") as f:
                 f.write("".join("== " + b + "\n" for b in got))

@@ -1,17 +1,20 @@
+// Export, read back by the same reader and checked column by column as the other tool reads
+// them: power in watts, the simplest tone mode, names CH01..CH16.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include "../../image/tests/TestStates.h"
-#include "channels/BandSelection.h"
+#include <map>
 
+#include "../../image/tests/TestStates.h"
+#include "CsvTestFiles.h"
 #include "channels/Csv.h"
+#include "channels/CsvChoice.h"
 #include "channels/CsvExchange.h"
+#include "channels/CsvTexts.h"
 #include "channels/ToneList.h"
 
 namespace kvd {
 namespace {
-
-using CsvExchange::ImportError;
 
 // A tone by its text in the list, else a CTCSS value typed by hand.
 Tone ToneFrom(const std::string& text) {
@@ -23,11 +26,7 @@ Tone ToneFrom(const std::string& text) {
     return Tone::Ctcss(static_cast<std::uint16_t>(std::lround(std::stod(text) * 10)));
 }
 
-struct CsvFixture : ::testing::Test {
-    CsvFixture() {
-        band.CurrentBand = 5;
-        band.Select(5, channels, nullptr);  // 136-174MHz
-    }
+struct CsvExport : ::testing::Test {
     // Choices power, bandwidth, scan add; busy lock is "Off", the only value the format has.
     void Channel(int row, const char* rx, const char* tx, const char* rxTone, const char* txTone,
                  std::array<int, 3> choices = {1, 1, 1}) {
@@ -36,15 +35,26 @@ struct CsvFixture : ::testing::Test {
         c.txTone = *txTone ? ToneFrom(txTone) : Tone();
         channels[row] = c;
     }
-    CsvExchange::ImportResult Import(const std::string& csv) {
-        return CsvExchange::Import(csv, band);
+    // The exported file's records below the header, columns by name.
+    std::vector<std::map<std::string, std::string>> Records(const std::string& csv) {
+        std::vector<Csv::Row> rows;
+        int bad = 0;
+        EXPECT_TRUE(Csv::Parse(csv, rows, bad));
+        std::vector<std::map<std::string, std::string>> records;
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            std::map<std::string, std::string>& record = records.emplace_back();
+            for (std::size_t column = 0; column < rows[0].fields.size(); ++column) {
+                record[rows[0].fields[column]] = rows[i].fields.at(column);
+            }
+        }
+        return records;
     }
 
     Channels channels;
-    BandSelection band;
+    BandSelection band = test::VhfBand();
 };
 
-TEST_F(CsvFixture, EveryToneModeSurvivesExportAndImport) {
+TEST_F(CsvExport, EveryToneModeSurvivesExportAndImport) {
     Channel(1, "145.50000", "145.50000", "Off", "Off");              // no tone
     Channel(2, "145.52500", "146.12500", "Off", "88.5", {0, 0, 0});  // Tone, +, low, NFM, S
     Channel(3, "145.53125", "144.93125", "100.0", "100.0");          // TSQL, -, 6.25 kHz
@@ -55,134 +65,70 @@ TEST_F(CsvFixture, EveryToneModeSurvivesExportAndImport) {
     Channel(8, "150.00000", "150.00000", "77.0", "Off");             // ->Tone
     Channel(9, "150.00000", "150.00000", "D025N", "Off");            // ->DTCS
     Channel(10, "150.00000", "150.00000", "Off", "D025I");           // DTCS->
-    Channel(11, "150.00000", "150.00000", "D026N", "D031I");         // DTCS->DTCS
+    Channel(11, "150.00000", "150.00000", "D026N", "D031I");         // DTCS->DTCS, RN
     Channel(12, "151.00000", "", "Off", "");                         // off: no transmit
     Channel(16, "151.00000", "", "Off", "D032N");  // a transmit tone without transmit
     channels[2]->busyLock = BusyLock::Carrier;
 
-    std::string csv = CsvExchange::Export(channels);
-    auto result = Import(csv);
-    ASSERT_FALSE(result.error) << CsvExchange::Describe(*result.error, band, kEnglish) << csv;
-    EXPECT_EQ(result.imported, 13);
-    EXPECT_EQ(result.moved, 0);
+    const std::string csv = CsvExchange::Export(channels);
+    const CsvExchange::FileReading reading = CsvExchange::ReadFile(csv, band);
+    ASSERT_FALSE(reading.fault) << csv;
+    EXPECT_EQ(reading.usableCount(), 13);
+    EXPECT_TRUE(reading.keepsLocations());
+    const CsvExchange::Placement placement = CsvExchange::RowChoice(reading).place();
+    EXPECT_EQ(placement.imported, 13);
+    EXPECT_EQ(placement.moved, 0);
     channels[2]->busyLock = BusyLock::Off;  // the format cannot carry the busy-channel lockout
-    EXPECT_TRUE(result.channels == channels) << csv;
-    EXPECT_NE(
-        csv.find("2,,145.525000,+,0.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,S,Low"),
-        std::string::npos)
-        << csv;
-    EXPECT_NE(csv.find("4,,150.000000,+,10.000000,DTCS,88.5,88.5,023,NR,023,"), std::string::npos)
-        << csv;
-}
+    EXPECT_TRUE(placement.channels == channels) << csv;
 
-TEST_F(CsvFixture, HandWrittenFilesImportAsAUserExpects) {
-    const std::string csv =
-        "\xEF\xBB\xBF"
-        "Frequency,Location,Power,\"Name\",Tone,rToneFreq,Mode\r\n"
-        "\"146.5200\",3,low,\"Calling, simplex\",Tone,100,NFM\r\n"
-        "\r\n"
-        "145.5312,1,High,\"say \"\"hi\"\"\",,,\r\n"
-        "145.52,16,,,,,\n";
-    auto result = Import(csv);
-    ASSERT_FALSE(result.error) << CsvExchange::Describe(*result.error, band, kEnglish);
-    EXPECT_EQ(result.imported, 3);
-    EXPECT_EQ(result.moved, 2) << "145.5312 lands on 145.53000 for receive and transmit";
-    EXPECT_EQ(test::RowText(result.channels, 3, kEnglish),
-              "03|146.52000|Off|146.52000|100.0|Low|Off|Narrow|Have");
-    EXPECT_EQ(test::RowText(result.channels, 1, kEnglish),
-              "01|145.53000|Off|145.53000|Off|Hight|Off|Wide|Have");
-    EXPECT_EQ(result.channels[16]->power, Power::High) << "missing power reads as high";
-    EXPECT_FALSE(result.channels.has(2));
-    EXPECT_EQ(CsvExchange::DescribeSuccess(result, kEnglish),
-              "Imported 3 channels; 2 frequencies were moved onto the channel raster.");
-}
-
-TEST_F(CsvFixture, BadFilesNameTheLineAndTheReason) {
-    const std::string header =
-        "Location,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
-        "RxDtcsCode,CrossMode,Mode,Skip,Power\n";
-    const std::string good = "1,145.000000,,,,,,,,,,FM,,High\n";
-    struct Case {
-        std::string row;
-        ImportError::Kind kind;
+    struct Expected {
+        int number;
+        const char* columns;  // Duplex..Power
     };
-    const Case cases[] = {
-        {"17,145,,,,,,,,,,FM,,High", ImportError::BadLocation},
-        {"x,145,,,,,,,,,,FM,,High", ImportError::BadLocation},
-        {"1,146,,,,,,,,,,FM,,High", ImportError::DuplicateLocation},
-        {"2,1.4.5,,,,,,,,,,FM,,High", ImportError::BadFrequency},
-        {"2,446.0,,,,,,,,,,FM,,High", ImportError::OutOfBand},
-        {"2,173.5,+,0.6,,,,,,,,FM,,High", ImportError::OutOfBand},
-        {"2,145,x,,,,,,,,,FM,,High", ImportError::BadDuplex},
-        {"2,145,+,abc,,,,,,,,FM,,High", ImportError::BadOffset},
-        {"2,145,,,Tone,60.0,,,,,,FM,,High", ImportError::ToneOutOfRange},
-        {"2,145,,,TSQL,,254.2,,,,,FM,,High", ImportError::ToneOutOfRange},
-        {"2,145,,,DTCS,,,024,NN,,,FM,,High", ImportError::BadDcsCode},
-        {"2,145,,,DTCS,,,023,NX,,,FM,,High", ImportError::BadPolarity},
-        {"2,145,,,Cross,,,,,,Tone->X,FM,,High", ImportError::BadCrossMode},
-        {"2,145,,,Sing,,,,,,,FM,,High", ImportError::BadToneMode},
-        {"2,145,,,,,,,,,,AM,,High", ImportError::BadMode},
-        {"2,145,,,,,,,,,,FM,X,High", ImportError::BadSkip},
-        {"2,145,,,,,,,,,,FM,,5.0W", ImportError::BadPower},
-        {"2,\"145,,,,,,,,,,FM,,High", ImportError::UnclosedQuote},
-        // Numbers that fit no integer, or no frequency, are refused, not overflowed.
-        {"2,99999999999999999999,,,,,,,,,,FM,,High", ImportError::NumberTooLarge},
-        {"2,9999999999999999999,,,,,,,,,,FM,,High", ImportError::NumberTooLarge},
-        {"2,1000000.5,,,,,,,,,,FM,,High", ImportError::NumberTooLarge},
-        {"2,145,+,99999999999999999999,,,,,,,,FM,,High", ImportError::NumberTooLarge},
-        {"2,145,split,9223372036854775807,,,,,,,,FM,,High", ImportError::NumberTooLarge},
-        {"2,145,-,999999.999999,,,,,,,,FM,,High", ImportError::OutOfBand},
-        {"2,145,,,Tone,99999999999999999999.5,,,,,,FM,,High", ImportError::ToneOutOfRange},
-        {"99999999999999999999,145,,,,,,,,,,FM,,High", ImportError::BadLocation},
+    const Expected expected[] = {
+        {1, ",0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W"},
+        {2, "+,0.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,S,1.0W"},
+        {3, "-,0.600000,TSQL,100.0,100.0,023,NN,023,Tone->Tone,FM,6.25,,5.0W"},
+        {4, "+,10.000000,DTCS,88.5,88.5,023,NR,023,Tone->Tone,FM,5.00,,5.0W"},
+        {5, ",0.000000,Cross,254.1,67.0,023,NN,023,Tone->Tone,FM,5.00,,5.0W"},
+        {6, ",0.000000,Cross,71.9,88.5,023,NN,754,Tone->DTCS,FM,5.00,,5.0W"},
+        {7, ",0.000000,Cross,88.5,150.0,115,RN,023,DTCS->Tone,FM,5.00,,5.0W"},
+        {8, ",0.000000,Cross,88.5,77.0,023,NN,023,->Tone,FM,5.00,,5.0W"},
+        {9, ",0.000000,Cross,88.5,88.5,023,NN,025,->DTCS,FM,5.00,,5.0W"},
+        {10, ",0.000000,Cross,88.5,88.5,025,RN,023,DTCS->,FM,5.00,,5.0W"},
+        {11, ",0.000000,Cross,88.5,88.5,031,RN,026,DTCS->DTCS,FM,5.00,,5.0W"},
+        {12, "off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W"},
     };
-    for (const Case& c : cases) {
-        auto result = Import(header + good + c.row + "\n");
-        ASSERT_TRUE(result.error) << c.row;
-        EXPECT_EQ(result.error->kind, c.kind) << c.row;
-        EXPECT_EQ(result.error->line, 3) << c.row;
-        std::string message = CsvExchange::Describe(*result.error, band, kEnglish);
-        EXPECT_EQ(message.rfind("Line 3: ", 0), 0u) << message;
-        EXPECT_FALSE(CsvExchange::Describe(*result.error, band, kChinese).empty());
+    for (const Expected& e : expected) {
+        char start[32];
+        std::snprintf(start, sizeof start, "\r\n%d,CH%02d,", e.number, e.number);
+        const std::size_t at = csv.find(start);
+        ASSERT_NE(at, std::string::npos) << e.number << csv;
+        EXPECT_NE(csv.find(e.columns, at), std::string::npos) << e.number << "\n" << csv;
     }
-    auto negative = Import(header + "2,145,-,200,,,,,,,,FM,,High\n");
-    EXPECT_NE(CsvExchange::Describe(*negative.error, band, kEnglish).find("(\"-55.000000\")"),
-              std::string::npos);
-    EXPECT_EQ(Import("").error->kind, ImportError::NoHeader);
-    EXPECT_EQ(Import("Name,Comment\nx,y\n").error->kind, ImportError::NoHeader);
-    EXPECT_FALSE(Import(header).error) << "a header alone is an empty channel list";
 }
 
-// A column named twice would leave it to chance which one counts.
-TEST_F(CsvFixture, AColumnNamedTwiceIsRefusedByName) {
-    for (auto [header, name] : {std::pair{"Location,Frequency,Power,power", "power"},
-                                {"Location,Frequency, Power ,Power", "Power"}}) {
-        auto result = Import(std::string(header) + "\n1,145,High,Low\n");
-        ASSERT_TRUE(result.error) << header;
-        EXPECT_EQ(result.error->kind, ImportError::DuplicateColumn);
-        EXPECT_EQ(result.error->line, 1);
-        EXPECT_EQ(CsvExchange::Describe(*result.error, band, kEnglish),
-                  "Line 1: the same column appears twice (\"" + std::string(name) +
-                      "\"). The channel list is unchanged.");
-        EXPECT_NE(CsvExchange::Describe(*result.error, band, kChinese).find("同一列出现两次"),
-                  std::string::npos);
-    }
-    EXPECT_FALSE(Import("Location,Frequency,,\n1,145,,\n").error) << "unnamed columns are no names";
-}
-
-// Whatever a field holds, the message shows it on one line, escaped, at most 40 characters.
-TEST_F(CsvFixture, MessagesQuoteFieldsEscapedAndCut) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"1\x1B[2J", "(\"1\\x1B[2J\")"},
-        {std::string("\"a\nb\0c\"", 7), "(\"a\\nb\\0c\")"},
-        {std::string(3 << 20, '7') + "x", "(\"" + std::string(40, '7') + "\"…)"},
-    };
-    for (const auto& [field, shown] : cases) {
-        auto result = Import("Location,Frequency\n1," + field + "\n");
-        ASSERT_TRUE(result.error);
-        std::string message = CsvExchange::Describe(*result.error, band, kEnglish);
-        EXPECT_NE(message.find(shown), std::string::npos) << message;
-        EXPECT_LT(message.size(), 150u);
-        EXPECT_EQ(message.find_first_of(std::string("\n\x1B\0", 3)), std::string::npos);
+// Every Power value is watts with a "W" and maps back by the nearer-level rule; names number
+// the channels; the columns are those of the format, every record complete.
+TEST_F(CsvExport, PowerGoesOutInWattsAndNamesNumberTheChannels) {
+    Channel(2, "145.00000", "145.00000", "Off", "Off", {0, 1, 1});
+    Channel(9, "146.00000", "146.00000", "Off", "Off", {1, 1, 1});
+    Channel(16, "147.00000", "", "Off", "", {0, 1, 1});
+    const auto records = Records(CsvExchange::Export(channels));
+    ASSERT_EQ(records.size(), 3u);
+    const std::pair<const char*, const char*> seen[] = {
+        {"CH02", "1.0W"}, {"CH09", "5.0W"}, {"CH16", "1.0W"}};
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        EXPECT_EQ(records[i].size(), 21u);
+        EXPECT_EQ(records[i].at("Name"), seen[i].first);
+        const std::string& power = records[i].at("Power");
+        EXPECT_EQ(power, seen[i].second);
+        const double watts = std::stod(power);
+        EXPECT_EQ(power.back(), 'W');
+        const Power nearer =
+            std::abs(watts - 5.0) <= std::abs(watts - 1.0) ? Power::High : Power::Low;
+        const int number = std::stoi(records[i].at("Location"));
+        EXPECT_EQ(nearer, channels[number]->power) << power;
     }
 }
 

@@ -6,7 +6,7 @@
 #include <QThread>
 #include <csignal>
 
-#include "CliTestSupport.h"
+#include "CliFixture.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
 #include "image/FieldTable.h"
@@ -15,6 +15,10 @@
 
 namespace kvd {
 namespace {
+
+using test::CliTest;
+using test::Finished;
+namespace fs = std::filesystem;
 
 // Two channel files: the radio's demo image on band 0, and the same with squelch 7 and a
 // new receive frequency on channel 3.

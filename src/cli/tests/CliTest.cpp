@@ -11,9 +11,7 @@
 
 #include <sys/stat.h>
 
-#include "CliTestSupport.h"
-
-#include "channels/CsvExchange.h"
+#include "CliFixture.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
 #include "image/FieldTable.h"
@@ -24,6 +22,10 @@
 
 namespace kvd {
 namespace {
+
+using test::CliTest;
+using test::Finished;
+namespace fs = std::filesystem;
 
 TEST_F(CliTest, ReadAndWriteTheVirtualRadioThroughAComEntry) {
     StartSim({"--band-code", "01", "--split", "3", "--save", Path("RADIO.DAT"), "--link",
@@ -112,25 +114,6 @@ TEST_F(CliTest, ShowPrintsTheFileForAPerson) {
     }
 }
 
-TEST_F(CliTest, CsvRoundTripThroughChannelFiles) {
-    std::ofstream(dir / "in.csv") << "Location,Frequency,Duplex,Offset,Tone,cToneFreq,Mode\n"
-                                     "3,146.52,-,0.6,TSQL,100.0,NFM\n";
-    Finished imported = Cli({"import-csv", Path("in.csv"), "--out", Path("B.DAT"), "--band", "5"});
-    ASSERT_EQ(imported.status, 0) << imported.errors;
-    Finished exported = Cli({"export-csv", Path("B.DAT"), Path("out.csv")});
-    ASSERT_EQ(exported.status, 0) << exported.errors;
-    EXPECT_NE(
-        ReadAll(dir / "out.csv")
-            .find("3,,146.520000,-,0.600000,TSQL,100.0,100.0,023,NN,023,Tone->Tone,NFM,5.00,,High"),
-        std::string::npos)
-        << ReadAll(dir / "out.csv");
-
-    Finished outside = Cli({"import-csv", Path("in.csv"), "--out", Path("C.DAT")});
-    EXPECT_EQ(outside.status, 2) << "band 0 is 400-490MHz";
-    EXPECT_NE(outside.errors.find("Line 2"), std::string::npos);
-    EXPECT_FALSE(fs::exists(dir / "C.DAT")) << "a refused import writes nothing";
-}
-
 TEST_F(CliTest, PortsThatCannotBeOpenedAndBadUsage) {
     Finished read = Cli({"read", "--port", "/dev/kvd-no-such-port", "--out", Path("X.DAT")});
     EXPECT_EQ(read.status, 1);
@@ -194,24 +177,6 @@ TEST_F(CliTest, FilesThatAreNotRegularFilesAreRefusedWithoutWaiting) {
     EXPECT_FALSE(fs::exists(dir / "X.DAT"));
 }
 
-TEST_F(CliTest, CsvInputIsBoundedAndLongNumbersAreUnusableLines) {
-    std::ofstream(dir / "long.csv") << "Location,Frequency\n1,99999999999999999999\n";
-    Finished longNumber = Cli({"import-csv", Path("long.csv"), "--out", Path("X.DAT")});
-    EXPECT_EQ(longNumber.status, 2) << longNumber.errors;
-    EXPECT_NE(longNumber.errors.find("Line 2: the number is too large to be a frequency"),
-              std::string::npos)
-        << longNumber.errors;
-
-    std::ofstream(dir / "big.csv") << "Location,Frequency\n1,440\n"
-                                   << std::string(CsvExchange::kLargestFile, ' ');
-    Finished big = Cli({"import-csv", Path("big.csv"), "--out", Path("X.DAT")});
-    EXPECT_EQ(big.status, 2);
-    EXPECT_NE(big.errors.find("too large"), std::string::npos) << big.errors;
-    EXPECT_FALSE(fs::exists(dir / "X.DAT"));
-}
-
-// The output is checked before the radio is bothered; a name without a folder is a device
-// in the working folder.
 TEST_F(CliTest, ReadChecksItsOutputFirstAndTakesRelativePortNames) {
     StartSim({"--link", Path("mylink")});
     std::ofstream(dir / "ro.DAT") << "mine";

@@ -1,14 +1,11 @@
+// Reading and replacing files as every system does it; FileAccessPosixTest has pipes, links
+// and mode bits, FileNamesTest names in other scripts and CSV files.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
-#include <set>
 
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
+#include "ScratchFolder.h"
 #include "TestStates.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
@@ -19,123 +16,137 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FileAccessTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    static std::string ReadAll(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    static void WriteAll(const fs::path& p, const std::string& bytes) {
-        std::ofstream(p, std::ios::binary) << bytes;
-    }
-    static unsigned Mode(const fs::path& p) {
-        struct stat st {};
-        ::stat(p.c_str(), &st);
-        return st.st_mode & 07777;
-    }
-    std::vector<std::string> Names(const fs::path& folder) const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+using FileAccessTest = test::ScratchFolder;
 
-    const fs::path dir_ = fs::temp_directory_path() /
-                          ("kvd-access-" + std::to_string(::getpid()) + "-" +
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-};
+// Every byte value, line ends and Ctrl+Z among them, which a text-mode file would change.
+std::string AllBytes() {
+    std::string bytes = "\r\n\n\r\x1A\r\n";
+    for (int i = 0; i < 512; ++i) {
+        bytes += static_cast<char>(i % 256);
+    }
+    return bytes;
+}
 
-// A pipe waits for a writer and /dev/zero never ends: neither may be read, and asking must
-// not wait. A folder gives the system's own words.
-TEST_F(FileAccessTest, OnlyRegularFilesAreRead) {
-    ASSERT_EQ(::mkfifo((dir_ / "f.DAT").c_str(), 0600), 0);
-    fs::create_directory(dir_ / "folder.DAT");
-    fs::create_symlink("f.DAT", dir_ / "to-fifo.DAT");
+// Opening a device may have effects or wait for ever: it is refused by its name or status.
+TEST_F(FileAccessTest, DevicesAreRefusedUnopened) {
+#ifdef _WIN32
+    // Windows opens these in any folder, with any extension and in any case (COM² too).
+    const std::vector<fs::path> devices = {"NUL",
+                                           "con",
+                                           "COM1",
+                                           "lpt2.txt",
+                                           dir_ / "Com9.DAT",
+                                           "AUX .csv",
+                                           "\\\\.\\COM3",
+                                           FileAccess::PathFromUtf8("COM²"),
+                                           dir_ / "nul.DAT"};
+#else
+    const std::vector<fs::path> devices = {"/dev/zero", "/dev/null"};
+#endif
     RadioState state = StartupState(kEnglish);
-    for (const fs::path& path : {dir_ / "f.DAT", dir_ / "to-fifo.DAT", fs::path("/dev/zero")}) {
-        ChannelFile::Result opened = ChannelFile::Open(path, state);
-        EXPECT_EQ(opened.kind, ChannelFile::Result::CannotRead) << path;
-        EXPECT_EQ(opened.cause, FileResult::NotRegularFile) << path;
+    for (const fs::path& device : devices) {
+        ChannelFile::Result opened = ChannelFile::Open(device, state);
+        EXPECT_EQ(opened.kind, ChannelFile::Result::CannotRead) << device;
+        EXPECT_EQ(opened.cause, FileResult::NotRegularFile) << device;
         EXPECT_EQ(FileProblem(opened, kChinese), "不是普通文件（而是设备、管道等）");
         EXPECT_EQ(FileProblem(opened, kEnglish), opened.detail);
+        ChannelFile::Result saved = ChannelFile::Save(device, state);
+        EXPECT_EQ(saved.kind, ChannelFile::Result::CannotWrite) << device;
+        EXPECT_EQ(saved.cause, FileResult::NotRegularFile) << device;
     }
+    EXPECT_TRUE(Names(dir_).empty()) << "nothing was created for them";
+
+    // Names that only resemble a device are files like any other.
+    for (const char* name : {"COM10.DAT", "CONSOLE.DAT", "nul-list.DAT", "LPT.DAT", "xCOM1.DAT"}) {
+        EXPECT_TRUE(ChannelFile::Save(dir_ / name, state)) << name;
+        EXPECT_TRUE(ChannelFile::Open(dir_ / name, state)) << name;
+    }
+}
+
+TEST_F(FileAccessTest, AFolderIsNotReadAndAFileOnlyAsFarAsAsked) {
+    fs::create_directory(dir_ / "folder.DAT");
+    RadioState state = StartupState(kEnglish);
     ChannelFile::Result folder = ChannelFile::Open(dir_ / "folder.DAT", state);
     EXPECT_EQ(folder.kind, ChannelFile::Result::CannotRead);
     EXPECT_EQ(folder.cause, FileResult::SystemError);
+    EXPECT_FALSE(folder.detail.empty());
     EXPECT_EQ(FileProblem(folder, kChinese), folder.detail) << "the system's words stay";
 
-    // A link to a channel file reads as the file; a long file only as far as asked.
-    ASSERT_TRUE(ChannelFile::Save(dir_ / "real.DAT", StartupState(kEnglish)));
-    fs::create_symlink("real.DAT", dir_ / "link.DAT");
-    EXPECT_TRUE(ChannelFile::Open(dir_ / "link.DAT", state));
+    ASSERT_TRUE(ChannelFile::Save(dir_ / "real.DAT", state));
     std::string bytes;
     ASSERT_TRUE(FileAccess::ReadRegular(dir_ / "real.DAT", bytes, 10));
-    EXPECT_EQ(bytes, "KVD27" + ChannelFile::Render(state).substr(5, 5));
+    EXPECT_EQ(bytes, ChannelFile::Render(state).substr(0, 10));
 }
 
-TEST_F(FileAccessTest, SaveWritesThroughLinksAndKeepsPermissions) {
-    fs::create_directories(dir_ / "real");
-    WriteAll(dir_ / "real" / "t.DAT", "old");
-    ASSERT_EQ(::chmod((dir_ / "real" / "t.DAT").c_str(), 0640), 0);
-    fs::create_symlink("real/t.DAT", dir_ / "s.DAT");
-    fs::create_symlink("s.DAT", dir_ / "s2.DAT");  // a link to a link
-    fs::create_symlink("real/new.DAT", dir_ / "dangling.DAT");
+TEST_F(FileAccessTest, AnExistingFileIsReplacedByteForByte) {
+    const fs::path file = dir_ / "RADIO.DAT";
+    WriteAll(file, std::string(2000, 'o'));
+    const std::string bytes = AllBytes();
+    ASSERT_TRUE(ChannelFile::WriteAtomically(file, bytes));
+    EXPECT_EQ(ReadAll(file), bytes) << "shorter than the old file, and no byte translated";
+    std::string read;
+    ASSERT_TRUE(ChannelFile::ReadBytes(file, read, bytes.size() + 1));
+    EXPECT_EQ(read, bytes);
+    EXPECT_EQ(Names(dir_), std::vector<std::string>{"RADIO.DAT"}) << "no temporary file left";
 
-    std::mt19937 random(4);
+    std::mt19937 random(18);
     const RadioState state = test::RandomValidState(random);
-    const std::string file = ChannelFile::Render(state);
-    for (const char* name : {"s.DAT", "s2.DAT", "dangling.DAT"}) {
-        ASSERT_TRUE(ChannelFile::Save(dir_ / name, state)) << name;
-        EXPECT_TRUE(fs::is_symlink(dir_ / name)) << name << " stays a link";
-    }
-    EXPECT_EQ(ReadAll(dir_ / "real" / "t.DAT"), file);
-    EXPECT_EQ(ReadAll(dir_ / "real" / "new.DAT"), file) << "a dangling link makes its target";
-    EXPECT_EQ(Mode(dir_ / "real" / "t.DAT"), 0640u);
-    EXPECT_EQ(Names(dir_ / "real"), (std::vector<std::string>{"new.DAT", "t.DAT"}))
-        << "the temporary file was beside the target and is gone";
-
-    const mode_t old = ::umask(027);
-    ASSERT_TRUE(ChannelFile::Save(dir_ / "fresh.DAT", state));
-    ::umask(old);
-    EXPECT_EQ(Mode(dir_ / "fresh.DAT"), 0640u) << "a new file as the umask says";
+    ASSERT_TRUE(ChannelFile::Save(file, state));
+    RadioState opened = StartupState(kEnglish);
+    ASSERT_TRUE(ChannelFile::Open(file, opened));
+    EXPECT_EQ(ChannelFile::Render(opened), ChannelFile::Render(state));
 }
 
-TEST_F(FileAccessTest, SaveRefusesSpecialAndWriteProtectedFiles) {
-    ASSERT_EQ(::mkfifo((dir_ / "fifo.DAT").c_str(), 0600), 0);
-    fs::create_symlink("fifo.DAT", dir_ / "to-fifo.DAT");
-    WriteAll(dir_ / "ro.DAT", "protected");
-    ASSERT_EQ(::chmod((dir_ / "ro.DAT").c_str(), 0444), 0);
+// On Windows the read-only attribute, elsewhere the mode bits: what fs::permissions sets.
+TEST_F(FileAccessTest, AWriteProtectedFileIsLeftAsItWas) {
+    const fs::path file = dir_ / "ro.DAT";
+    WriteAll(file, "protected");
+    const fs::perms writable =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(file, writable, fs::perm_options::remove);
     const RadioState state = StartupState(kEnglish);
-    struct Case {
-        const char* name;
-        FileResult::Cause cause;
-        const char* chinese;
-    };
-    for (const Case& c : {Case{"fifo.DAT", FileResult::NotRegularFile, "不是普通文件"},
-                          Case{"to-fifo.DAT", FileResult::NotRegularFile, "不是普通文件"},
-                          Case{"ro.DAT", FileResult::WriteProtected, "写保护"}}) {
-        ChannelFile::Result saved = ChannelFile::Save(dir_ / c.name, state);
-        EXPECT_EQ(saved.kind, ChannelFile::Result::CannotWrite) << c.name;
-        EXPECT_EQ(saved.cause, c.cause) << c.name;
-        EXPECT_NE(FileProblem(saved, kChinese).find(c.chinese), std::string::npos) << c.name;
-        EXPECT_EQ(FileAccess::CheckWritable(dir_ / c.name).cause, c.cause) << c.name;
-    }
-    EXPECT_EQ(fs::status(dir_ / "fifo.DAT").type(), fs::file_type::fifo);
-    EXPECT_EQ(ReadAll(dir_ / "ro.DAT"), "protected");
-    EXPECT_EQ(Mode(dir_ / "ro.DAT"), 0444u);
-    EXPECT_EQ(Names(dir_), (std::vector<std::string>{"fifo.DAT", "ro.DAT", "to-fifo.DAT"}));
 
+    ChannelFile::Result saved = ChannelFile::Save(file, state);
+    EXPECT_EQ(saved.kind, ChannelFile::Result::CannotWrite);
+    EXPECT_EQ(saved.cause, FileResult::WriteProtected);
+    EXPECT_EQ(FileProblem(saved, kChinese), "文件是只读的（写保护）");
+    EXPECT_EQ(FileAccess::CheckWritable(file).cause, FileResult::WriteProtected);
+    EXPECT_EQ(ReadAll(file), "protected");
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::owner_write, fs::perms::none);
+    EXPECT_EQ(Names(dir_), std::vector<std::string>{"ro.DAT"});
+
+    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_TRUE(ChannelFile::Save(file, state)) << "writable again";
+    EXPECT_EQ(ReadAll(file), ChannelFile::Render(state));
+}
+
+// A spreadsheet or an editor may hold the file open while it is saved over.
+TEST_F(FileAccessTest, AFileHeldOpenIsReplacedWholeOrLeftAsItWas) {
+    const fs::path file = dir_ / "open.csv";
+    WriteAll(file, "old");
+    std::ifstream held(file, std::ios::binary);
+    ASSERT_TRUE(held.is_open());
+    ChannelFile::Result saved = ChannelFile::WriteAtomically(file, "new");
+#ifdef _WIN32
+    // Windows does not replace a file another handle has open: the save fails and says so.
+    EXPECT_EQ(saved.kind, ChannelFile::Result::CannotWrite);
+    EXPECT_FALSE(saved.detail.empty());
+    EXPECT_EQ(ReadAll(file), "old");
+#else
+    EXPECT_TRUE(saved) << saved.detail;
+    EXPECT_EQ(ReadAll(file), "new");
+#endif
+    held.close();
+    EXPECT_EQ(Names(dir_), std::vector<std::string>{"open.csv"}) << "no temporary file left";
+}
+
+TEST_F(FileAccessTest, OnlyAnExistingFolderIsWritable) {
     EXPECT_FALSE(FileAccess::CheckWritable(dir_ / "no" / "X.DAT")) << "no such folder";
     EXPECT_FALSE(FileAccess::CheckWritable(dir_)) << "a folder";
     EXPECT_TRUE(FileAccess::CheckWritable(dir_ / "new.DAT"));
     EXPECT_TRUE(FileAccess::CheckWritable("relative-new.DAT"));
+    EXPECT_FALSE(ChannelFile::Save(dir_ / "no" / "X.DAT", StartupState(kEnglish)));
+    EXPECT_TRUE(Names(dir_).empty());
 }
 
 // What a crash in the middle of a save leaves is no channel file and no backup.
@@ -150,37 +161,6 @@ TEST_F(FileAccessTest, TemporaryFilesAreRecognisable) {
     ASSERT_TRUE(ChannelFile::Save(tmp, StartupState(kEnglish)));
     EXPECT_TRUE(Backups::List(dir_).empty());
     EXPECT_FALSE(FileAccess::IsTemporaryName("RADIO.DAT"));
-}
-
-TEST_F(FileAccessTest, BackupsAreCreatedExclusivelyAcrossProcesses) {
-    using namespace std::chrono;
-    const auto now = system_clock::from_time_t(1'800'000'000);
-    const fs::path folder = dir_ / "backups";
-    constexpr int kProcesses = 6;
-    std::vector<pid_t> children;
-    for (int i = 0; i < kProcesses; ++i) {
-        pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            RadioState state = StartupState(kEnglish);
-            state.settings.highPowerLevel = static_cast<std::int16_t>(i);
-            ::_exit(Backups::Save(folder, state, now).result ? 0 : 1);
-        }
-        children.push_back(pid);
-    }
-    for (pid_t pid : children) {
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    std::vector<fs::path> kept = Backups::List(folder);
-    ASSERT_EQ(kept.size(), static_cast<std::size_t>(kProcesses));
-    std::set<std::string> contents;
-    for (const fs::path& p : kept) {
-        contents.insert(ReadAll(p));
-    }
-    EXPECT_EQ(contents.size(), static_cast<std::size_t>(kProcesses)) << "none overwrote another";
-    EXPECT_EQ(Names(folder).size(), static_cast<std::size_t>(kProcesses)) << "no temporary left";
 }
 
 TEST_F(FileAccessTest, PruningSparesTheNewBackupAndTheUsersFiles) {

@@ -19,6 +19,9 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Spelled out for compilers without deduction from aggregate initialisation (clang 14).
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 int Uniform(std::mt19937& r, int lo, int hi) {
     return std::uniform_int_distribution<int>(lo, hi)(r);

@@ -2,8 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
-
-#include <unistd.h>
+#include <random>
 
 #include "link/PortNames.h"
 
@@ -16,7 +15,8 @@ using PortNames::Platform;
 
 class PortNamesTest : public ::testing::Test {
 protected:
-    fs::path root = fs::temp_directory_path() / ("kvd-portnames-" + std::to_string(::getpid()));
+    fs::path root =
+        fs::temp_directory_path() / ("kvd-portnames-" + std::to_string(std::random_device{}()));
     fs::path dev = root / "dev";
     fs::path config = root / "config";
 
@@ -33,7 +33,7 @@ protected:
     std::string Dev(const char* name) const { return (dev / name).string(); }
 };
 
-TEST_F(PortNamesTest, ComEntriesThenUsbAdaptersThenBuiltInPortsByNumber) {
+TEST_F(PortNamesTest, UsbAdaptersThenBuiltInPortsByNumber) {
     const std::vector<std::string> ordered = {Dev("ttyUSB0"), Dev("ttyUSB1"), Dev("ttyACM0"),
                                               Dev("ttyS0"),   Dev("ttyS2"),   Dev("ttyS10")};
     EXPECT_EQ(PortNames::SerialDevices(dev, Platform::Linux), ordered);
@@ -41,17 +41,21 @@ TEST_F(PortNamesTest, ComEntriesThenUsbAdaptersThenBuiltInPortsByNumber) {
               (std::vector<std::string>{Dev("cu.Bluetooth"), Dev("cu.usbserial-2")}));
     EXPECT_EQ(DeviceFor(3, config, Platform::Linux, dev), Dev("ttyACM0"));
     EXPECT_EQ(DeviceFor(7, config, Platform::Linux, dev), "") << "fewer devices than items";
+    EXPECT_EQ(DeviceFor(5, config, Platform::Windows, dev), "COM5");
+    EXPECT_EQ(DeviceFor(0, config, Platform::Windows, dev), "");
+}
 
-    // Entries named COMn come first; on Windows item n is COMn.
+#ifndef _WIN32
+// Wine-style COMn links: symbolic links, which only POSIX systems make freely.
+TEST_F(PortNamesTest, ComEntriesComeFirst) {
     fs::create_symlink("/dev/pts/9", config / "COM1");
     fs::create_symlink("../dev/ttyS2", config / "com2");  // as Wine names them, relative
     EXPECT_EQ(DeviceFor(1, config, Platform::Linux, dev), "/dev/pts/9");
     EXPECT_EQ(DeviceFor(2, config, Platform::Linux, dev), Dev("ttyS2"));
     EXPECT_EQ(DeviceFor(3, config, Platform::Linux, dev), Dev("ttyACM0"));
-    EXPECT_EQ(DeviceFor(5, config, Platform::Windows, dev), "COM5");
-    EXPECT_EQ(DeviceFor(0, config, Platform::Windows, dev), "");
 }
 
+// Names like "/dev/ttyUSB0" are absolute only where such devices are.
 TEST(PortNamesPathTest, ARelativeNameIsInTheWorkingFolder) {
     const fs::path here = fs::current_path();
     EXPECT_EQ(PortNames::DevicePath("mylink", Platform::Linux), (here / "mylink").string());
@@ -61,6 +65,22 @@ TEST(PortNamesPathTest, ARelativeNameIsInTheWorkingFolder) {
     EXPECT_EQ(PortNames::DevicePath("COM3", Platform::Windows), "COM3");
     EXPECT_EQ(PortNames::DevicePath("", Platform::Linux), "");
 }
+#else
+// On Windows item N is COMN whatever the configuration folder holds, and port names are the
+// system's own, never files in the working folder.
+TEST_F(PortNamesTest, OnWindowsItemNIsComN) {
+    EXPECT_EQ(PortNames::Current(), Platform::Windows);
+    std::ofstream(config / "COM1") << "not a port";
+    std::ofstream(config / "com2") << "not a port";
+    for (int n = 1; n <= 8; ++n) {
+        EXPECT_EQ(DeviceFor(n, config), "COM" + std::to_string(n));
+    }
+    EXPECT_TRUE(PortNames::SerialDevices(dev, PortNames::Current()).empty());
+    for (const char* name : {"COM3", "COM12", "\\\\.\\COM12", "mylink"}) {
+        EXPECT_EQ(PortNames::DevicePath(name), name);
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace kvd::link

@@ -167,8 +167,7 @@ private slots:
         FillVariedState(run.state);
         const Channels exported = run.state.channels;
         const QString path = run.folder() + "/list.csv";
-        const QString outOfBand =
-            WriteFile(run, "band.csv", "Location,Frequency\n1,145.000000\n2,446.006250\n");
+        const QString outOfBand = WriteFile(run, "band.csv", "Location,Frequency\n1,446.006250\n");
         const QString tooLarge = WriteFile(run, "big.csv", QByteArray(2 << 20, ','));
         FileDialogResponder dialogs(
             {path, path, outOfBand, tooLarge, run.folder(), outOfBand, outOfBand + "/inside.csv"});
@@ -188,8 +187,8 @@ private slots:
         QCOMPARE(shown[0].prompt, QStringLiteral("已导入 2 个信道，0 个频率已调整到信道间隔。"));
         QCOMPARE(shown[0].icon, QMessageBox::Information);
         QCOMPARE(shown[1].prompt,
-                 QStringLiteral("第 3 行：频率超出频段范围 136-174MHz (\"446.006250\")。"
-                                "信道列表没有改变。"));
+                 QStringLiteral("文件中没有可用的行。信道列表没有改变。\n\n1 行没有导入：\n"
+                                "第 2 行，信道号 1：频率超出频段范围 136-174MHz (\"446.006250\")"));
         QCOMPARE(shown[1].icon, QMessageBox::Warning);
         QCOMPARE(shown[2].prompt, QStringLiteral("文件太大，不是信道列表。"));
         QVERIFY(shown[3].prompt.startsWith(QStringLiteral("无法读取文件")));
@@ -197,6 +196,40 @@ private slots:
         QVERIFY(shown[5].prompt.startsWith(QStringLiteral("无法写入文件")));
         QVERIFY(FileBytes(outOfBand).startsWith("Location,Frequency"));
         QCOMPARE(dialogs.shown()[0].nameFilters, QStringList({"CSV (*.csv)"}));
+    }
+
+    // Until rows can be ticked, the window takes the first sixteen usable rows and names the
+    // rest, as the command line does without a list.
+    void csvImportTakesTheFirstSixteenUsableRows() {
+        ShellRun run;
+        MainWindow& window = run.start();
+        run.state.band.TakeBand(kBand136);
+        run.state.flags.Language = kEnglish;
+        QByteArray list = "Location,Name,Frequency,Power\r\n0,Zero,145.000000,50W\r\n";
+        list += "1,Out,446.000000,50W\r\n";
+        for (int location = 2; location < 30; ++location) {
+            list += QByteArray::number(location) + ",," + QByteArray::number(140 + location) +
+                    ".500000,0.5\r\n";
+        }
+        FileDialogResponder dialogs({WriteFile(run, "long.csv", list)});
+        MessageBoxResponder answers([](const MessageBoxRecord&) { return Style::kIdOk; });
+        window.menuItem("mnuImportCsv")->trigger();
+        QCOMPARE(FrequencyText(run.state.channels[1]->rx), std::string("145.00000"));
+        QCOMPARE(run.state.channels[1]->power, Power::High);
+        QCOMPARE(FrequencyText(run.state.channels[16]->rx), std::string("156.50000"));
+        QCOMPARE(run.state.channels[16]->power, Power::Low);
+        QCOMPARE(CellText(window, 16, Col::kRxFrequency), QStringLiteral("156.50000"));
+        const QStringList lines = answers.shown().at(0).prompt.split('\n');
+        QCOMPARE(lines.size(), 3 + 12 + 1);  // success, blank, heading, rows, "…"
+        QCOMPARE(lines.last(), QStringLiteral("…"));
+        QCOMPARE(lines[0],
+                 QStringLiteral("Imported 16 channels; 0 frequencies were moved onto the channel "
+                                "raster."));
+        QCOMPARE(lines[2], QStringLiteral("14 rows were left out:"));
+        QCOMPARE(lines[3], QStringLiteral("Line 3, Location 1 \"Out\": the frequency is outside "
+                                          "the band 136-174MHz (\"446.000000\")"));
+        QCOMPARE(lines[4],
+                 QStringLiteral("Line 19, Location 17: not among the first sixteen usable rows"));
     }
 };
 

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-namespace kvd {
+namespace kvd::test {
 
 namespace fs = std::filesystem;
 
@@ -79,4 +79,4 @@ protected:
     QString Path(const char* name) const { return QString::fromStdString((dir / name).string()); }
 };
 
-}  // namespace kvd
+}  // namespace kvd::test
