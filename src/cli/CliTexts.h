@@ -18,5 +18,29 @@ inline constexpr LocalText kRestoreBackup{"可写入最近的备份来恢复：%
 inline constexpr LocalText kWriteAgain{"请在使用对讲机之前重新写入。",
                                        "Write it again before using the radio."};
 
+// The comparison's heading above the settings, and its name for the radio.
+inline constexpr LocalText kSettings{"设置", "Settings"};
+inline constexpr LocalText kRadio{"对讲机", "radio"};
+inline constexpr LocalText kOtherBytes{"其他字节", "Other bytes"};
+
+// A write with checks: the steps as they begin, the two sides of its comparisons, and what
+// the tool says when it ends other than by the radio's or the link's own messages.
+inline constexpr LocalText kStepBackup{"备份读取", "backup read"};
+inline constexpr LocalText kStepWrite{"写入", "write"};
+inline constexpr LocalText kStepCheck{"校验读取", "check read"};
+inline constexpr LocalText kChangesHeading{"写入将改变以下内容：", "What the write will change:"};
+inline constexpr LocalText kToWrite{"将写入", "to be written"};
+inline constexpr LocalText kRadioNow{"对讲机现有", "radio now"};
+inline constexpr LocalText kWritten{"已写入", "written"};
+inline constexpr LocalText kRadioHolds{"对讲机实有", "radio holds"};
+inline constexpr LocalText kAnswerYesNo{"[y/N]", "[y/N]"};
+inline constexpr LocalText kNoBackupHint{"（加 --no-backup 可不备份直接写入）",
+                                         "(--no-backup writes without a backup)"};
+inline constexpr LocalText kInterruptedBeforeWriting{
+    "写频在写入之前被中断，没有写入任何数据。",
+    "The write was interrupted before anything was written."};
+inline constexpr LocalText kCheckInterrupted{"校验被中断：已写入，未校验。",
+                                             "The check was interrupted: written, not verified."};
+
 }  // namespace CliTexts
 }  // namespace kvd::cli

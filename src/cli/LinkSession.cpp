@@ -6,8 +6,10 @@
 #include <cstdio>
 
 #include "cli/Interruption.h"
+#include "image/Backups.h"
 #include "image/QuotedText.h"
 #include "image/RadioState.h"
+#include "link/qt/BackupLocation.h"
 #include "link/qt/SerialLink.h"
 #include "link/qt/SerialPort.h"
 
@@ -18,11 +20,14 @@ namespace {
 constexpr int kBarWidth = 40;
 constexpr int kInterruptionPollMs = 20;
 
+bool gBarShown = false;  // a progress bar stands on the last line of standard error
+
 void DrawProgress(bool visible, int value) {
     if (!visible) {
-        std::fprintf(stderr, "\r%*s\r", kBarWidth + 12, "");
+        ClearProgress();
         return;
     }
+    gBarShown = true;
     int filled = value * kBarWidth / link::Conversation::kProgressMaximum;
     std::fprintf(stderr, "\r[%s%s] %3d/%d", std::string(filled, '#').c_str(),
                  std::string(kBarWidth - filled, '.').c_str(), value,
@@ -31,7 +36,42 @@ void DrawProgress(bool visible, int value) {
 
 }  // namespace
 
+void ClearProgress() {
+    if (gBarShown) {
+        std::fprintf(stderr, "\r%*s\r", kBarWidth + 12, "");
+        gBarShown = false;
+    }
+}
+
 link::Outcome LinkSession::Run(link::Mode mode, RadioState& state) const {
+    return converse(
+        state, [mode](link::SerialLink& serial) { serial.Start(mode); }, nullptr);
+}
+
+link::Outcome LinkSession::RunWrite(const WriteSteps& steps, RadioState& state,
+                                    link::Step& lastStep) const {
+    return converse(
+        state,
+        [&steps](link::SerialLink& serial) {
+            serial.setBackupHandler(steps.keepBackup);
+            serial.setConfirmHandler(steps.confirm);
+            if (steps.started) {
+                QObject::connect(&serial, &link::SerialLink::stepStarted, steps.started);
+            }
+            if (steps.changes) {
+                QObject::connect(&serial, &link::SerialLink::writeChanges, steps.changes);
+            }
+            if (steps.checked) {
+                QObject::connect(&serial, &link::SerialLink::writeChecked, steps.checked);
+            }
+            serial.StartWrite(steps.checks);
+        },
+        &lastStep);
+}
+
+link::Outcome LinkSession::converse(RadioState& state,
+                                    const std::function<void(link::SerialLink&)>& start,
+                                    link::Step* lastStep) const {
     static int argc = 1;
     static char name[] = "kvd270-cli";
     static char* argv[] = {name, nullptr};
@@ -49,6 +89,7 @@ link::Outcome LinkSession::Run(link::Mode mode, RadioState& state) const {
     const bool yes = answerYes;
     serial.setMessageHandler([yes](const QString& text, int style) {
         const bool question = (style & link::MessageStyle::kYesNo) == link::MessageStyle::kYesNo;
+        ClearProgress();
         std::fprintf(stderr, "%s%s\n", text.toUtf8().constData(),
                      question ? (yes ? " Yes" : " No") : "");
         return question ? (yes ? link::Button::kYes : link::Button::kNo) : link::Button::kOk;
@@ -74,12 +115,23 @@ link::Outcome LinkSession::Run(link::Mode mode, RadioState& state) const {
         }
     });
     watch.start(kInterruptionPollMs);
-    serial.Start(mode);
+    start(serial);
     if (!done) {
         app.exec();  // the conversation always ends: by its last frame or by the reply time-out
     }
     port.close();
+    if (lastStep) {
+        *lastStep = serial.sequence().step();
+    }
     return outcome;
+}
+
+bool KeepBackup(const RadioState& radio) {
+    ClearProgress();
+    Backups::Saved kept = Backups::Save(link::BackupFolder(), radio);
+    std::fprintf(stderr, "%s%s\n", kept.result ? "backup: " : "kvd270-cli: no backup written: ",
+                 (kept.result ? kept.path.string() : kept.result.detail).c_str());
+    return static_cast<bool>(kept.result);
 }
 
 bool TakeLinkOption(const std::vector<std::string>& args, std::size_t& i, LinkArguments& out,

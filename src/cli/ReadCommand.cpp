@@ -1,14 +1,11 @@
-#include <filesystem>
 #include <iostream>
 
 #include "cli/CliTexts.h"
 #include "cli/Command.h"
 #include "cli/LinkSession.h"
-#include "image/Backups.h"
 #include "image/ChannelFile.h"
 #include "image/QuotedText.h"
 #include "image/RadioState.h"
-#include "link/qt/BackupLocation.h"
 
 namespace kvd::cli {
 
@@ -51,10 +48,7 @@ int RunRead(const Arguments& args) {
     }
     // The backup first: what the radio gave is kept even when the output cannot be written.
     if (backup) {
-        Backups::Saved kept = Backups::Save(link::BackupFolder(), state);
-        std::cerr << (kept.result ? "backup: " + kept.path.string()
-                                  : "kvd270-cli: no backup written: " + kept.result.detail)
-                  << "\n";
+        KeepBackup(state);
     }
     ChannelFile::Result saved = ChannelFile::Save(out, state);
     if (!saved) {

@@ -16,8 +16,14 @@ const std::array kCommands = {
             "import-csv IN.csv --out FILE.DAT [--rows LIST] [--base FILE.DAT] [--band N]",
             RunImportCsv},
     Command{"read", "read --port DEVICE --out FILE.DAT [--lang en|zh] [--no-backup]", RunRead},
-    Command{"write", "write --port DEVICE [--debug-access] [--yes] FILE.DAT [--lang en|zh]",
+    Command{"write",
+            "write --port DEVICE [--debug-access] [--yes] [--no-backup] [--no-verify] "
+            "[--confirm] FILE.DAT [--lang en|zh]",
             RunWrite},
+    Command{"diff",
+            "diff A.DAT B.DAT [--lang en|zh] [--json]\n"
+            "  kvd270-cli diff --port DEVICE FILE.DAT [--lang en|zh] [--json] [--no-backup]",
+            RunDiff},
     Command{"fields", "fields", RunFields},
 };
 

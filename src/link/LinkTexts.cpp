@@ -20,6 +20,19 @@ constexpr std::array kTexts = {
     LocalText{"通信端口未打开，请先选择菜单“通信端口”打开其串口！",
               "Communication port not open, please first selection menu 'communication port' to "
               "open its serial ports!"},
+    LocalText{"正在读取对讲机作为备份……", "Reading the radio for a backup……"},
+    LocalText{"无法读取对讲机进行备份，没有写入任何数据。",
+              "The radio could not be read for a backup; nothing was written."},
+    LocalText{"无法保存备份，没有写入任何数据。", "No backup could be kept; nothing was written."},
+    LocalText{"是否将此配置写入对讲机？", "Write this configuration into the radio?"},
+    LocalText{"没有写入任何数据。", "Nothing was written."},
+    LocalText{"正在回读对讲机以校验写入……", "Reading the radio back to check the write……"},
+    LocalText{"写频成功！已校验：对讲机中的数据与写入的一致。",
+              "Write frequency success! Checked: the radio holds what was written."},
+    LocalText{"已写入，但对讲机中的数据与写入的不同。",
+              "Written, but the radio holds something else."},
+    LocalText{"已写入，未校验：对讲机没有响应校验读取。",
+              "Written, not verified: the radio did not answer the check read."},
 };
 
 // Templates: %N is the port number, %D the device, %R the operating system's reason.
@@ -68,6 +81,8 @@ std::string Fill(std::string_view pattern, std::initializer_list<Field> fields) 
 }
 
 }  // namespace
+
+static_assert(kTexts.size() == static_cast<std::size_t>(TextId::WriteUnverified) + 1);
 
 const LocalText& Text(TextId id) {
     return kTexts[static_cast<std::size_t>(id)];

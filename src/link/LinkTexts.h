@@ -14,6 +14,16 @@ enum class TextId {
     BandMismatch,  // the band question; also left on the status line when declined
     CommunicationError,
     PortNotOpen,
+    // A write with a backup read before it and a check read after it.
+    BackupReading,    // status line during the backup read
+    BackupFailed,     // the backup read failed: nothing was written
+    BackupNotKept,    // the backup could not be kept: nothing was written
+    ConfirmWrite,     // the question before writing, after the changes were shown
+    WriteCancelled,   // the answer was No
+    CheckReading,     // status line during the check read
+    WriteVerified,    // the radio holds what was written
+    WriteDiffers,     // the radio holds something else
+    WriteUnverified,  // the radio did not answer the check read
 };
 
 const LocalText& Text(TextId id);
