@@ -1,6 +1,9 @@
-// A whole read and a whole write against the paced virtual radio (kvd270-sim --pace), each
-// compared with the line's physical minimum: every byte of the conversation, both ways, at
-// 1/960 s (9600 baud, 8N1). Also the program's CPU time for a read.
+// A whole read, a whole write, and a write with its backup read before and check read after
+// (three conversations) against the paced virtual radio (kvd270-sim --pace), each compared
+// with the line's physical minimum: every byte of the conversations, both ways, at 1/960 s
+// (9600 baud, 8N1). Also the program's CPU time for a read, and kvd270-cli read and write as
+// whole processes.
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,9 +12,12 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "image/Backups.h"
 #include "image/RadioState.h"
 #include "link/qt/SerialLink.h"
 #include "link/qt/SerialPort.h"
@@ -82,8 +88,8 @@ struct Sample {
     long bytes;
 };
 
-// One conversation from the command to its last frame; then waits for the lock's release.
-Sample Converse(link::SerialLink& serial, CountingPort& port, link::Mode mode) {
+// One command from its start to its last frame; then waits for the lock's release.
+Sample Converse(link::SerialLink& serial, CountingPort& port, const std::function<void()>& start) {
     port.sent = port.received = 0;
     bool ended = false, released = false;
     auto a = QObject::connect(&serial, &link::SerialLink::ended, [&](link::Outcome o) {
@@ -96,7 +102,7 @@ Sample Converse(link::SerialLink& serial, CountingPort& port, link::Mode mode) {
     QElapsedTimer clock;
     const double cpu = CpuMs();
     clock.start();
-    serial.Start(mode);
+    start();
     while (!ended) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
@@ -115,7 +121,7 @@ void Report(const char* name, std::vector<Sample> samples) {
     const Sample& best = samples.front();
     const Sample& median = samples[samples.size() / 2];
     std::printf(
-        "%-6s %5ld bytes  line minimum %7.1f ms  best %7.1f ms (ratio %.3f)  median %7.1f ms "
+        "%s\n  %5ld bytes  line minimum %7.1f ms  best %7.1f ms (ratio %.3f)  median %7.1f ms "
         "(ratio %.3f)\n",
         name, best.bytes, minimum, best.wallMs, best.wallMs / minimum, median.wallMs,
         median.wallMs / minimum);
@@ -127,17 +133,17 @@ void ReportCpu(std::vector<Sample> samples) {
                 samples.front().cpuMs, samples[samples.size() / 2].cpuMs);
 }
 
-// kvd270-cli read as a whole process: start-up, conversation, save.
-void MeasureCli(const std::string& device) {
-    char out[] = "/tmp/kvd-bench-XXXXXX";
-    int fd = ::mkstemp(out);
-    ::close(fd);
+// kvd270-cli as a whole process (start-up, conversations, files), its backups in `data`.
+void MeasureCli(const char* name, std::vector<const char*> args, const std::string& data) {
+    args.insert(args.begin(), KVD_CLI);
+    args.push_back(nullptr);
     QElapsedTimer clock;
     clock.start();
     pid_t pid = ::fork();
     if (pid == 0) {
-        ::execl(KVD_CLI, KVD_CLI, "read", "--port", device.c_str(), "--out", out,
-                static_cast<char*>(nullptr));
+        ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+        ::dup2(::open("/dev/null", O_WRONLY), STDERR_FILENO);
+        ::execv(KVD_CLI, const_cast<char**>(args.data()));
         ::_exit(127);
     }
     int status = 0;
@@ -145,10 +151,9 @@ void MeasureCli(const std::string& device) {
     ::wait4(pid, &status, 0, &usage);
     const double wall = clock.nsecsElapsed() / 1e6;
     auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
-    std::printf("kvd270-cli read, whole process: exit %d, wall %.1f ms, CPU %.1f ms\n",
+    std::printf("kvd270-cli %s, whole process: exit %d, wall %.1f ms, CPU %.1f ms\n", name,
                 WIFEXITED(status) ? WEXITSTATUS(status) : -1, wall,
                 ms(usage.ru_utime) + ms(usage.ru_stime));
-    ::unlink(out);
 }
 
 }  // namespace
@@ -173,15 +178,28 @@ int main(int argc, char** argv) {
     std::printf(
         "serial link against kvd270-sim --pace (9600 baud 8N1, %.4f ms a byte), %d rounds\n",
         kByteMs, kRounds);
-    std::vector<Sample> reads, writes;
+    char folder[] = "/tmp/kvd-bench-XXXXXX";
+    if (!::mkdtemp(folder)) {
+        return 1;
+    }
+    const std::filesystem::path backups = std::filesystem::path(folder) / "backups";
+    serial.setBackupHandler(
+        [&](const RadioState& radio) { return bool(Backups::Save(backups, radio).result); });
+    std::vector<Sample> reads, writes, checked;
     for (int i = 0; i < kRounds; ++i) {
-        reads.push_back(Converse(serial, port, link::Mode::Read));
-        writes.push_back(Converse(serial, port, link::Mode::Write));
+        reads.push_back(Converse(serial, port, [&] { serial.Start(link::Mode::Read); }));
+        writes.push_back(Converse(serial, port, [&] { serial.Start(link::Mode::Write); }));
+        checked.push_back(Converse(serial, port, [&] { serial.StartWrite({}); }));
     }
     Report("read", reads);
     Report("write", writes);
+    Report("write with backup and check", checked);
     ReportCpu(reads);
     port.close();
-    MeasureCli(sim.device);
+    const std::string file = std::string(folder) + "/RADIO.DAT";
+    MeasureCli("read", {"read", "--port", sim.device.c_str(), "--out", file.c_str()}, folder);
+    MeasureCli("write (backup, write, check)",
+               {"write", "--port", sim.device.c_str(), file.c_str()}, folder);
+    std::filesystem::remove_all(folder);
     return 0;
 }

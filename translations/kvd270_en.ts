@@ -432,8 +432,62 @@
     <message id="link.backupSaved">
         <translation>Backup: %1</translation>
     </message>
-    <message id="link.backupFailed">
+    <message id="link.backupNotWritten">
         <translation>No backup written: %1</translation>
+    </message>
+    <message id="link.backupReading">
+        <translation>Reading the radio for a backup……</translation>
+    </message>
+    <message id="link.backupReadFailed">
+        <translation>The radio could not be read for a backup; nothing was written.</translation>
+    </message>
+    <message id="link.backupNotKept">
+        <translation>No backup could be kept; nothing was written.</translation>
+    </message>
+    <message id="link.confirmWrite">
+        <translation>Write this configuration into the radio?</translation>
+    </message>
+    <message id="link.writeCancelled">
+        <translation>Nothing was written.</translation>
+    </message>
+    <message id="link.checkReading">
+        <translation>Reading the radio back to check the write……</translation>
+    </message>
+    <message id="link.writeVerified">
+        <translation>Write frequency success! Checked: the radio holds what was written.</translation>
+    </message>
+    <message id="link.writeDiffers">
+        <translation>Written, but the radio holds something else.</translation>
+    </message>
+    <message id="link.writeUnverified">
+        <translation>Written, not verified: the radio did not answer the check read.</translation>
+    </message>
+    <message id="diff.channel">
+        <translation>Channel %1</translation>
+    </message>
+    <message id="diff.rxTone">
+        <translation>RX QT/DQT</translation>
+    </message>
+    <message id="diff.txTone">
+        <translation>TX QT/DQT</translation>
+    </message>
+    <message id="diff.bandwidth">
+        <translation>Bandwidth</translation>
+    </message>
+    <message id="diff.element">
+        <translation>%1 %2</translation>
+    </message>
+    <message id="diff.debugFrequency">
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message id="diff.scanBits">
+        <translation>%1 %2-%3</translation>
+    </message>
+    <message id="diff.fixedBytes">
+        <translation>fixed bytes</translation>
+    </message>
+    <message id="diff.noDifferences">
+        <translation>No differences.</translation>
     </message>
     <message id="dialog.ok">
         <translation>OK</translation>
@@ -733,7 +787,7 @@
         <translation>read --port DEVICE --out FILE.DAT [--lang en|zh] [--no-backup]</translation>
     </message>
     <message id="cli.usageWrite">
-        <translation>write --port DEVICE [--debug-access] [--yes] FILE.DAT [--lang en|zh]</translation>
+        <translation>write --port DEVICE [--debug-access] [--yes] [--no-backup] [--no-verify] [--confirm] FILE.DAT [--lang en|zh]</translation>
     </message>
     <message id="cli.usageFields">
         <translation>fields</translation>
@@ -827,6 +881,64 @@
     </message>
     <message id="cli.otherSettings">
         <translation>Other settings</translation>
+    </message>
+    <message id="cli.usageDiff">
+        <translation>diff A.DAT B.DAT [--lang en|zh] [--json]
+  kvd270-cli diff --port DEVICE FILE.DAT [--lang en|zh] [--json] [--no-backup]</translation>
+    </message>
+    <message id="cli.confirmNeedsTerminal">
+        <translation>--confirm asks on a terminal, and standard input is none</translation>
+    </message>
+    <message id="cli.settings">
+        <translation>Settings</translation>
+    </message>
+    <message id="cli.radio">
+        <translation>radio %1</translation>
+    </message>
+    <message id="cli.otherBytes">
+        <translation>Other bytes</translation>
+    </message>
+    <message id="cli.stepBackup">
+        <translation>backup read</translation>
+    </message>
+    <message id="cli.stepWrite">
+        <translation>write</translation>
+    </message>
+    <message id="cli.stepCheck">
+        <translation>check read</translation>
+    </message>
+    <message id="cli.step">
+        <translation>[%1/%2] %3</translation>
+    </message>
+    <message id="cli.changesHeading">
+        <translation>What the write will change:</translation>
+    </message>
+    <message id="cli.toBeWritten">
+        <translation>to be written</translation>
+    </message>
+    <message id="cli.radioNow">
+        <translation>radio now</translation>
+    </message>
+    <message id="cli.written">
+        <translation>written</translation>
+    </message>
+    <message id="cli.radioHolds">
+        <translation>radio holds</translation>
+    </message>
+    <message id="cli.answerYesNo">
+        <translation>%1 [y/N] </translation>
+    </message>
+    <message id="cli.yes">
+        <translation>yes</translation>
+    </message>
+    <message id="cli.noBackupHint">
+        <translation>%1 (--no-backup writes without a backup)</translation>
+    </message>
+    <message id="cli.interruptedBeforeWriting">
+        <translation>The write was interrupted before anything was written.</translation>
+    </message>
+    <message id="cli.checkInterrupted">
+        <translation>The check was interrupted: written, not verified.</translation>
     </message>
 </context>
 </TS>

@@ -432,8 +432,62 @@
     <message id="link.backupSaved">
         <translation>备份：%1</translation>
     </message>
-    <message id="link.backupFailed">
+    <message id="link.backupNotWritten">
         <translation>备份失败：%1</translation>
+    </message>
+    <message id="link.backupReading">
+        <translation>正在读取对讲机作为备份……</translation>
+    </message>
+    <message id="link.backupReadFailed">
+        <translation>无法读取对讲机进行备份，没有写入任何数据。</translation>
+    </message>
+    <message id="link.backupNotKept">
+        <translation>无法保存备份，没有写入任何数据。</translation>
+    </message>
+    <message id="link.confirmWrite">
+        <translation>是否将此配置写入对讲机？</translation>
+    </message>
+    <message id="link.writeCancelled">
+        <translation>没有写入任何数据。</translation>
+    </message>
+    <message id="link.checkReading">
+        <translation>正在回读对讲机以校验写入……</translation>
+    </message>
+    <message id="link.writeVerified">
+        <translation>写频成功！已校验：对讲机中的数据与写入的一致。</translation>
+    </message>
+    <message id="link.writeDiffers">
+        <translation>已写入，但对讲机中的数据与写入的不同。</translation>
+    </message>
+    <message id="link.writeUnverified">
+        <translation>已写入，未校验：对讲机没有响应校验读取。</translation>
+    </message>
+    <message id="diff.channel">
+        <translation>信道 %1</translation>
+    </message>
+    <message id="diff.rxTone">
+        <translation>接收亚音频</translation>
+    </message>
+    <message id="diff.txTone">
+        <translation>发射亚音频</translation>
+    </message>
+    <message id="diff.bandwidth">
+        <translation>宽\窄带</translation>
+    </message>
+    <message id="diff.element">
+        <translation>%1 %2</translation>
+    </message>
+    <message id="diff.debugFrequency">
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message id="diff.scanBits">
+        <translation>%1 %2-%3</translation>
+    </message>
+    <message id="diff.fixedBytes">
+        <translation>固定字节</translation>
+    </message>
+    <message id="diff.noDifferences">
+        <translation>没有差别。</translation>
     </message>
     <message id="dialog.ok">
         <translation>确定</translation>
@@ -733,7 +787,7 @@
         <translation>read --port DEVICE --out FILE.DAT [--lang en|zh] [--no-backup]</translation>
     </message>
     <message id="cli.usageWrite">
-        <translation>write --port DEVICE [--debug-access] [--yes] FILE.DAT [--lang en|zh]</translation>
+        <translation>write --port DEVICE [--debug-access] [--yes] [--no-backup] [--no-verify] [--confirm] FILE.DAT [--lang en|zh]</translation>
     </message>
     <message id="cli.usageFields">
         <translation>fields</translation>
@@ -827,6 +881,64 @@
     </message>
     <message id="cli.otherSettings">
         <translation>其他设置</translation>
+    </message>
+    <message id="cli.usageDiff">
+        <translation>diff A.DAT B.DAT [--lang en|zh] [--json]
+  kvd270-cli diff --port DEVICE FILE.DAT [--lang en|zh] [--json] [--no-backup]</translation>
+    </message>
+    <message id="cli.confirmNeedsTerminal">
+        <translation>--confirm asks on a terminal, and standard input is none</translation>
+    </message>
+    <message id="cli.settings">
+        <translation>设置</translation>
+    </message>
+    <message id="cli.radio">
+        <translation>对讲机 %1</translation>
+    </message>
+    <message id="cli.otherBytes">
+        <translation>其他字节</translation>
+    </message>
+    <message id="cli.stepBackup">
+        <translation>备份读取</translation>
+    </message>
+    <message id="cli.stepWrite">
+        <translation>写入</translation>
+    </message>
+    <message id="cli.stepCheck">
+        <translation>校验读取</translation>
+    </message>
+    <message id="cli.step">
+        <translation>[%1/%2] %3</translation>
+    </message>
+    <message id="cli.changesHeading">
+        <translation>写入将改变以下内容：</translation>
+    </message>
+    <message id="cli.toBeWritten">
+        <translation>将写入</translation>
+    </message>
+    <message id="cli.radioNow">
+        <translation>对讲机现有</translation>
+    </message>
+    <message id="cli.written">
+        <translation>已写入</translation>
+    </message>
+    <message id="cli.radioHolds">
+        <translation>对讲机实有</translation>
+    </message>
+    <message id="cli.answerYesNo">
+        <translation>%1 [y/N] </translation>
+    </message>
+    <message id="cli.yes">
+        <translation>是</translation>
+    </message>
+    <message id="cli.noBackupHint">
+        <translation>%1 （加 --no-backup 可不备份直接写入）</translation>
+    </message>
+    <message id="cli.interruptedBeforeWriting">
+        <translation>写频在写入之前被中断，没有写入任何数据。</translation>
+    </message>
+    <message id="cli.checkInterrupted">
+        <translation>校验被中断：已写入，未校验。</translation>
     </message>
 </context>
 </TS>

@@ -49,5 +49,6 @@ int RunImportCsv(const Arguments& args);
 int RunRead(const Arguments& args);
 int RunWrite(const Arguments& args);
 int RunFields(const Arguments& args);
+int RunDiff(const Arguments& args);
 
 }  // namespace kvd::cli

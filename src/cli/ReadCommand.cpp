@@ -1,12 +1,9 @@
-#include <filesystem>
 #include <iostream>
 
 #include "cli/Command.h"
 #include "cli/LinkSession.h"
-#include "image/Backups.h"
 #include "image/ChannelFile.h"
 #include "image/RadioState.h"
-#include "link/qt/BackupLocation.h"
 #include "texts/TextIds.h"
 
 namespace kvd::cli {
@@ -52,12 +49,7 @@ int RunRead(const Arguments& args) {
     }
     // The backup first: what the radio gave is kept even when the output cannot be written.
     if (backup) {
-        Backups::Saved kept = Backups::Save(link::BackupFolder(), state);
-        if (kept.result) {
-            std::cerr << Say({Id::backup, {PathText(kept.path.string())}}) << "\n";
-        } else {
-            Fail({Id::noBackup, {FileProblem(kept.result)}});
-        }
+        KeepBackup(state);
     }
     ChannelFile::Result saved = ChannelFile::Save(out, state);
     if (!saved) {

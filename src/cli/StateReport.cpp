@@ -10,12 +10,12 @@
 #include "channels/ChannelCells.h"
 #include "channels/ChoiceLists.h"
 #include "cli/Json.h"
+#include "cli/TextColumns.h"
 #include "image/FieldTable.h"
 #include "image/FieldValues.h"
 #include "image/RadioState.h"
 #include "settings/PanelLists.h"
 #include "texts/TextIds.h"
-#include "texts/Utf8.h"
 
 namespace kvd::cli {
 
@@ -25,8 +25,6 @@ namespace Cells = ChannelCells;
 using FieldTable::Field;
 using FieldTable::OldSlot;
 
-constexpr std::array<const char*, 8> kChannelKeys = {"rx",    "rx_tone",   "tx",        "tx_tone",
-                                                     "power", "busy_lock", "bandwidth", "scan_add"};
 // The old slots of FunctionOptions run from 1 to 24; a slot that holds no setting reads as
 // the text every slot started with.
 constexpr int kFunctionSlots = 24;
@@ -40,7 +38,7 @@ std::string ChannelJson(const RadioState& s, int number) {
     std::string out = "{";
     for (int column = Cells::kRxFrequency; column <= Cells::kScanAdd; ++column) {
         out += column == Cells::kRxFrequency ? "" : ", ";
-        out += JsonString(kChannelKeys[column - 1]) + ": " +
+        out += JsonString(ChannelKey(column)) + ": " +
                JsonString(TextIn(Cells::Text(s.channels, number, column), s.flags.Language));
     }
     return out + "}";
@@ -80,21 +78,13 @@ const Field* RowOf(OldSlot::Table table, int slot, const char* key = nullptr) {
     return nullptr;
 }
 
-// Display width of UTF-8 text, counting CJK characters as two columns.
-int DisplayWidth(const std::string& text) {
-    int width = 0;
-    for (char32_t c : DecodeUtf8(text)) {
-        width += (c >= 0x1100 && (c <= 0x115F || (c >= 0x2E80 && c <= 0xFFDC))) ? 2 : 1;
-    }
-    return width;
-}
-
-std::string Pad(const std::string& text, int width) {
-    return text +
-           std::string(static_cast<std::size_t>(std::max(1, width - DisplayWidth(text))), ' ');
-}
-
 }  // namespace
+
+const char* ChannelKey(int column) {
+    static constexpr std::array<const char*, 8> kKeys = {
+        "rx", "rx_tone", "tx", "tx_tone", "power", "busy_lock", "bandwidth", "scan_add"};
+    return column >= Cells::kRxFrequency && column <= Cells::kScanAdd ? kKeys[column - 1] : "";
+}
 
 std::string StateJson(const RadioState& s) {
     std::ostringstream out;

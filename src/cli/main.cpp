@@ -17,6 +17,7 @@ const std::array kCommands = {
     Command{"import-csv", Id::usageImportCsv, RunImportCsv},
     Command{"read", Id::usageRead, RunRead},
     Command{"write", Id::usageWrite, RunWrite},
+    Command{"diff", Id::usageDiff, RunDiff},
     Command{"fields", Id::usageFields, RunFields},
 };
 

@@ -26,12 +26,21 @@ constexpr std::array kKindNames = {
     "ShowMessage",
     "AskBandQuestion",
     "ReadComplete",
+    "StepStarted",
+    "KeepBackup",
+    "WriteChanges",
+    "ConfirmWrite",
+    "WriteChecked",
     "Ended",
 };
 static_assert(kKindNames.size() == Action::Ended + 1);
 
-constexpr std::array kOutcomeNames = {"ReadDone",    "WriteDone",   "BandDeclined", "TimedOut",
-                                      "WriteFailed", "PortNotOpen", "Interrupted"};
+constexpr std::array kOutcomeNames = {"ReadDone",      "WriteDone",       "BandDeclined",
+                                      "TimedOut",      "WriteFailed",     "PortNotOpen",
+                                      "Interrupted",   "BackupFailed",    "WriteCancelled",
+                                      "WriteVerified", "WriteUnverified", "WriteDiffers"};
+static_assert(kOutcomeNames.size() == static_cast<std::size_t>(Outcome::WriteDiffers) + 1);
+constexpr std::array kStepNames = {"read", "write", "backup", "check"};
 
 }  // namespace
 
@@ -44,6 +53,7 @@ std::string Describe(const Action& a) {
         case Action::SetStatusText:
         case Action::ShowMessage:
         case Action::AskBandQuestion:
+        case Action::ConfirmWrite:
             text += std::string(" ") + a.text.key;
             break;
         case Action::SetStatusVisible:
@@ -55,6 +65,16 @@ std::string Describe(const Action& a) {
         case Action::Lock:
             text += a.mode == Mode::Read ? " read" : " write";
             break;
+        case Action::StepStarted:
+            text += std::string(" ") + kStepNames[static_cast<std::size_t>(a.step)];
+            break;
+        case Action::WriteChanges:
+        case Action::WriteChecked:
+            text += a.comparison ? " " + std::to_string(a.comparison->bytes.size()) + " bytes, " +
+                                       std::to_string(a.comparison->fields.size()) + " fields"
+                                 : std::string(" none");
+            break;
+        case Action::KeepBackup:
         case Action::ReadComplete:
             text +=
                 " " + std::to_string(a.image.size()) + " bytes, band " + std::to_string(a.value);

@@ -1,15 +1,21 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "link/WriteCheck.h"
 #include "settings/MessageBoxStyle.h"
 #include "texts/UserText.h"
 
 namespace kvd::link {
 
 enum class Mode { Read, Write };
+
+// The conversations of a command: a read, a write, or a write with a backup read before it
+// and a check read after it.
+enum class Step { Read, Write, Backup, Check };
 
 // How a conversation ended; reported once per Start.
 enum class Outcome {
@@ -20,17 +26,23 @@ enum class Outcome {
     WriteFailed,
     PortNotOpen,
     Interrupted,  // the user stopped the program
+    // A write with checks.
+    BackupFailed,     // the backup read failed or could not be kept: nothing was written
+    WriteCancelled,   // the user did not want the changes: nothing was written
+    WriteVerified,    // written, and the radio holds what was written
+    WriteUnverified,  // written, but the radio did not answer the check read
+    WriteDiffers,     // written, but the radio holds something else
 };
 
 constexpr bool Succeeded(Outcome o) {
-    return o == Outcome::ReadDone || o == Outcome::WriteDone;
+    return o == Outcome::ReadDone || o == Outcome::WriteDone || o == Outcome::WriteVerified;
 }
 
 // One thing the program must do for the conversation, in the order given.
 struct Action {
     enum Kind {
         SendFrame,        // frame: each byte by its own write
-        StartReplyTimer,  // (re)start the 3000 ms reply timer
+        StartReplyTimer,  // value: (re)start the reply timer for this many ms
         StopReplyTimer,
         StartBlinkTimer,  // the 200 ms blink timer
         StopBlinkTimer,
@@ -46,6 +58,11 @@ struct Action {
         ShowMessage,         // text, style; modal: what follows runs after it is closed
         AskBandQuestion,     // text, style; answer with Conversation::AnswerBandQuestion
         ReadComplete,        // image: the 1024 bytes read; value: the radio's band
+        StepStarted,         // step: the conversation that began (a write with checks)
+        KeepBackup,          // image, value: the backup read; answer with LinkSequence::BackupKept
+        WriteChanges,        // comparison: what the write will change (radio now: theirs)
+        ConfirmWrite,        // text, comparison; answer with LinkSequence::AnswerConfirmation
+        WriteChecked,        // comparison: what was written against what the radio holds
         Ended,               // outcome
     };
 
@@ -57,7 +74,9 @@ struct Action {
     int value = 0;
     Mode mode = Mode::Read;
     Outcome outcome = Outcome::ReadDone;
+    Step step = Step::Read;
     std::vector<std::uint8_t> image;
+    std::shared_ptr<const WriteComparison> comparison;
 
     static Action Of(Kind kind) {
         Action a;

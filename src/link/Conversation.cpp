@@ -1,21 +1,26 @@
 #include "link/Conversation.h"
+#include "texts/TextIds.h"
 
 #include <algorithm>
 
-#include "texts/TextIds.h"
-
 namespace kvd::link {
 
-namespace {
-
 namespace Id = TextIds::link;
+
+namespace {
 constexpr int kWriteStep = 10;
 constexpr int kReadStep = 25;
 }  // namespace
 
+StartOptions StartOptions::Patient() {
+    StartOptions options;
+    options.startAttempts = Conversation::kRestartWaitMs / Conversation::kStartRetryMs;
+    return options;
+}
+
 Conversation::Conversation(ProgramHooks hooks) : hooks_(std::move(hooks)) {}
 
-Actions Conversation::Start(Mode mode, bool portOpen) {
+Actions Conversation::Start(Mode mode, bool portOpen, StartOptions options) {
     out_.clear();
     if (locked_) {
         return {};
@@ -32,13 +37,55 @@ Actions Conversation::Start(Mode mode, bool portOpen) {
     Action lock = Action::Of(Action::Lock);
     lock.mode = mode;
     out_.push_back(lock);
+    push(Action::CommitEdits);
+    begin(mode, options);
+    return std::move(out_);
+}
+
+Actions Conversation::Continue(Mode mode, StartOptions options) {
+    out_.clear();
+    if (phase_ != Phase::Finishing && phase_ != Phase::Held) {
+        return {};
+    }
+    begin(mode, options);
+    return std::move(out_);
+}
+
+void Conversation::begin(Mode mode, const StartOptions& options) {
     received_.clear();
     mode_ = mode;
-    bandAsked_ = false;
+    bandAsked_ = options.bandSettled;
+    failure_ = options.failure;
+    startAttemptsLeft_ = std::max(1, options.startAttempts);
+    startRetried_ = startAttemptsLeft_ > 1;
+    finishTicks_ = 0;
     phase_ = Phase::AwaitStartAck;
-    push(Action::CommitEdits);
     sendFrame(Wire::StartFrame(mode));
     setStatusText(Id::communicating);
+    if (!blinkRunning_) {
+        blinkRunning_ = true;
+        push(Action::StartBlinkTimer);
+    }
+}
+
+Actions Conversation::Hold() {
+    out_.clear();
+    if (phase_ != Phase::Finishing) {
+        return {};
+    }
+    phase_ = Phase::Held;
+    stopBlinkTimer();
+    setStatusVisible(true);
+    return std::move(out_);
+}
+
+Actions Conversation::EndHold() {
+    out_.clear();
+    if (phase_ != Phase::Held) {
+        return {};
+    }
+    phase_ = Phase::Finishing;
+    finishTicks_ = 0;
     blinkRunning_ = true;
     push(Action::StartBlinkTimer);
     return std::move(out_);
@@ -73,13 +120,18 @@ Actions Conversation::ReplyTimerExpired() {
     if (!replyRunning_) {
         return {};  // a tick that was already on its way when the timer stopped
     }
+    if (phase_ == Phase::AwaitStartAck && --startAttemptsLeft_ > 0) {
+        received_.clear();
+        sendFrame(Wire::StartFrame(mode_));
+        return std::move(out_);
+    }
     fail(Outcome::TimedOut);
     return std::move(out_);
 }
 
 Actions Conversation::PortWriteFailed() {
     out_.clear();
-    if (phase_ == Phase::Idle || phase_ == Phase::Finishing) {
+    if (phase_ == Phase::Idle || phase_ == Phase::Finishing || phase_ == Phase::Held) {
         return {};  // the final "E" of an ended conversation
     }
     fail(Outcome::WriteFailed);
@@ -90,6 +142,13 @@ Actions Conversation::Interrupt() {
     out_.clear();
     if (phase_ == Phase::Idle || phase_ == Phase::Finishing) {
         return {};  // nothing to stop, or "E" already sent
+    }
+    if (phase_ == Phase::Held) {
+        // "E" went out already: only the lock and the status line are left to clear.
+        phase_ = Phase::Idle;
+        setStatusVisible(false);
+        release();
+        return std::move(out_);
     }
     abandon(Outcome::Interrupted);
     return std::move(out_);
@@ -164,6 +223,7 @@ void Conversation::dispatch() {
         case Phase::Idle:
         case Phase::BandQuestion:
         case Phase::Finishing:
+        case Phase::Held:
             received_.clear();  // the reply timer is stopped in these phases
             break;
     }
@@ -256,7 +316,7 @@ void Conversation::fail(Outcome outcome) {
     stopReplyTimer();
     setStatusVisible(false);
     stopBlinkTimer();
-    message(Action::ShowMessage, Id::communicationError, MessageBoxStyle::kCritical);
+    message(Action::ShowMessage, failure_, MessageBoxStyle::kCritical);
     release();
     hideProgress();
     phase_ = Phase::Idle;
@@ -291,7 +351,9 @@ void Conversation::sendFrame(std::vector<std::uint8_t> frame) {
     if (isEnd) {
         stopReplyTimer();
     } else {
-        startReplyTimer();
+        // A start frame that goes out again waits for its answer only so long.
+        startReplyTimer(phase_ == Phase::AwaitStartAck && startRetried_ ? kStartRetryMs
+                                                                        : kReplyTimeoutMs);
     }
 }
 
@@ -299,9 +361,11 @@ void Conversation::push(Action::Kind kind) {
     out_.push_back(Action::Of(kind));
 }
 
-void Conversation::startReplyTimer() {
+void Conversation::startReplyTimer(int ms) {
     replyRunning_ = true;
-    push(Action::StartReplyTimer);
+    Action a = Action::Of(Action::StartReplyTimer);
+    a.value = ms;
+    out_.push_back(a);
 }
 
 void Conversation::stopReplyTimer() {

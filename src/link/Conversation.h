@@ -7,8 +7,22 @@
 #include "link/Action.h"
 #include "link/ProgramHooks.h"
 #include "link/Wire.h"
+#include "texts/TextIds.h"
 
 namespace kvd::link {
+
+// How a conversation begins.
+struct StartOptions {
+    // "PROGRAM" goes out this many times in all, again after each kStartRetryMs without an
+    // answer: a radio that restarts after a write hears nothing for a while.
+    int startAttempts = 1;
+    bool bandSettled = false;  // a write's band question was asked before it: not again
+    TextId failure =
+        TextIds::link::communicationError;  // the message when the radio stops answering
+
+    // Waiting up to kRestartWaitMs for the radio to answer "PROGRAM".
+    static StartOptions Patient();
+};
 
 // The read and write conversations with the radio, the reply time-out, the progress
 // indicator, the blinking status line and the communication lock, as a state machine. Each
@@ -20,11 +34,21 @@ public:
     static constexpr int kBlinkIntervalMs = 200;
     static constexpr int kProgressMaximum = 460;
     static constexpr int kFinishTicks = 6;
+    static constexpr int kRestartWaitMs = 5000;
+    static constexpr int kStartRetryMs = 500;
 
     explicit Conversation(ProgramHooks hooks);
 
     // The Read or Write command. Refused (no actions) while the lock is engaged.
-    Actions Start(Mode mode, bool portOpen);
+    Actions Start(Mode mode, bool portOpen, StartOptions options = {});
+    // The next conversation of a sequence, under the lock that is still engaged: right after
+    // the one before ended normally ("E" sent), or while it is held. Refused otherwise.
+    Actions Continue(Mode mode, StartOptions options);
+    // Keeps the lock after a normal end instead of letting it go six ticks later: the blink
+    // timer stops, the status line stays. For questions between the conversations of a
+    // sequence; EndHold lets the end run its course, Continue starts the next one.
+    Actions Hold();
+    Actions EndHold();
     // Bytes the port delivered, in order of arrival.
     Actions Receive(std::span<const std::uint8_t> bytes);
     // A break condition on the line: the next received byte is dropped.
@@ -44,6 +68,7 @@ public:
     bool awaitingBandAnswer() const { return phase_ == Phase::BandQuestion; }
     bool finished() const { return phase_ == Phase::Finishing; }
     bool idle() const { return phase_ == Phase::Idle; }
+    bool held() const { return phase_ == Phase::Held; }
     int radioBand() const { return radioBand_; }
     int progress() const { return progress_; }
     bool progressVisible() const { return progressVisible_; }
@@ -59,8 +84,10 @@ private:
         ReadAwaitReady,       // 06 sent after the identification or a block
         ReadAwaitBlock,       // read request sent
         Finishing,            // "E" sent after a normal end; the blink timer counts down
+        Held,                 // "E" sent after a normal end; the lock kept for what follows
     };
 
+    void begin(Mode mode, const StartOptions& options);
     bool IsAck() const;
     void dispatch();
     void acceptIdentification();
@@ -74,7 +101,7 @@ private:
 
     void sendFrame(std::vector<std::uint8_t> frame);
     void push(Action::Kind kind);
-    void startReplyTimer();
+    void startReplyTimer(int ms);
     void stopReplyTimer();
     void stopBlinkTimer();
     void setStatusText(TextId text);
@@ -96,6 +123,9 @@ private:
     int radioBand_ = 0;
     bool dropFirstByte_ = false;
     bool bandAsked_ = false;
+    int startAttemptsLeft_ = 0;  // "PROGRAM" frames still to send while the radio is silent
+    bool startRetried_ = false;  // "PROGRAM" may go out again: each waits kStartRetryMs
+    TextId failure_ = TextIds::link::communicationError;
     std::vector<std::uint8_t> writeImage_;
     std::vector<std::uint8_t> readImage_;
     int finishTicks_ = 0;

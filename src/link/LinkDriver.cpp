@@ -2,10 +2,14 @@
 
 namespace kvd::link {
 
-void LinkDriver::run(Actions actions) {
+void LinkDriver::queue(Actions actions) {
     for (Action& a : actions) {
         queue_.push_back(std::move(a));
     }
+}
+
+void LinkDriver::run(Actions actions) {
+    queue(std::move(actions));
     if (running_) {
         return;
     }
@@ -22,9 +26,7 @@ void LinkDriver::carryOut(const Action& action) {
     switch (action.kind) {
         case Action::SendFrame:
             if (writeFrame(action.frame) == WriteResult::Failed) {
-                for (Action& a : conversation_.PortWriteFailed()) {
-                    queue_.push_back(std::move(a));
-                }
+                queue(sequence_.PortWriteFailed());
             }
             break;
         case Action::ShowMessage:
@@ -32,11 +34,15 @@ void LinkDriver::carryOut(const Action& action) {
             break;
         case Action::AskBandQuestion: {
             bool proceed = showMessage(action.text, action.style) == MessageBoxStyle::kIdYes;
-            for (Action& a : conversation_.AnswerBandQuestion(proceed)) {
-                queue_.push_back(std::move(a));
-            }
+            queue(sequence_.AnswerBandQuestion(proceed));
             break;
         }
+        case Action::KeepBackup:
+            queue(sequence_.BackupKept(keepBackup(action.image, action.value)));
+            break;
+        case Action::ConfirmWrite:
+            queue(sequence_.AnswerConfirmation(confirmWrite(action.comparison.get())));
+            break;
         default:
             perform(action);
             break;

@@ -20,4 +20,10 @@ void ApplyRead(std::span<const std::uint8_t> image, int radioBand, RadioState& s
     state.band.TakeBand(radioBand);
 }
 
+RadioState StateOfRead(std::span<const std::uint8_t> image, int radioBand, LanguageId language) {
+    RadioState state = StartupState(language);
+    ApplyRead(image, radioBand, state);
+    return state;
+}
+
 }  // namespace kvd::link

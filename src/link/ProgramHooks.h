@@ -5,6 +5,7 @@
 #include <span>
 
 #include "image/MemoryImage.h"
+#include "settings/Language.h"
 
 namespace kvd {
 struct RadioState;
@@ -25,5 +26,9 @@ ProgramHooks HooksFor(const RadioState& state);
 // Takes a completed read into the state as the program does: the image decoded, then the
 // radio's band selected without the band-change question.
 void ApplyRead(std::span<const std::uint8_t> image, int radioBand, RadioState& state);
+
+// What a read found, as a state of its own (a backup read's, which the program's state does
+// not take): the start-up state with the read applied.
+RadioState StateOfRead(std::span<const std::uint8_t> image, int radioBand, LanguageId language);
 
 }  // namespace kvd::link

@@ -137,7 +137,7 @@ void LinkCommands::readApplied() {
     statusAfterRelease_ =
         Tr(saved.result ? UserText(TextIds::link::backupSaved,
                                    {UserText::Verbatim(FileAccess::Utf8Of(saved.path.filename()))})
-                        : UserText(TextIds::link::backupFailed, {FileProblem(saved.result)}),
+                        : UserText(TextIds::link::backupNotWritten, {FileProblem(saved.result)}),
            language);
     window_.statusLabel()->setToolTip(
         saved.result ? QString::fromStdString(FileAccess::Utf8Of(saved.path)) : QString());

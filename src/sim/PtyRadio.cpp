@@ -62,15 +62,19 @@ void PtyRadio::Serve(const std::function<bool()>& stop, const std::function<void
 
 void PtyRadio::take(std::span<const std::uint8_t> bytes, Clock::time_point readAt) {
     if (!line_.pace) {
-        send(radio_.Receive(bytes));
+        send(radio_.Receive(bytes, ms(readAt)));
         return;
     }
     // A byte is there once its last bit has crossed the line.
     for (std::uint8_t byte : bytes) {
         rxFree_ = std::max(rxFree_, readAt) + kByteTime;
         std::this_thread::sleep_until(rxFree_);
-        send(radio_.Receive(std::span(&byte, 1)));
+        send(radio_.Receive(std::span(&byte, 1), ms(rxFree_)));
     }
+}
+
+std::int64_t PtyRadio::ms(Clock::time_point t) const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(t - start_).count();
 }
 
 void PtyRadio::send(std::span<const std::uint8_t> bytes) {

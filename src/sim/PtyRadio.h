@@ -40,6 +40,7 @@ private:
     void take(std::span<const std::uint8_t> bytes, Clock::time_point readAt);
     void send(std::span<const std::uint8_t> bytes);
     void writeAll(std::span<const std::uint8_t> bytes);
+    std::int64_t ms(Clock::time_point t) const;
 
     RadioSide& radio_;
     Line line_;
@@ -47,6 +48,7 @@ private:
     int slave_ = -1;  // kept open so the line outlives each program that uses it
     std::string device_;
     std::string error_;
+    Clock::time_point start_ = Clock::now();
     Clock::time_point rxFree_{};
     Clock::time_point txFree_{};
 };

@@ -34,10 +34,13 @@ MemoryImage RadioSide::image() const {
     return image;
 }
 
-std::vector<std::uint8_t> RadioSide::Receive(std::span<const std::uint8_t> bytes) {
+std::vector<std::uint8_t> RadioSide::Receive(std::span<const std::uint8_t> bytes,
+                                             std::int64_t nowMs) {
     pending_.clear();
     for (std::uint8_t b : bytes) {
-        take(b);
+        if (nowMs >= deafUntil_) {
+            take(b, nowMs);
+        }
     }
     return std::move(pending_);
 }
@@ -46,7 +49,7 @@ bool RadioSide::silent() const {
     return faults_.silent || (faults_.stopAfterBlocks > 0 && blocks_ >= faults_.stopAfterBlocks);
 }
 
-void RadioSide::take(std::uint8_t byte) {
+void RadioSide::take(std::uint8_t byte, std::int64_t nowMs) {
     if (frameLength_ > 0) {
         frame_.push_back(byte);
         if (frame_.size() == frameLength_) {
@@ -76,7 +79,7 @@ void RadioSide::take(std::uint8_t byte) {
             } else if (byte == 0x00) {
                 session_.write = false;
             } else if (byte == Wire::kEnd) {
-                endConversation();
+                endConversation(nowMs);
             }
             break;
         case State::AwaitIdentificationAck:
@@ -85,21 +88,21 @@ void RadioSide::take(std::uint8_t byte) {
                 state_ = State::AwaitFrame;
                 ack();
             } else if (byte == Wire::kEnd) {
-                endConversation();
+                endConversation(nowMs);
             }
             break;
         case State::AwaitFrame:
-            frameStart(byte);
+            frameStart(byte, nowMs);
             break;
     }
 }
 
-void RadioSide::frameStart(std::uint8_t byte) {
+void RadioSide::frameStart(std::uint8_t byte, std::int64_t nowMs) {
     if (byte == Wire::kReadRequest || byte == Wire::kBlock) {
         frame_.assign(1, byte);
         frameLength_ = byte == Wire::kReadRequest ? Wire::kReadRequestSize : Wire::kWriteBlockSize;
     } else if (byte == Wire::kEnd) {
-        endConversation();
+        endConversation(nowMs);
     }
 }
 
@@ -123,11 +126,19 @@ void RadioSide::completeFrame() {
     } else {
         session_.writtenAddresses.push_back(address);
         for (std::size_t i = 4; i < frame_.size(); ++i) {
-            memory_[(address + i - 4) & 0xFFFF] = frame_[i];
+            store(static_cast<std::uint16_t>(address + i - 4), frame_[i]);
         }
         ack();
     }
     ++blocks_;
+}
+
+void RadioSide::store(std::uint16_t address, std::uint8_t byte) {
+    const std::size_t offset = static_cast<std::uint16_t>(address - ByteMap::kRadioBase);
+    const auto& stuck = faults_.stuckBytes;
+    if (std::find(stuck.begin(), stuck.end(), offset) == stuck.end()) {
+        memory_[address] = byte;
+    }
 }
 
 void RadioSide::ack() {
@@ -144,9 +155,13 @@ void RadioSide::reply(std::vector<std::uint8_t> bytes) {
     pending_.insert(pending_.end(), bytes.begin(), bytes.end());
 }
 
-void RadioSide::endConversation() {
+void RadioSide::endConversation(std::int64_t nowMs) {
+    if (faults_.restartDelayMs > 0) {
+        deafUntil_ = nowMs + faults_.restartDelayMs;
+    }
     state_ = State::Idle;
     session_.ended = true;
+    lastEnded_ = session_;
     ++ended_;
 }
 

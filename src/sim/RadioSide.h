@@ -17,6 +17,8 @@ struct Faults {
     int wrongAddressBlock = 0;  // this read answer carries the address of the next block
     int garbageAck = 0;         // this acknowledgement is 0x15 instead of 06
     int extraByteReply = 0;     // this reply is followed by one byte too many
+    std::vector<std::size_t> stuckBytes = {};  // image offsets that writes do not change
+    int restartDelayMs = 0;                    // after "E" everything is ignored for this long
 };
 
 // The radio's end of the programming protocol: bytes from the program in, reply bytes out.
@@ -30,8 +32,9 @@ public:
     explicit RadioSide(const MemoryImage& image,
                        std::optional<std::uint8_t> bandCode = std::nullopt, Faults faults = {});
 
-    // Takes bytes from the line and gives what the radio sends back, in order.
-    std::vector<std::uint8_t> Receive(std::span<const std::uint8_t> bytes);
+    // Takes bytes from the line, all of them at nowMs (any clock in milliseconds), and gives
+    // what the radio sends back, in order.
+    std::vector<std::uint8_t> Receive(std::span<const std::uint8_t> bytes, std::int64_t nowMs = 0);
 
     // The memory image as it stands now (radio 0x0010..0x035F).
     MemoryImage image() const;
@@ -42,19 +45,22 @@ public:
         std::vector<std::uint16_t> writtenAddresses;  // in the order the blocks came
         bool ended = false;                           // "E" received
     };
-    // The conversation going on or the last one; conversations ended so far.
+    // The conversation going on or the last one, the last one that ended, and how many
+    // ended so far.
     const Session& session() const { return session_; }
+    const Session& lastEnded() const { return lastEnded_; }
     int conversationsEnded() const { return ended_; }
 
 private:
     enum class State { Idle, AwaitIdentify, AwaitIdentificationAck, AwaitFrame, AwaitBlockAck };
 
-    void take(std::uint8_t byte);
-    void frameStart(std::uint8_t byte);
+    void take(std::uint8_t byte, std::int64_t nowMs);
+    void frameStart(std::uint8_t byte, std::int64_t nowMs);
     void completeFrame();
     void reply(std::vector<std::uint8_t> bytes);
     void ack();
-    void endConversation();
+    void endConversation(std::int64_t nowMs);
+    void store(std::uint16_t address, std::uint8_t byte);
     bool silent() const;
 
     Memory memory_{};
@@ -65,7 +71,9 @@ private:
     std::vector<std::uint8_t> pending_;  // the reply being built
     std::vector<std::uint8_t> recent_;   // last bytes while idle, to spot "PROGRAM"
     Session session_;
+    Session lastEnded_;
     int ended_ = 0;
+    std::int64_t deafUntil_ = INT64_MIN;  // restarting after "E": everything is ignored
     int blocks_ = 0;  // blocks read or written since the start, for stopAfterBlocks
     int replies_ = 0;
     int acks_ = 0;

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "image/ByteMap.h"
+
 namespace kvd::sim {
 
 const char* const kSimUsage =
@@ -11,6 +13,7 @@ const char* const kSimUsage =
     "                  [--pace] [--split N] [--exit-after N]\n"
     "                  [--silent] [--stop-after N] [--wrong-address N] [--garbage-ack N] "
     "[--extra-byte N]\n"
+    "                  [--stuck-byte OFFSET]... [--restart-delay MS]\n"
     "A virtual KVD-270 on a pseudo-terminal. The first line of output is the device to open.\n"
     "  --file FILE.DAT   serve this channel file (default: a built-in image with a few channels)\n"
     "  --band-code HEX   answer with this band code, e.g. 01 for 136-174MHz\n"
@@ -24,7 +27,11 @@ const char* const kSimUsage =
     "  --stop-after N    fall silent after N blocks\n"
     "  --wrong-address N give read answer N the address of the next block\n"
     "  --garbage-ack N   send 15 instead of acknowledgement N\n"
-    "  --extra-byte N    put one byte too many behind reply N\n";
+    "  --extra-byte N    put one byte too many behind reply N\n"
+    "  --stuck-byte OFFSET  writes leave the byte at this image offset (0x124 or 292) as it is;\n"
+    "                    may be given more than once\n"
+    "  --restart-delay MS  after each \"E\" ignore everything for MS milliseconds, as a radio\n"
+    "                    that restarts\n";
 
 namespace {
 
@@ -39,13 +46,14 @@ struct CountOption {
     int Faults::*fault;
 };
 
-constexpr std::array<CountOption, 6> kCounts = {{
+constexpr std::array<CountOption, 7> kCounts = {{
     {"--split", &SimOptions::splitSize, nullptr},
     {"--exit-after", &SimOptions::exitAfter, nullptr},
     {"--stop-after", nullptr, &Faults::stopAfterBlocks},
     {"--wrong-address", nullptr, &Faults::wrongAddressBlock},
     {"--garbage-ack", nullptr, &Faults::garbageAck},
     {"--extra-byte", nullptr, &Faults::extraByteReply},
+    {"--restart-delay", nullptr, &Faults::restartDelayMs},
 }};
 
 }  // namespace
@@ -64,6 +72,16 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
                                   : arg == "--save" ? options.save
                                                     : options.link;
             target = argv[++i];
+        } else if (arg == "--stuck-byte" && hasValue) {
+            const std::string_view text = argv[++i];
+            const bool hex = text.starts_with("0x") || text.starts_with("0X");
+            long offset = 0;
+            if (!ParseNumber(hex ? text.substr(2) : text, hex ? 16 : 10, offset) || offset < 0 ||
+                offset >= static_cast<long>(ByteMap::kImageSize)) {
+                error = "--stuck-byte takes an image offset below 0x350, e.g. 0x124";
+                return std::nullopt;
+            }
+            options.faults.stuckBytes.push_back(static_cast<std::size_t>(offset));
         } else if (arg == "--band-code" && hasValue) {
             long code = 0;
             if (!ParseNumber(argv[++i], 16, code) || code < 0 || code > 0xFF) {

@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
         },
         [&] {
             ++conversations;
-            const RadioSide::Session& s = radio.session();
+            const RadioSide::Session& s = radio.lastEnded();
             std::printf(
                 "ended %s, %zu blocks\n", s.write ? "write" : "read",
                 s.write ? s.writtenAddresses.size() : static_cast<std::size_t>(s.blocksRead));

@@ -62,7 +62,7 @@ TEST(Catalogue, PlaceholdersTakeTheirArgumentsInOnePass) {
     EXPECT_EQ(TextIn(busy, kEnglish),
               "Serial port \"%1 %2\" has been other programs use, please choose other serial or "
               "turn off its program.");
-    const UserText nested(TextIds::link::backupFailed, {TextIds::file::writeProtected});
+    const UserText nested(TextIds::link::backupNotWritten, {TextIds::file::writeProtected});
     EXPECT_EQ(TextIn(nested, kChinese), "备份失败：文件是只读的（写保护）");
     EXPECT_EQ(TextIn(UserText(TextIds::menu::port, {UserText::Number(3)}), kEnglish), "COM3(&3)");
     EXPECT_EQ(TextIn(UserText(TextIds::link::portFailure, {quoted}), kEnglish), "\"%1 %2\": %2")

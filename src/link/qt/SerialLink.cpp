@@ -13,7 +13,6 @@ SerialLink::SerialLink(RadioState& state, LinkPort& port, Timing timing, QObject
     reply_.setTimerType(Qt::PreciseTimer);
     blink_.setTimerType(Qt::PreciseTimer);
     reply_.setSingleShot(true);
-    reply_.setInterval(timing_.replyMs);
     blink_.setInterval(timing_.blinkMs);
     connect(&reply_, &QTimer::timeout, this, [this] { ReplyTimerExpired(); });
     connect(&blink_, &QTimer::timeout, this, [this] { BlinkTick(); });
@@ -57,10 +56,19 @@ int SerialLink::showMessage(TextId text, int style) {
     return ask(local(text), style);
 }
 
+bool SerialLink::keepBackup(std::span<const std::uint8_t> image, int band) {
+    return backups_ && backups_(StateOfRead(image, band, state_.flags.Language));
+}
+
+bool SerialLink::confirmWrite(const WriteComparison* changes) {
+    return confirm_ && confirm_(changes);
+}
+
 void SerialLink::perform(const Action& a) {
     switch (a.kind) {
         case Action::StartReplyTimer:
-            reply_.start();
+            // The usual time-out may be shortened (tests); a start frame's retry is short anyway.
+            reply_.start(a.value == Conversation::kReplyTimeoutMs ? timing_.replyMs : a.value);
             break;
         case Action::StopReplyTimer:
             reply_.stop();
@@ -99,6 +107,15 @@ void SerialLink::perform(const Action& a) {
         case Action::ReadComplete:
             ApplyRead(a.image, a.value, state_);
             emit readApplied();
+            break;
+        case Action::StepStarted:
+            emit stepStarted(a.step);
+            break;
+        case Action::WriteChanges:
+            emit writeChanges(*a.comparison);
+            break;
+        case Action::WriteChecked:
+            emit writeChecked(*a.comparison);
             break;
         case Action::Ended:
             emit ended(a.outcome);

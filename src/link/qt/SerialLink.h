@@ -30,12 +30,20 @@ public:
     // Shows a message (text in the current language, message-box style) and gives the button
     // pressed (MessageBoxStyle::kIdOk, kIdYes, kIdNo). Modal: the conversation waits for it.
     using MessageHandler = std::function<int(const QString& text, int style)>;
+    // Keeps what the radio held before a write (a backup file); false when it could not,
+    // and then nothing is written. Without a handler nothing is kept.
+    using BackupHandler = std::function<bool(const RadioState& radio)>;
+    // Whether to write, the changes shown (none without a backup read). Modal. Without a
+    // handler the answer is No.
+    using ConfirmHandler = std::function<bool(const WriteComparison* changes)>;
 
     SerialLink(RadioState& state, LinkPort& port, Timing timing, QObject* parent = nullptr);
     SerialLink(RadioState& state, LinkPort& port, QObject* parent = nullptr)
         : SerialLink(state, port, Timing(), parent) {}
 
     void setMessageHandler(MessageHandler handler) { messages_ = std::move(handler); }
+    void setBackupHandler(BackupHandler handler) { backups_ = std::move(handler); }
+    void setConfirmHandler(ConfirmHandler handler) { confirm_ = std::move(handler); }
 
     // The port menu's item n (1..8): closes the port, opens the device behind item n (see
     // PortNames) and on success makes n the state's PortNumber. A failure shows the port
@@ -55,6 +63,12 @@ signals:
     void commitEditsRequested();  // a cell edit in progress must be finished now
     void readApplied();           // the state now holds what the radio had
     void ended(kvd::link::Outcome outcome);
+    // A write with checks: each conversation as it begins, the changes the write will make
+    // (what the radio holds now against what will be written), and after the check read
+    // what was written against what the radio holds.
+    void stepStarted(kvd::link::Step step);
+    void writeChanges(const kvd::link::WriteComparison& changes);
+    void writeChecked(const kvd::link::WriteComparison& check);
     void portStatus(const QString& text);  // the device behind the port, or why it failed
     void portLost(const QString& status);  // the open port went away, and the status to show
 
@@ -62,6 +76,8 @@ protected:
     bool portOpen() const override { return port_.isOpen(); }
     WriteResult writeFrame(std::span<const std::uint8_t> frame) override;
     int showMessage(TextId text, int style) override;
+    bool keepBackup(std::span<const std::uint8_t> image, int band) override;
+    bool confirmWrite(const WriteComparison* changes) override;
     void perform(const Action& action) override;
 
 private:
@@ -75,6 +91,8 @@ private:
     QTimer reply_;
     QTimer blink_;
     MessageHandler messages_;
+    BackupHandler backups_;
+    ConfirmHandler confirm_;
 };
 
 }  // namespace kvd::link

@@ -123,6 +123,19 @@ bool SerialPort::writeByte(std::uint8_t byte, int timeoutMs) {
             return false;
         }
     }
+    // A reply that came while waiting went into the port's buffer, and when the write was
+    // made from the handler of an earlier reply, without a readyRead of its own: it would
+    // wait there for more bytes that never come. It is delivered once the handler is done.
+    if (port_.bytesAvailable() > 0) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (port_.isOpen()) {
+                    onReadyRead();
+                }
+            },
+            Qt::QueuedConnection);
+    }
     return port_.isOpen();
 }
 

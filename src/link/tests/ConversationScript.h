@@ -12,18 +12,19 @@
 #include "image/ImageCodec.h"
 #include "image/RadioState.h"
 #include "link/Conversation.h"
+#include "link/LinkSequence.h"
 #include "link/ProgramHooks.h"
 #include "link/Wire.h"
 #include "sim/RadioSide.h"
 
 namespace kvd::test {
 
-// Conversations with an in-process radio on a virtual clock (ms), checking as they go what
-// must always hold. Replies arrive 2 ms after their frame, in pieces of `piece` bytes 1 ms
-// apart. Tests drive it by hand; Run plays a stream of decision bytes (radio faults, replies
-// whole or in pieces, stray bytes, breaks, timers, band answers, failed writes, debug access,
-// band changes and interruptions): the property test feeds it random streams, the fuzz target
-// arbitrary ones.
+// Commands (LinkSequence: reads, writes, writes with checks) with an in-process radio on a
+// virtual clock (ms), checking as they go what must always hold. Replies arrive 2 ms after
+// their frame, in pieces of `piece` bytes 1 ms apart. Tests drive it by hand; Run plays a
+// stream of decision bytes (radio faults, replies whole or in pieces, stray bytes, breaks,
+// timers, the program's answers, failed writes, debug access, band changes and
+// interruptions): the property test feeds it random streams, the fuzz target arbitrary ones.
 class ConversationScript {
     using Action = link::Action;
     using Mode = link::Mode;
@@ -35,17 +36,19 @@ public:
     using Entry = std::pair<std::int64_t, Action>;
 
     explicit ConversationScript(std::span<const std::uint8_t> d = {})
-        : decisions(d), conversation(link::HooksFor(program)) {
+        : decisions(d), sequence(link::HooksFor(program)) {
         program.flags.Language = kEnglish;
         ApplyStartupDefaults(program);
     }
 
     RadioState program;
     std::optional<sim::RadioSide> radio;
-    std::size_t piece = 0;   // 0: whole replies
-    bool yes = true;         // the answer to the band question when Finish meets it
-    std::vector<Entry> log;  // every action, with its time
-    int ended = 0, reads = 0, writes = 0;
+    std::size_t piece = 0;          // 0: whole replies
+    bool yes = true;                // the program's answer to every question Finish meets
+    bool keep = true;               // whether a backup read is kept
+    bool pauseAtQuestions = false;  // Finish returns with a question open
+    std::vector<Entry> log;         // every action, with its time
+    int ended = 0, reads = 0, writes = 0, checked = 0;
     std::vector<std::string> violations;
 
     // Plays the stream, then Finish. Gives the broken rules.
@@ -57,19 +60,45 @@ public:
         return violations;
     }
 
-    void Start(Mode mode, bool portOpen = true) { apply(conversation.Start(mode, portOpen)); }
-    void Receive(const Bytes& bytes) { apply(conversation.Receive(bytes)); }
-    void Break() { apply(conversation.Break()); }
-    void Interrupt() { apply(conversation.Interrupt()); }
+    void Start(Mode mode, bool portOpen = true) {
+        started(sequence.Start(mode, portOpen), {false, false, false});
+    }
+    void StartWrite(link::WriteChecks checks, bool portOpen = true) {
+        started(sequence.StartWrite(checks, portOpen), checks);
+    }
+    void Receive(const Bytes& bytes) { apply(sequence.Receive(bytes)); }
+    void Break() { apply(sequence.Break()); }
+    void Interrupt() { apply(sequence.Interrupt()); }
+    // The program's answer to the question open (none: nothing happens).
+    void Answer(bool yes) {
+        const Action::Kind open = question;
+        question = Action::Ended;
+        if (open == Action::KeepBackup) {
+            needKeep = needKeep && !yes;
+            apply(sequence.BackupKept(yes));
+        } else if (open == Action::ConfirmWrite) {
+            needConfirm = needConfirm && !yes;
+            apply(sequence.AnswerConfirmation(yes));
+        } else if (open == Action::AskBandQuestion) {
+            apply(sequence.AnswerBandQuestion(yes));
+        }
+    }
+    std::int64_t Now() const { return now; }
+    Action::Kind Question() const { return question; }
+    const link::LinkSequence& Sequence() const { return sequence; }
 
-    // The radio says what it owes and the timers run until the conversation is over (an hour
-    // at most). While the band question is open a stray byte and a stale time-out tick come.
+    // The radio says what it owes and the timers run until the command is over (an hour at
+    // most), or a question is open and pauseAtQuestions says so. While a question is open a
+    // stray byte and a stale time-out tick come, then Finish answers it.
     void Finish() {
         while (violations.empty() && now < 3600000) {
-            if (conversation.awaitingBandAnswer()) {
+            if (question != Action::Ended && pauseAtQuestions) {
+                return;
+            }
+            if (question != Action::Ended) {
                 Receive(Bytes{0x06});
-                apply(conversation.ReplyTimerExpired());
-                apply(conversation.AnswerBandQuestion(yes));
+                apply(sequence.ReplyTimerExpired());
+                Answer(question == Action::KeepBackup ? keep : yes);
                 continue;
             }
             const std::int64_t due = pending.empty() ? kNever : pending.front().first;
@@ -84,13 +113,14 @@ public:
                                  [due](const auto& p) { return p.first != due; }) -
                     pending.begin()));
             } else if (reply <= now) {
-                apply(conversation.ReplyTimerExpired());
+                apply(sequence.ReplyTimerExpired());
             } else {
                 blink += 200;
-                apply(conversation.BlinkTick());
+                apply(sequence.BlinkTick());
             }
         }
-        expect(!locked && !conversation.locked() && !active, "a conversation or lock never ended");
+        expect(!locked && !sequence.conversation().locked() && !active,
+               "a conversation or lock never ended");
     }
 
     std::vector<Entry> All(Action::Kind kind) const {
@@ -119,28 +149,52 @@ public:
 private:
     std::span<const std::uint8_t> decisions;
     std::size_t position = 0;
-    link::Conversation conversation;
+    link::LinkSequence sequence;
+    Action::Kind question = Action::Ended;                      // the question open, Ended for none
     std::deque<std::pair<std::int64_t, std::uint8_t>> pending;  // replies and when they arrive
     std::int64_t now = 0, reply = kNever, blink = kNever;
     bool locked = false, active = false, statusShown = false, progressShown = false;
-    Mode mode = Mode::Read;
-    int requests = 0;  // read requests in this conversation
+    Mode mode = Mode::Read;                      // of the conversation running, by its start frame
+    int requests = 0;                            // read requests in this conversation
+    bool needKeep = false, needConfirm = false;  // a write with checks before its answers
+    int radios = 0, writtenRadio = -1;           // radios set up; the one last written
+    std::vector<std::pair<std::uint16_t, Bytes>> sent;  // the blocks of the last write
 
     std::uint8_t next() { return position < decisions.size() ? decisions[position++] : 0; }
 
+    // A command that was not refused: its answers are still to come.
+    void started(const link::Actions& actions, link::WriteChecks checks) {
+        if (!actions.empty()) {
+            needKeep = checks.backup;
+            needConfirm = checks.confirm;
+            question = Action::Ended;
+        }
+        apply(actions);
+    }
+
     void step() {
-        const int kind = next() % 12;
+        const int kind = next() % 13;
         if (kind == 0) {  // a command, against a radio set up by the next bytes
             const std::uint8_t how = next(), fault = next();
             sim::Faults faults;
             if (fault % 4 == 0) {
-                faults = {false, fault / 4 % 20, 0, next() % 60, next() % 60};
+                faults = {.stopAfterBlocks = fault / 4 % 20,
+                          .garbageAck = next() % 60,
+                          .extraByteReply = next() % 60};
                 faults.wrongAddressBlock = next() % 20;
+            } else if (fault % 4 == 1) {  // a radio that lies or restarts
+                faults.stuckBytes = {next() * 4u % ByteMap::kImageSize};
+                faults.restartDelayMs = fault & 4 ? next() * 40 : 0;
             }
             const std::uint8_t code = BandTable::At(next() % BandTable::kCount).code;
             radio.emplace(EncodeImage(program), how & 4 ? std::uint8_t{0x22} : code, faults);
+            ++radios;
             pending.clear();
-            Start(how & 1 ? Mode::Write : Mode::Read, (how & 2) == 0);
+            if (how & 8) {
+                StartWrite({(how & 16) != 0, (how & 32) != 0, (how & 64) == 0}, (how & 2) == 0);
+            } else {
+                Start(how & 1 ? Mode::Write : Mode::Read, (how & 2) == 0);
+            }
         } else if (kind <= 4) {  // some or all of the radio's reply
             deliver(kind == 4 ? pending.size()
                               : std::min<std::size_t>(pending.size(), 1 + next() % 70));
@@ -151,19 +205,21 @@ private:
         } else if (kind == 6) {
             Break();
         } else if (kind == 7) {
-            apply(conversation.ReplyTimerExpired());
+            apply(sequence.ReplyTimerExpired());
         } else if (kind <= 9) {
-            apply(conversation.BlinkTick());
+            apply(sequence.BlinkTick());
         } else if (kind == 10) {
-            apply(conversation.AnswerBandQuestion(next() & 1));
+            apply(sequence.AnswerBandQuestion(next() & 1));
+        } else if (kind == 11) {
+            Answer(next() & 1);
         } else if (const std::uint8_t what = next(); what % 4 == 0) {
-            apply(conversation.PortWriteFailed());
+            apply(sequence.PortWriteFailed());
         } else if (what % 4 == 1) {
             program.flags.DebugAccess = !program.flags.DebugAccess;
         } else if (what % 4 == 2) {
             program.band.TakeBand(what / 4 % BandTable::kCount);
         } else {
-            apply(conversation.Interrupt());
+            apply(sequence.Interrupt());
         }
     }
 
@@ -180,7 +236,7 @@ private:
             log.emplace_back(now, a);
             check(a);
             const Action::Kind k = a.kind;
-            reply = k == Action::StartReplyTimer  ? now + 3000
+            reply = k == Action::StartReplyTimer  ? now + a.value
                     : k == Action::StopReplyTimer ? kNever
                                                   : reply;
             blink = k == Action::StartBlinkTimer  ? now + 200
@@ -192,15 +248,19 @@ private:
             if (k == Action::ReadComplete) {
                 link::ApplyRead(a.image, a.value, program);
             }
+            question =
+                k == Action::KeepBackup || k == Action::ConfirmWrite || k == Action::AskBandQuestion
+                    ? k
+                    : question;
             const Bytes answer =
-                k == Action::SendFrame && radio ? radio->Receive(a.frame) : Bytes();
+                k == Action::SendFrame && radio ? radio->Receive(a.frame, now) : Bytes();
             for (std::size_t i = 0; i < answer.size(); ++i) {
                 const auto at = now + 2 + static_cast<std::int64_t>(piece ? i / piece : 0);
                 pending.emplace_back(at, answer[i]);
             }
         }
-        expect(conversation.locked() ||
-                   !(conversation.replyTimerRunning() || conversation.blinkTimerRunning()),
+        const link::Conversation& c = sequence.conversation();
+        expect(c.locked() || !(c.replyTimerRunning() || c.blinkTimerRunning()),
                "a timer runs while the lock is released");
     }
 
@@ -208,20 +268,29 @@ private:
         const Bytes& f = a.frame;
         const auto address = f.size() >= 3 ? static_cast<std::uint16_t>(f[1] << 8 | f[2]) : 0;
         const bool debug = program.flags.DebugAccess != 0;
+        const link::Conversation& c = sequence.conversation();
         if (a.kind == Action::Lock) {
             expect(!locked, "a second conversation started under the lock");
             locked = active = true;
-            mode = a.mode;
-            requests = 0;
         } else if (a.kind == Action::Release) {
             locked = false;
         } else if (a.kind == Action::SendFrame) {
             expect(active, "a frame outside a conversation");
-            if (f[0] == link::Wire::kBlock) {
+            if (f.size() >= 7 && f[0] == 'P') {  // "PROGRAM": a conversation begins
+                mode = f.size() == 8 ? Mode::Read : Mode::Write;
+                requests = 0;
+                if (mode == Mode::Write) {
+                    sent.clear();
+                    writtenRadio = radios;
+                }
+            } else if (f[0] == link::Wire::kBlock) {
                 const bool aligned = (address & 0x0F) == (address == 0x01B8 ? 0x08 : 0x00);
                 expect(mode == Mode::Write && f.size() == link::Wire::kWriteBlockSize &&
                            link::Wire::IsWritable(address, debug) && aligned,
                        "a write block outside the ranges written");
+                expect(!needKeep && !needConfirm,
+                       "a block written before the backup was kept and the write confirmed");
+                sent.emplace_back(address, Bytes(f.begin() + 4, f.end()));
             } else if (f.size() == link::Wire::kReadRequestSize) {
                 expect(mode == Mode::Read && address == 0x0010 + 64 * requests++,
                        "a read request out of order");
@@ -232,18 +301,35 @@ private:
             expect(mode == Mode::Read && requests == 16 && a.image.size() == ByteMap::kReadSize,
                    "a read handed over before it was complete");
             ++reads;
-        } else if (a.kind == Action::Ended && a.outcome == Outcome::PortNotOpen) {
-            expect(!conversation.locked(), "port not open, yet locked");
+        } else if (a.kind == Action::WriteChecked) {
+            expect(mode == Mode::Read && requests == 16, "a check without a whole read");
+            if (radio && writtenRadio == radios) {  // the radio written is the one read back
+                const MemoryImage held = radio->image();
+                bool same = true;
+                for (const auto& [at, data] : sent) {
+                    same = same && std::equal(data.begin(), data.end(),
+                                              held.begin() + (at - ByteMap::kRadioBase));
+                }
+                expect(a.comparison->equal() == same,
+                       "a check that missed or made up a difference");
+            }
+        } else if (a.kind == Action::Ended && !active) {
+            const bool quietEnd = a.outcome == Outcome::PortNotOpen ||
+                                  a.outcome == Outcome::WriteCancelled ||
+                                  a.outcome == Outcome::Interrupted;
+            expect(quietEnd && !c.locked(), "an end without a conversation");
         } else if (a.kind == Action::Ended) {
-            expect(active && !conversation.progressVisible() && !conversation.replyTimerRunning(),
-                   "an end without a conversation, or with progress or reply timer left");
+            expect(!c.progressVisible() && !c.replyTimerRunning(),
+                   "an end with progress or reply timer left");
             active = false;
             ++ended;
-            writes += a.outcome == Outcome::WriteDone;
-            const bool failed = a.outcome == Outcome::TimedOut ||
-                                a.outcome == Outcome::WriteFailed ||
-                                a.outcome == Outcome::Interrupted;
-            expect(failed != conversation.locked(),
+            const Outcome o = a.outcome;
+            writes += o == Outcome::WriteDone || o == Outcome::WriteVerified ||
+                      o == Outcome::WriteDiffers;
+            checked += o == Outcome::WriteVerified || o == Outcome::WriteDiffers;
+            const bool failed = o == Outcome::TimedOut || o == Outcome::WriteFailed ||
+                                o == Outcome::Interrupted || o == Outcome::WriteUnverified;
+            expect(o == Outcome::BackupFailed || failed != c.locked(),
                    failed ? "lock kept after a failure" : "lock released before the blinking");
         }
     }

@@ -203,7 +203,7 @@ TEST(ConversationTest, EveryRadioFaultEndsInTheTimeOut) {
 // reads and writes, not just their first steps.
 TEST(ConversationPropertyTest, RandomEventsKeepEveryRule) {
     std::mt19937 random(2024);
-    int reads = 0, writes = 0, ended = 0;
+    int reads = 0, writes = 0, checked = 0, ended = 0;
     for (int run = 0; run < 10000; ++run) {
         std::vector<std::uint8_t> stream(random() % 600);
         std::generate(stream.begin(), stream.end(), [&] { return random(); });
@@ -212,10 +212,13 @@ TEST(ConversationPropertyTest, RandomEventsKeepEveryRule) {
         ASSERT_TRUE(broken.empty()) << "run " << run << ": " << broken.front();
         reads += play.reads;
         writes += play.writes;
+        checked += play.checked;
         ended += play.ended;
     }
+
     EXPECT_GT(reads, 60);
     EXPECT_GT(writes, 30);
+    EXPECT_GT(checked, 50) << "writes with checks that came to their check";
     EXPECT_GT(ended, 10000);
 }
 

@@ -76,6 +76,30 @@ TEST_F(PtyTest, RawBytesAtTheLineSettingsAndNothingOld) {
         << "no flow control, no CR translation, FF unmarked";
 }
 
+// The program writes its next frame from the handler of a reply. A reply to that frame that
+// arrives while the write is waiting is still delivered, though the port reads it without a
+// readyRead of its own.
+TEST_F(PtyTest, AReplyDuringAWriteFromTheReceiveHandlerIsDelivered) {
+    ASSERT_TRUE(port.open(device).ok);
+    bool wrote = false;
+    QObject::connect(&port, &link::LinkPort::received, [&](const QByteArray& b) {
+        if (b.startsWith('A') && !wrote) {
+            const char answer = 'B';  // already waiting when the write begins
+            ASSERT_EQ(::write(master, &answer, 1), 1);
+            int waiting = 0;  // no events here: the port must not read it before the write
+            for (int i = 0; i < 1000 && !(::ioctl(slave, FIONREAD, &waiting) == 0 && waiting);
+                 ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            wrote = port.writeByte(0x02, 1000);
+        }
+    });
+    ASSERT_EQ(::write(master, "A", 1), 1);
+    Spin([&] { return received.size() >= 2; });
+    EXPECT_TRUE(wrote);
+    EXPECT_EQ(received, QByteArray("AB"));
+}
+
 // A device that cannot be opened is reported as such by the command line's tests.
 TEST_F(PtyTest, NoDeviceAndVanishingDevicesFailCleanly) {
     EXPECT_FALSE(port.open("").ok);
