@@ -1,4 +1,5 @@
 #include "image/DifferenceTexts.h"
+#include "image/Overloaded.h"
 
 #include <array>
 #include <cstdio>
@@ -33,11 +34,6 @@ std::string TwoDigits(int n) {
     std::snprintf(text, sizeof text, "%02d", n);
     return text;
 }
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
 
 }  // namespace
 
