@@ -1,4 +1,5 @@
 #include "image/DifferenceTexts.h"
+#include "image/Overloaded.h"
 
 #include <array>
 #include <cstdio>
@@ -27,11 +28,6 @@ UserText TwoDigits(int n) {
     std::snprintf(text, sizeof text, "%02d", n);
     return UserText::Verbatim(text);
 }
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
 
 }  // namespace
 

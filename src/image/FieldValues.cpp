@@ -1,20 +1,9 @@
 #include "image/FieldValues.h"
 
+#include "image/Overloaded.h"
 #include "image/RadioState.h"
 
 namespace kvd {
-
-namespace {
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-// Spelled out for compilers without deduction from aggregate initialisation (clang 14).
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
-
-}  // namespace
 
 FieldValue SettingValue(const FieldTable::Field& field, const RadioState& state, int element) {
     const Settings& s = state.settings;

@@ -6,6 +6,7 @@
 
 #include "channels/BandTable.h"
 #include "image/FieldTable.h"
+#include "image/Overloaded.h"
 #include "image/RadioState.h"
 #include "texts/Utf8.h"
 
@@ -19,14 +20,6 @@ using FieldTable::Field;
 constexpr std::uint8_t kNoCharacter = 0xFF;
 constexpr std::uint8_t kGroupZero = 0x3A;  // how a code group stores the digit "0"
 constexpr std::uint32_t kNoFrequency = 0xFFFFFFFF;
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-// Spelled out for compilers without deduction from aggregate initialisation (clang 14).
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // The value a number field's bytes stand for; nullopt when they mean nothing.
 std::optional<int> NumberOf(const Field& f, std::span<const std::uint8_t> b) {

@@ -7,6 +7,7 @@
 #include "channels/ChannelCells.h"
 #include "channels/ToneList.h"
 #include "image/FieldTable.h"
+#include "image/Overloaded.h"
 #include "texts/Utf8.h"
 
 namespace kvd::test {
@@ -15,14 +16,6 @@ namespace {
 
 using FieldTable::Codec;
 using FieldTable::Field;
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-// Spelled out for compilers without deduction from aggregate initialisation (clang 14).
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
 
 int Uniform(std::mt19937& r, int lo, int hi) {
     return std::uniform_int_distribution<int>(lo, hi)(r);
