@@ -387,6 +387,45 @@
     <message id="csv.badPower">
         <translation>the Power is not High, Low or watts</translation>
     </message>
+    <message id="csvImport.title">
+        <translation>Import CSV: %1</translation>
+    </message>
+    <message id="csvImport.inFileOrder">
+        <translation>Tick up to sixteen rows: they become channels 1, 2, 3... in the order of the file, replacing the channel table.</translation>
+    </message>
+    <message id="csvImport.keepLocations">
+        <translation>Tick up to sixteen rows: each becomes the channel its Location names, replacing the channel table.</translation>
+    </message>
+    <message id="csvImport.location">
+        <translation>Location</translation>
+    </message>
+    <message id="csvImport.name">
+        <translation>Name</translation>
+    </message>
+    <message id="csvImport.frequency">
+        <translation>Frequency</translation>
+    </message>
+    <message id="csvImport.transmit">
+        <translation>TX frequency</translation>
+    </message>
+    <message id="csvImport.tones">
+        <translation>Tones</translation>
+    </message>
+    <message id="csvImport.mode">
+        <translation>Mode</translation>
+    </message>
+    <message id="csvImport.verdict">
+        <translation>Verdict</translation>
+    </message>
+    <message id="csvImport.rowsName">
+        <translation>Rows of the file</translation>
+    </message>
+    <message id="csvImport.chosen">
+        <translation>%1 of at most %2 rows chosen; %3 of %4 rows are usable.</translation>
+    </message>
+    <message id="csvImport.sixteenChosen">
+        <translation>Sixteen rows are chosen already: untick one before ticking another.</translation>
+    </message>
     <message id="link.communicating">
         <translation>Is communication, please later……</translation>
     </message>

@@ -387,6 +387,45 @@
     <message id="csv.badPower">
         <translation>Power 只能是 High、Low 或瓦数</translation>
     </message>
+    <message id="csvImport.title">
+        <translation>导入 CSV：%1</translation>
+    </message>
+    <message id="csvImport.inFileOrder">
+        <translation>最多勾选 16 行：按文件中的顺序成为信道 1、2、3……，取代现有的信道表。</translation>
+    </message>
+    <message id="csvImport.keepLocations">
+        <translation>最多勾选 16 行：每行成为其信道号所指的信道，取代现有的信道表。</translation>
+    </message>
+    <message id="csvImport.location">
+        <translation>信道号</translation>
+    </message>
+    <message id="csvImport.name">
+        <translation>名称</translation>
+    </message>
+    <message id="csvImport.frequency">
+        <translation>频率</translation>
+    </message>
+    <message id="csvImport.transmit">
+        <translation>发射频率</translation>
+    </message>
+    <message id="csvImport.tones">
+        <translation>亚音频</translation>
+    </message>
+    <message id="csvImport.mode">
+        <translation>模式</translation>
+    </message>
+    <message id="csvImport.verdict">
+        <translation>结论</translation>
+    </message>
+    <message id="csvImport.rowsName">
+        <translation>文件中的行</translation>
+    </message>
+    <message id="csvImport.chosen">
+        <translation>已选 %1 行（最多 %2 行）；共 %4 行，其中 %3 行可用。</translation>
+    </message>
+    <message id="csvImport.sixteenChosen">
+        <translation>已选满 16 行：请先取消一行，再勾选其它行。</translation>
+    </message>
     <message id="link.communicating">
         <translation>正在通信,请稍后……</translation>
     </message>

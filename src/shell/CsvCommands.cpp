@@ -1,6 +1,7 @@
 #include "shell/CsvCommands.h"
 
 #include <QAction>
+#include <QFileInfo>
 
 #include "channels/CsvChoice.h"
 #include "channels/CsvExchange.h"
@@ -10,10 +11,12 @@
 #include "image/RadioState.h"
 #include "settings/MessageBoxStyle.h"
 #include "shell/ChannelTableModel.h"
+#include "shell/CsvImportDialog.h"
 #include "shell/FileSteps.h"
 #include "shell/MainWindow.h"
 #include "texts/TextIds.h"
 #include "widgets/InterfaceLanguage.h"
+#include "widgets/ModalDialog.h"
 
 namespace kvd::gui {
 
@@ -27,21 +30,15 @@ const FileSteps::FileType kCsvFile{Id::csvFilter, "csv"};
 // A message box holds a screenful; a list of a few hundred rows names the first ones.
 constexpr int kLeftOutShown = 12;
 
-// The rows the import leaves out and why, as lines under a heading; empty when none is.
-QString LeftOutText(const CsvExchange::FileReading& reading, const CsvExchange::RowChoice& choice,
-                    const BandSelection& band) {
-    const std::vector<std::size_t> leftOut = choice.leftOut();
-    if (leftOut.empty()) {
-        return {};
+// Why no row of a file can be imported: the first rows with their reasons.
+QString UnusableRowsText(const CsvExchange::FileReading& reading, const BandSelection& band) {
+    const std::size_t rows = reading.rows.size();
+    QString text = "\n\n" + Tr(CsvExchange::LeftOutHeading(static_cast<int>(rows)));
+    for (std::size_t i = 0; i < rows && i < kLeftOutShown; ++i) {
+        const CsvExchange::FileRow& row = reading.rows[i];
+        text += "\n" + Tr(CsvExchange::LeftOutLine(row, CsvExchange::RowReason(*row.fault, band)));
     }
-    QString text = "\n\n" + Tr(CsvExchange::LeftOutHeading(static_cast<int>(leftOut.size())));
-    for (std::size_t i = 0; i < leftOut.size() && i < kLeftOutShown; ++i) {
-        const CsvExchange::FileRow& row = reading.rows[leftOut[i]];
-        const UserText reason = row.usable() ? UserText(TextIds::csv::beyondSixteen)
-                                             : CsvExchange::RowReason(*row.fault, band);
-        text += "\n" + Tr(CsvExchange::LeftOutLine(row, reason));
-    }
-    if (leftOut.size() > kLeftOutShown) {
+    if (rows > kLeftOutShown) {
         text += "\n…";
     }
     return text;
@@ -79,17 +76,20 @@ void CsvCommands::Import() {
                                     Style::kOk | Style::kExclamation);
         return;
     }
-    const CsvExchange::RowChoice choice(reading);
-    const QString leftOut = LeftOutText(reading, choice, state.band);
-    if (choice.count() == 0 && !reading.rows.empty()) {
-        window_.LocalizedMessageBox(Tr(TextIds::csv::noUsableRow) + leftOut,
-                                    Style::kOk | Style::kExclamation);
+    if (reading.usableCount() == 0 && !reading.rows.empty()) {
+        window_.LocalizedMessageBox(
+            Tr(TextIds::csv::noUsableRow) + UnusableRowsText(reading, state.band),
+            Style::kOk | Style::kExclamation);
         return;
     }
-    const CsvExchange::Placement placement = choice.place();
+    CsvImportDialog dialog(&window_, reading, state.band, QFileInfo(path).fileName());
+    if (RunModal(dialog) != QDialog::Accepted) {
+        return;
+    }
+    const CsvExchange::Placement placement = dialog.choice().place();
     state.channels = placement.channels;
     window_.RefreshFromState();
-    window_.LocalizedMessageBox(Tr(CsvExchange::SuccessMessage(placement)) + leftOut,
+    window_.LocalizedMessageBox(Tr(CsvExchange::SuccessMessage(placement)),
                                 Style::kOk | Style::kInformation);
 }
 

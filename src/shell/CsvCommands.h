@@ -13,9 +13,9 @@ class CsvCommands : public QObject {
 public:
     explicit CsvCommands(MainWindow& window);
 
-    // Replaces the channel table with the first sixteen usable rows of the chosen file and
-    // names the rows left out with their reasons; a file without a usable row, or one that
-    // cannot be read, changes nothing.
+    // Lists the rows of a chosen file in the import dialog; OK replaces the channel table with
+    // the rows ticked there. Cancel, a file without a usable row, or one that cannot be read
+    // changes nothing.
     void Import();
     // Writes every programmed channel to a chosen file, replacing an existing one whole.
     void Export();

@@ -4,10 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QTableView>
 
 #include "ShellTestSupport.h"
 #include "channels/ChannelCells.h"
 #include "image/ChannelFile.h"
+#include "shell/CsvImportDialog.h"
+#include "shell/CsvRowModel.h"
 #include "shell/FunctionPanel.h"
 
 using namespace kvd;
@@ -33,6 +37,22 @@ void FillVariedState(RadioState& state) {
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Ticks or unticks a row of the import dialog as the keyboard does: Space on the row.
+void Tick(CsvImportDialog* dialog, int row) {
+    dialog->rowTable()->setCurrentIndex(dialog->rowModel()->index(row, CsvRowModel::kLocation));
+    QTest::keyClick(dialog->rowTable(), Qt::Key_Space);
+}
+
+QList<int> Ticked(CsvImportDialog* dialog) {
+    QList<int> rows;
+    for (int row = 0; row < dialog->rowModel()->rowCount(); ++row) {
+        if (dialog->rowModel()->index(row, 0).data(Qt::CheckStateRole) == Qt::Checked) {
+            rows.append(row);
+        }
+    }
+    return rows;
 }
 
 QString WriteFile(ShellRun& run, const char* name, const QByteArray& bytes) {
@@ -174,6 +194,7 @@ private slots:
         MessageBoxResponder answers([](const MessageBoxRecord& box) {
             return box.buttons.contains(Style::kIdNo) ? Style::kIdNo : Style::kIdOk;
         });
+        ModalDialogResponder ok([](const ModalDialogRecord&) { return int(QDialog::Accepted); });
         MenuItem(window, "mnuExportCsv")->trigger();
         run.state.channels.clear();
         for (int i = 0; i < 4; ++i) {
@@ -198,9 +219,10 @@ private slots:
         QCOMPARE(dialogs.shown()[0].nameFilters, QStringList({"CSV (*.csv)"}));
     }
 
-    // Until rows can be ticked, the window takes the first sixteen usable rows and names the
-    // rest, as the command line does without a list.
-    void csvImportTakesTheFirstSixteenUsableRows() {
+    // The import dialog: every row listed with its verdict, the first sixteen usable rows
+    // ticked, a seventeenth tick refused with the reason, ticks changed by the keyboard, then
+    // OK puts the ticked rows into channels 1..16 in file order. Cancel changes nothing.
+    void csvImportDialogChoosesUpToSixteenRows() {
         ShellRun run;
         MainWindow& window = run.start();
         run.state.band.TakeBand(kBand136);
@@ -211,25 +233,81 @@ private slots:
             list += QByteArray::number(location) + ",," + QByteArray::number(140 + location) +
                     ".500000,0.5\r\n";
         }
-        FileDialogResponder dialogs({WriteFile(run, "long.csv", list)});
-        MessageBoxResponder answers([](const MessageBoxRecord&) { return Style::kIdOk; });
+        const QString path = WriteFile(run, "long.csv", list);
+        FileDialogResponder dialogs(QStringList(2, path));
+        MessageBoxResponder answers(Style::kIdOk);
+        const Channels before = run.state.channels;
+        ModalDialogResponder cancel([](const ModalDialogRecord& shown) {
+            auto* dialog = qobject_cast<CsvImportDialog*>(shown.dialog);
+            Tick(dialog, 0);  // the user unticks a row, then thinks better of it
+            return int(QDialog::Rejected);
+        });
+        MenuItem(window, "mnuImportCsv")->trigger();
+        QCOMPARE(run.state.channels, before);
+        QVERIFY(answers.shown().isEmpty());
+
+        ModalDialogResponder choose([](const ModalDialogRecord& shown) {
+            auto* dialog = qobject_cast<CsvImportDialog*>(shown.dialog);
+            CsvRowModel* rows = dialog->rowModel();
+            [&] {
+                QCOMPARE(shown.title, QStringLiteral("Import CSV: long.csv"));
+                QCOMPARE(rows->rowCount(), 30);
+                QCOMPARE(Ticked(dialog),
+                         QList<int>({0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
+                QCOMPARE(rows->flags(rows->index(1, CsvRowModel::kLocation)), Qt::NoItemFlags);
+                QCOMPARE(rows->index(1, CsvRowModel::kVerdict).data().toString(),
+                         QStringLiteral("the frequency is outside the band 136-174MHz "
+                                        "(\"446.000000\")"));
+                QCOMPARE(rows->index(2, CsvRowModel::kVerdict).data().toString(),
+                         QStringLiteral("usable"));
+                QCOMPARE(dialog->countLabel()->text(),
+                         QStringLiteral("16 of at most 16 rows chosen; 29 of 30 rows are usable."));
+                Tick(dialog, 20);
+                QCOMPARE(Ticked(dialog).size(), 16);
+                QCOMPARE(dialog->countLabel()->text(),
+                         QStringLiteral("Sixteen rows are chosen already: untick one before "
+                                        "ticking another."));
+                Tick(dialog, 1);  // greyed: no tick
+                Tick(dialog, 3);
+                Tick(dialog, 20);
+                QCOMPARE(Ticked(dialog).size(), 16);
+                QVERIFY(Ticked(dialog).contains(20) && !Ticked(dialog).contains(3));
+            }();
+            return int(QDialog::Accepted);
+        });
         MenuItem(window, "mnuImportCsv")->trigger();
         QCOMPARE(FrequencyText(run.state.channels[1]->rx), std::string("145.00000"));
         QCOMPARE(run.state.channels[1]->power, Power::High);
-        QCOMPARE(FrequencyText(run.state.channels[16]->rx), std::string("156.50000"));
+        QCOMPARE(FrequencyText(run.state.channels[2]->rx), std::string("142.50000"));
+        QCOMPARE(FrequencyText(run.state.channels[3]->rx), std::string("144.50000"));
+        QCOMPARE(FrequencyText(run.state.channels[16]->rx), std::string("160.50000"));
         QCOMPARE(run.state.channels[16]->power, Power::Low);
-        QCOMPARE(CellText(window, 16, Col::kRxFrequency), QStringLiteral("156.50000"));
-        const QStringList lines = answers.shown().at(0).prompt.split('\n');
-        QCOMPARE(lines.size(), 3 + 12 + 1);  // success, blank, heading, rows, "…"
-        QCOMPARE(lines.last(), QStringLiteral("…"));
-        QCOMPARE(lines[0],
+        QCOMPARE(CellText(window, 16, Col::kRxFrequency), QStringLiteral("160.50000"));
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(answers.shown()[0].prompt,
                  QStringLiteral("Imported 16 channels; 0 frequencies were moved onto the channel "
                                 "raster."));
-        QCOMPARE(lines[2], QStringLiteral("14 rows were left out:"));
-        QCOMPARE(lines[3], QStringLiteral("Line 3, Location 1 \"Out\": the frequency is outside "
-                                          "the band 136-174MHz (\"446.000000\")"));
-        QCOMPARE(lines[4],
-                 QStringLiteral("Line 19, Location 17: not among the first sixteen usable rows"));
+        QVERIFY(run.unansweredDialogs().isEmpty());
+    }
+
+    // A file whose usable rows all lie on Locations 1..16 keeps them; the moved frequencies
+    // are counted.
+    void csvImportKeepsLocationsOneToSixteen() {
+        ShellRun run;
+        MainWindow& window = run.start();
+        run.state.band.TakeBand(kBand136);
+        FileDialogResponder dialogs(
+            {WriteFile(run, "kept.csv", "Location,Frequency\n7,145.0031\n3,146.5\n")});
+        MessageBoxResponder answers(Style::kIdOk);
+        ModalDialogResponder ok([](const ModalDialogRecord&) { return int(QDialog::Accepted); });
+        MenuItem(window, "mnuImportCsv")->trigger();
+        for (int number : {1, 2, 4, 5, 6, 8, 16}) {
+            QVERIFY(!run.state.channels.has(number));
+        }
+        QCOMPARE(FrequencyText(run.state.channels[7]->rx), std::string("145.00000"));
+        QCOMPARE(FrequencyText(run.state.channels[3]->rx), std::string("146.50000"));
+        QCOMPARE(answers.shown().at(0).prompt,
+                 QStringLiteral("已导入 2 个信道，2 个频率已调整到信道间隔。"));
     }
 };
 

@@ -15,6 +15,10 @@ ShellRun::ShellRun()
     : fallback_([](const MessageBoxRecord& box) {
           qWarning("message box no test answered: %s", qPrintable(box.prompt));
           return box.defaultButton;
+      }),
+      dialogFallback_([](const ModalDialogRecord& dialog) {
+          qWarning("dialog no test answered: %s", qPrintable(dialog.objectName));
+          return int(QDialog::Rejected);
       }) {
     QVERIFY(dir_.isValid());
 }

@@ -19,6 +19,7 @@
 #include "shell/FileDialogs.h"
 #include "shell/MainWindow.h"
 #include "widgets/LocalizedMessageBox.h"
+#include "widgets/ModalDialog.h"
 
 // What the window's tests share: the window and its parts, and the seams that answer its
 // message boxes and file dialogs.
@@ -58,6 +59,8 @@ public:
     MainWindow& window() { return *window_; }
     // Boxes no test responder answered; each got its default button.
     const QList<MessageBoxRecord>& unansweredBoxes() const { return fallback_.shown(); }
+    // Dialogs no test responder answered; each was cancelled.
+    const QList<ModalDialogRecord>& unansweredDialogs() const { return dialogFallback_.shown(); }
     QString folder() const { return dir_.path(); }
 
     RadioState state;
@@ -65,6 +68,7 @@ public:
 private:
     QTemporaryDir dir_;
     MessageBoxResponder fallback_;
+    ModalDialogResponder dialogFallback_;
     std::unique_ptr<MainWindow> window_;
 };
 
