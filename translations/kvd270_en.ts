@@ -45,6 +45,9 @@
     <message id="menu.exportCsv">
         <translation>Export CSV(&amp;E)...</translation>
     </message>
+    <message id="menu.compareFile">
+        <translation>Compare with file...</translation>
+    </message>
     <message id="menu.quit">
         <translation>Quit(&amp;Q)</translation>
     </message>
@@ -56,6 +59,15 @@
     </message>
     <message id="menu.writeFrequency">
         <translation>Write Frequency(&amp;W)</translation>
+    </message>
+    <message id="menu.compareRadio">
+        <translation>Compare with radio...</translation>
+    </message>
+    <message id="menu.backupFirst">
+        <translation>Back up the radio before writing</translation>
+    </message>
+    <message id="menu.verifyAfter">
+        <translation>Verify after writing</translation>
     </message>
     <message id="menu.optionalFunctions">
         <translation>Optional function </translation>
@@ -527,6 +539,66 @@
     </message>
     <message id="diff.noDifferences">
         <translation>No differences.</translation>
+    </message>
+    <message id="compare.title">
+        <translation>Comparison</translation>
+    </message>
+    <message id="compare.confirmTitle">
+        <translation>Write the radio</translation>
+    </message>
+    <message id="compare.withRadio">
+        <translation>Differences between this window and the radio:</translation>
+    </message>
+    <message id="compare.withFile">
+        <translation>Differences between this window and %1:</translation>
+    </message>
+    <message id="compare.changes">
+        <translation>What the write changes in the radio:</translation>
+    </message>
+    <message id="compare.field">
+        <translation>Field</translation>
+    </message>
+    <message id="compare.thisWindow">
+        <translation>This window</translation>
+    </message>
+    <message id="compare.radio">
+        <translation>Radio</translation>
+    </message>
+    <message id="compare.toBeWritten">
+        <translation>To be written</translation>
+    </message>
+    <message id="compare.radioNow">
+        <translation>Radio now</translation>
+    </message>
+    <message id="compare.written">
+        <translation>Written</translation>
+    </message>
+    <message id="compare.radioHolds">
+        <translation>Radio holds</translation>
+    </message>
+    <message id="compare.settings">
+        <translation>Settings</translation>
+    </message>
+    <message id="compare.otherBytes">
+        <translation>Other bytes</translation>
+    </message>
+    <message id="compare.byteOwner">
+        <translation>%1 %2</translation>
+    </message>
+    <message id="compare.write">
+        <translation>Write</translation>
+    </message>
+    <message id="compare.close">
+        <translation>Close</translation>
+    </message>
+    <message id="compare.differencesName">
+        <translation>Differences</translation>
+    </message>
+    <message id="compare.writeWithoutBackup">
+        <translation>Write anyway, without a backup of what the radio holds?</translation>
+    </message>
+    <message id="compare.reallyWithoutBackup">
+        <translation>Without a backup, what the radio holds now cannot be restored. Write anyway?</translation>
     </message>
     <message id="dialog.ok">
         <translation>OK</translation>

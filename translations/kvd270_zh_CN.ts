@@ -45,6 +45,9 @@
     <message id="menu.exportCsv">
         <translation>导出 CSV(&amp;E)...</translation>
     </message>
+    <message id="menu.compareFile">
+        <translation>与文件比较...</translation>
+    </message>
     <message id="menu.quit">
         <translation>退出(&amp;Q)</translation>
     </message>
@@ -56,6 +59,15 @@
     </message>
     <message id="menu.writeFrequency">
         <translation>写频(&amp;W)</translation>
+    </message>
+    <message id="menu.compareRadio">
+        <translation>与对讲机比较...</translation>
+    </message>
+    <message id="menu.backupFirst">
+        <translation>写频前先备份对讲机</translation>
+    </message>
+    <message id="menu.verifyAfter">
+        <translation>写频后校验</translation>
     </message>
     <message id="menu.optionalFunctions">
         <translation>可选功能</translation>
@@ -527,6 +539,66 @@
     </message>
     <message id="diff.noDifferences">
         <translation>没有差别。</translation>
+    </message>
+    <message id="compare.title">
+        <translation>比较</translation>
+    </message>
+    <message id="compare.confirmTitle">
+        <translation>写入对讲机</translation>
+    </message>
+    <message id="compare.withRadio">
+        <translation>本窗口与对讲机的差别：</translation>
+    </message>
+    <message id="compare.withFile">
+        <translation>本窗口与 %1 的差别：</translation>
+    </message>
+    <message id="compare.changes">
+        <translation>写频将改变对讲机中的以下内容：</translation>
+    </message>
+    <message id="compare.field">
+        <translation>项目</translation>
+    </message>
+    <message id="compare.thisWindow">
+        <translation>本窗口</translation>
+    </message>
+    <message id="compare.radio">
+        <translation>对讲机</translation>
+    </message>
+    <message id="compare.toBeWritten">
+        <translation>将写入</translation>
+    </message>
+    <message id="compare.radioNow">
+        <translation>对讲机现有</translation>
+    </message>
+    <message id="compare.written">
+        <translation>已写入</translation>
+    </message>
+    <message id="compare.radioHolds">
+        <translation>对讲机实有</translation>
+    </message>
+    <message id="compare.settings">
+        <translation>设置</translation>
+    </message>
+    <message id="compare.otherBytes">
+        <translation>其它字节</translation>
+    </message>
+    <message id="compare.byteOwner">
+        <translation>%1 %2</translation>
+    </message>
+    <message id="compare.write">
+        <translation>写入</translation>
+    </message>
+    <message id="compare.close">
+        <translation>关闭</translation>
+    </message>
+    <message id="compare.differencesName">
+        <translation>差别</translation>
+    </message>
+    <message id="compare.writeWithoutBackup">
+        <translation>是否在没有备份对讲机数据的情况下仍然写入？</translation>
+    </message>
+    <message id="compare.reallyWithoutBackup">
+        <translation>没有备份，对讲机现有的数据将无法恢复。仍然写入吗？</translation>
     </message>
     <message id="dialog.ok">
         <translation>确定</translation>

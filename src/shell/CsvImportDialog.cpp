@@ -1,14 +1,10 @@
 #include "shell/CsvImportDialog.h"
 
-#include <algorithm>
-
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -17,6 +13,7 @@
 #include "shell/CsvRowModel.h"
 #include "texts/TextIds.h"
 #include "widgets/InterfaceLanguage.h"
+#include "widgets/TableFit.h"
 
 namespace kvd::gui {
 
@@ -89,7 +86,7 @@ CsvImportDialog::CsvImportDialog(QWidget* parent, const CsvExchange::FileReading
     captions_.fitBothLanguages();
     captions_.apply();
     showCount();
-    fitToRows();
+    FitDialogToTable(*this, *table_, kRowsShown);
 }
 
 const CsvExchange::RowChoice& CsvImportDialog::choice() const {
@@ -102,24 +99,6 @@ void CsvImportDialog::showCount() {
                                                         UserText::Number(Channels::kCount),
                                                         UserText::Number(usable_),
                                                         UserText::Number(model_->rowCount())})));
-}
-
-// Wide enough for every column's text, tall enough for a screenful of rows, within the screen.
-void CsvImportDialog::fitToRows() {
-    table_->resizeColumnsToContents();
-    QHeaderView* header = table_->horizontalHeader();
-    const int width = header->length() + 2 * table_->frameWidth() +
-                      table_->verticalScrollBar()->sizeHint().width();
-    const int rows = std::min(model_->rowCount(), kRowsShown);
-    const int height = header->height() + rows * table_->verticalHeader()->defaultSectionSize() +
-                       2 * table_->frameWidth();
-    table_->setMinimumSize(width, height);
-    QSize size = sizeHint();
-    table_->setMinimumSize(0, 0);
-    if (const QScreen* shown = screen()) {
-        size = size.boundedTo(shown->availableGeometry().size() * 9 / 10);
-    }
-    resize(size);
 }
 
 void CsvImportDialog::changeEvent(QEvent* event) {

@@ -43,7 +43,6 @@ protected:
 
 private:
     void showCount();
-    void fitToRows();
 
     Captions captions_;
     CsvRowModel* model_ = nullptr;

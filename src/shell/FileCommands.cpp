@@ -2,15 +2,19 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 
 #include "image/ChannelFile.h"
+#include "image/Comparison.h"
 #include "image/RadioState.h"
 #include "settings/MessageBoxStyle.h"
 #include "shell/ChannelTableModel.h"
+#include "shell/ComparisonDialog.h"
 #include "shell/FileSteps.h"
 #include "shell/MainWindow.h"
 #include "texts/TextIds.h"
 #include "widgets/InterfaceLanguage.h"
+#include "widgets/ModalDialog.h"
 
 namespace kvd::gui {
 
@@ -26,6 +30,7 @@ FileCommands::FileCommands(MainWindow& window) : QObject(&window), window_(windo
     connect(window.menus().newFile, &QAction::triggered, this, &FileCommands::New);
     connect(window.menus().open, &QAction::triggered, this, &FileCommands::Open);
     connect(window.menus().save, &QAction::triggered, this, &FileCommands::Save);
+    connect(window.menus().compareFile, &QAction::triggered, this, &FileCommands::CompareWithFile);
 }
 
 void FileCommands::New() {
@@ -78,6 +83,32 @@ void FileCommands::Save() {
     // The caption names the file only once it holds what the window shows.
     window_.setWindowTitle(Tr(TextIds::app::title) + QLatin1Char('-') +
                            QDir::toNativeSeparators(path));
+}
+
+void FileCommands::CompareWithFile() {
+    FileSteps::CommitOpenEdit(window_);
+    const QString path = FileSteps::AskOpenPath(window_, kChannelFile);
+    if (path.isEmpty()) {
+        return;
+    }
+    RadioState file;
+    ApplyStartupDefaults(file);
+    file.band.SuppressBandPrompt = true;
+    const ChannelFile::Result opened = ChannelFile::Open(FileSteps::NativePath(path), file);
+    if (opened.kind == ChannelFile::Result::WrongSignature) {
+        window_.LocalizedMessageBox(Tr(Id::wrongType), Style::kOk);
+        return;
+    }
+    if (!opened) {
+        FileSteps::ReportFailure(window_, Id::cannotRead, path, opened);
+        return;
+    }
+    namespace Compare = TextIds::compare;
+    const UserText name = UserText::Verbatim(QFileInfo(path).fileName().toStdString());
+    ComparisonDialog dialog(&window_, ComparisonDialog::Purpose::Show,
+                            UserText(Compare::withFile, {name}), {Compare::thisWindow, name},
+                            RowsOf(kvd::Compare(window_.state(), file)));
+    RunModal(dialog);
 }
 
 void AttachFileCommands(MainWindow& window) {

@@ -6,7 +6,7 @@ namespace kvd::gui {
 
 class MainWindow;
 
-// New, Open and Save of channel files, from the File menu and the toolbar.
+// New, Open, Save and Compare with file of channel files, from the File menu and the toolbar.
 class FileCommands : public QObject {
     Q_OBJECT
 public:
@@ -19,6 +19,8 @@ public:
     void Open();
     // Writes the window's state to a chosen file, replacing an existing one whole.
     void Save();
+    // Shows how a chosen channel file differs from the window.
+    void CompareWithFile();
 
 private:
     MainWindow& window_;

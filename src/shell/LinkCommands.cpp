@@ -25,12 +25,14 @@ LinkCommands::LinkCommands(MainWindow& window, std::unique_ptr<link::LinkPort> p
       window_(window),
       port_(port ? std::move(port) : std::make_unique<link::SerialPort>()),
       link_(std::make_unique<link::SerialLink>(window.state(), *port_)),
-      backupFolder_(link::BackupFolder()) {
+      backupFolder_(link::BackupFolder()),
+      options_(WriteOptions::Load(window.configFolder())) {
     setObjectName(QStringLiteral("LinkCommands"));
     link_->setMessageHandler([this](const QString& text, int style) {
         return window_.LocalizedMessageBox(text, style);
     });
     connectLink();
+    connectWriteSteps();
     connectMenus();
     window_.setPortRestorer([this](int n) {
         link_->RestorePort(n, window_.configFolder().toStdString());
@@ -56,6 +58,11 @@ void LinkCommands::connectLink() {
     connect(link_.get(), &link::SerialLink::lockReleased, this, [this] { setLocked(false); });
     connect(link_.get(), &link::SerialLink::commitEditsRequested, this, &LinkCommands::commitEdits);
     connect(link_.get(), &link::SerialLink::readApplied, this, &LinkCommands::readApplied);
+    connect(link_.get(), &link::SerialLink::radioRead, this, [this](const RadioState& radio) {
+        bool saved = false;
+        statusAfterRelease_ = saveBackup(radio, saved);
+        radio_ = radio;
+    });
     connect(link_.get(), &link::SerialLink::ended, this, &LinkCommands::ended);
     connect(link_.get(), &link::SerialLink::portStatus, this, &LinkCommands::showStatus);
     connect(link_.get(), &link::SerialLink::portLost, this, &LinkCommands::portLost);
@@ -63,18 +70,50 @@ void LinkCommands::connectLink() {
 
 void LinkCommands::connectMenus() {
     const MainMenus& menus = window_.menus();
-    connect(menus.readFrequency, &QAction::triggered, this, [this] {
-        statusAfterRelease_.clear();
-        link_->Start(link::Mode::Read);
-    });
-    connect(menus.writeFrequency, &QAction::triggered, this, [this] {
-        statusAfterRelease_.clear();
-        link_->Start(link::Mode::Write);
-    });
+    connect(menus.readFrequency, &QAction::triggered, this, &LinkCommands::Read);
+    connect(menus.writeFrequency, &QAction::triggered, this, &LinkCommands::Write);
+    connect(menus.compareRadio, &QAction::triggered, this, &LinkCommands::CompareWithRadio);
+    menus.backupFirst->setChecked(options_.backupFirst);
+    menus.verifyAfter->setChecked(options_.verifyAfter);
+    for (auto [item, option] : {std::pair(menus.backupFirst, &WriteOptions::backupFirst),
+                                std::pair(menus.verifyAfter, &WriteOptions::verifyAfter)}) {
+        connect(item, &QAction::toggled, this, [this, option](bool on) {
+            options_.*option = on;
+            options_.Save(window_.configFolder());
+        });
+    }
     for (int n = 1; n <= MainMenus::kPorts; ++n) {
         connect(menus.portItem(n), &QAction::triggered, this, [this, n] { SelectPort(n); });
     }
     menus.ports->setToolTipsVisible(true);
+}
+
+void LinkCommands::Read() {
+    statusAfterRelease_.clear();
+    backupStatus_.clear();
+    link_->Start(link::Mode::Read);
+}
+
+void LinkCommands::CompareWithRadio() {
+    statusAfterRelease_.clear();
+    backupStatus_.clear();
+    radio_.reset();
+    link_->StartReadApart();
+}
+
+void LinkCommands::Write() {
+    // Without the backup read there is nothing to show before writing.
+    startWrite({options_.backupFirst, options_.backupFirst, options_.verifyAfter});
+}
+
+void LinkCommands::startWrite(link::WriteChecks checks) {
+    statusAfterRelease_.clear();
+    backupStatus_.clear();
+    backupRead_ = false;
+    differs_.reset();
+    step_ = 0;
+    steps_ = 1 + checks.backup + checks.verify;
+    link_->StartWrite(checks);
 }
 
 void LinkCommands::SelectPort(int n) {
@@ -108,8 +147,17 @@ void LinkCommands::setLocked(bool locked, link::Mode mode) {
     menus.writeFrequency->setEnabled(!writing);
     toolBar.read->setEnabled(!reading);
     toolBar.write->setEnabled(!writing);
-    if (!locked && !statusAfterRelease_.isEmpty()) {
+    if (locked) {
+        return;
+    }
+    if (!statusAfterRelease_.isEmpty()) {
         showStatus(statusAfterRelease_);
+    } else if (!backupStatus_.isEmpty()) {
+        showStatus(window_.statusLabel()->text() + QStringLiteral("  ") + backupStatus_);
+    }
+    if (writeWhenReleased_) {
+        writeWhenReleased_ = false;
+        startWrite({false, false, options_.verifyAfter});
     }
 }
 
@@ -132,19 +180,27 @@ void LinkCommands::portLost(const QString& status) {
 
 void LinkCommands::readApplied() {
     window_.RefreshFromState();
-    Backups::Saved saved = Backups::Save(backupFolder_, window_.state());
-    const LanguageId language = window_.state().flags.Language;
-    statusAfterRelease_ =
-        Tr(saved.result ? UserText(TextIds::link::backupSaved,
-                                   {UserText::Verbatim(FileAccess::Utf8Of(saved.path.filename()))})
-                        : UserText(TextIds::link::backupNotWritten, {FileProblem(saved.result)}),
-           language);
+    bool saved = false;
+    statusAfterRelease_ = saveBackup(window_.state(), saved);
+}
+
+// Keeps a read as a backup; gives the status line's words for it and points the status
+// line's tooltip at the file.
+QString LinkCommands::saveBackup(const RadioState& radio, bool& saved) {
+    const Backups::Saved backup = Backups::Save(backupFolder_, radio);
+    saved = static_cast<bool>(backup.result);
     window_.statusLabel()->setToolTip(
-        saved.result ? QString::fromStdString(FileAccess::Utf8Of(saved.path)) : QString());
+        saved ? QString::fromStdString(FileAccess::Utf8Of(backup.path)) : QString());
+    return Tr(saved ? UserText(TextIds::link::backupSaved,
+                               {UserText::Verbatim(FileAccess::Utf8Of(backup.path.filename()))})
+                    : UserText(TextIds::link::backupNotWritten, {FileProblem(backup.result)}),
+              window_.state().flags.Language);
 }
 
 void LinkCommands::ended(link::Outcome outcome) {
-    emit conversationEnded(outcome);
+    // What the conversations found is shown once they are over, outside the link's work.
+    QMetaObject::invokeMethod(
+        this, [this, outcome] { afterEnd(outcome); }, Qt::QueuedConnection);
 }
 
 void LinkCommands::showStatus(const QString& text) {

@@ -44,12 +44,18 @@ constexpr ItemRow kFile[] = {
     {&M::importCsv, "mnuImportCsv", Id::importCsv},
     {&M::exportCsv, "mnuExportCsv", Id::exportCsv},
     kSeparator,
+    {&M::compareFile, "mnuCompareFile", Id::compareFile},
+    kSeparator,
     {&M::quit, "mnuQuit", Id::quit},
 };
 
 constexpr ItemRow kProgramming[] = {
     {&M::readFrequency, "mnureadFre", Id::readFrequency, "Ctrl+R"},
     {&M::writeFrequency, "mnuwriteFre", Id::writeFrequency, "Ctrl+W"},
+    {&M::compareRadio, "mnuCompareRadio", Id::compareRadio},
+    kSeparator,
+    {&M::backupFirst, "mnuBackupFirst", Id::backupFirst, nullptr, true},
+    {&M::verifyAfter, "mnuVerifyAfter", Id::verifyAfter, nullptr, true},
     kSeparator,
     {&M::optionalFunctions, "mnudtmf", Id::optionalFunctions},
     {&M::keysSet, "Key_enactment", Id::keysSet},

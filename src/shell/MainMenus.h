@@ -21,11 +21,15 @@ struct MainMenus {
     QAction* save = nullptr;
     QAction* importCsv = nullptr;
     QAction* exportCsv = nullptr;
+    QAction* compareFile = nullptr;
     QAction* quit = nullptr;
 
     QMenu* programming = nullptr;
     QAction* readFrequency = nullptr;
     QAction* writeFrequency = nullptr;
+    QAction* compareRadio = nullptr;
+    QAction* backupFirst = nullptr;  // checkable: a write reads the radio first and keeps it
+    QAction* verifyAfter = nullptr;  // checkable: a write reads the radio back and compares
     QAction* optionalFunctions = nullptr;
     QAction* keysSet = nullptr;
     QAction* embeddedInformation = nullptr;

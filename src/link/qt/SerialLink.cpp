@@ -99,14 +99,20 @@ void SerialLink::perform(const Action& a) {
             emit lockReleased();
             break;
         case Action::SuppressBandPrompt:
-            state_.band.SuppressBandPrompt = true;
+            if (!readApart_) {
+                state_.band.SuppressBandPrompt = true;
+            }
             break;
         case Action::CommitEdits:
             emit commitEditsRequested();
             break;
         case Action::ReadComplete:
-            ApplyRead(a.image, a.value, state_);
-            emit readApplied();
+            if (readApart_) {
+                emit radioRead(StateOfRead(a.image, a.value, state_.flags.Language));
+            } else {
+                ApplyRead(a.image, a.value, state_);
+                emit readApplied();
+            }
             break;
         case Action::StepStarted:
             emit stepStarted(a.step);
@@ -118,11 +124,20 @@ void SerialLink::perform(const Action& a) {
             emit writeChecked(*a.comparison);
             break;
         case Action::Ended:
+            readApart_ = false;
             emit ended(a.outcome);
             break;
         default:
             break;
     }
+}
+
+void SerialLink::StartReadApart() {
+    if (conversation().locked()) {
+        return;
+    }
+    readApart_ = true;
+    Start(Mode::Read);
 }
 
 OpenResult SerialLink::SelectPort(int n, const std::filesystem::path& configFolder) {

@@ -9,9 +9,7 @@
 #include "link/LinkDriver.h"
 #include "link/qt/LinkPort.h"
 
-namespace kvd {
-struct RadioState;
-}
+#include "image/RadioState.h"
 
 namespace kvd::link {
 
@@ -52,6 +50,10 @@ public:
     // At start-up: SelectPort for a stored number 1..8, nothing for any other.
     void RestorePort(int n, const std::filesystem::path& configFolder);
 
+    // A read whose result the state does not take: radioRead gives it instead (Compare with
+    // radio). Refused, as Start is, while a conversation runs.
+    void StartReadApart();
+
     LinkPort& port() { return port_; }
 
 signals:
@@ -60,8 +62,9 @@ signals:
     void progressChanged(bool visible, int value);
     void lockEngaged(kvd::link::Mode mode);
     void lockReleased();
-    void commitEditsRequested();  // a cell edit in progress must be finished now
-    void readApplied();           // the state now holds what the radio had
+    void commitEditsRequested();                   // a cell edit in progress must be finished now
+    void readApplied();                            // the state now holds what the radio had
+    void radioRead(const kvd::RadioState& radio);  // what a read apart found
     void ended(kvd::link::Outcome outcome);
     // A write with checks: each conversation as it begins, the changes the write will make
     // (what the radio holds now against what will be written), and after the check read
@@ -93,6 +96,7 @@ private:
     MessageHandler messages_;
     BackupHandler backups_;
     ConfirmHandler confirm_;
+    bool readApart_ = false;  // the read under way is StartReadApart's
 };
 
 }  // namespace kvd::link

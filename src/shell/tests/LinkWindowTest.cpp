@@ -3,13 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QToolBar>
 
 #include "ShellTestSupport.h"
+#include "SimRadio.h"
 #include "image/Backups.h"
 #include "image/ChannelFile.h"
 #include "image/ImageCodec.h"
@@ -24,37 +24,6 @@ using namespace kvd::gui::test;
 class LinkWindowTest : public QObject {
     Q_OBJECT
 
-    // The virtual radio, linked as COM1 into the run's configuration folder.
-    struct Radio {
-        Radio(const ShellRun& run, QStringList options) {
-            process.start(KVD_SIM, options << "--link" << QDir(run.folder()).filePath("COM1"));
-            [&] { QVERIFY(says("/dev/")); }();
-        }
-        ~Radio() {
-            process.kill();
-            process.waitForFinished(2000);
-        }
-        // Reads the radio's report lines until one starts with `prefix`.
-        bool says(const QByteArray& prefix) {
-            while (process.canReadLine() || process.waitForReadyRead(5000)) {
-                if (process.readLine().startsWith(prefix)) {
-                    return true;
-                }
-            }
-            return false;
-        }
-        QProcess process;
-    };
-
-    static link::Outcome Converse(MainWindow& window, const char* item) {
-        QSignalSpy ended(window.findChild<LinkCommands*>(), &LinkCommands::conversationEnded);
-        MenuItem(window, item)->trigger();
-        if (ended.isEmpty() && !ended.wait(15000)) {
-            return link::Outcome::PortNotOpen;
-        }
-        return ended.first().first().value<link::Outcome>();
-    }
-
     static bool Locked(MainWindow& window) {
         return !window.findChild<QToolBar*>("Toolbar1")->isEnabled();
     }
@@ -67,12 +36,13 @@ private slots:
         window.findChild<LinkCommands*>()->setBackupFolder(backups.path().toStdString());
         run.startActive();
         const QString saved = run.folder() + "/RADIO.DAT";
-        Radio radio(run, {"--band-code", "01", "--split", "5", "--save", saved});
+        SimRadio radio(run, {"--band-code", "01", "--split", "5", "--save", saved});
         MenuItem(window, "mnucom1")->trigger();
         QVERIFY(MenuItem(window, "mnucom1")->isChecked());
         QCOMPARE(run.state.flags.PortNumber, 1);
 
-        // The window's band (400-490MHz) differs from the radio's: asked once; No ends it.
+        // The window's band (400-490MHz) differs from the radio's, as the backup read finds:
+        // asked once; No ends it before anything is written.
         FillChannel(run.state, 3, "445.52500", 9, 0);
         {
             MessageBoxResponder no(Style::kIdNo);
@@ -94,14 +64,15 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!Locked(window), 3000);
         QVERIFY(!window.progressBar()->isVisible());
         const auto kept = Backups::List(backups.path().toStdString());
-        QCOMPARE(kept.size(), std::size_t(1));
+        QCOMPARE(kept.size(), std::size_t(2));  // the write's backup read, then this read
         QVERIFY(window.statusLabel()->text().contains(
-            QString::fromStdString(kept[0].filename().string())));
+            QString::fromStdString(kept[1].filename().string())));
 
         // A frequency still in its editor goes with a write.
         ClickCell(window, 4, 1);
         Type("146.00625");
-        QCOMPARE(Converse(window, "mnuwriteFre"), link::Outcome::WriteDone);
+        ModalDialogResponder write([](const ModalDialogRecord&) { return int(QDialog::Accepted); });
+        QCOMPARE(Converse(window, "mnuwriteFre"), link::Outcome::WriteVerified);
         QVERIFY(radio.says("ended write, 46 blocks"));
         QVERIFY(radio.says("saved"));
         RadioState written;
@@ -120,7 +91,7 @@ private slots:
         QTemporaryDir backups;
         window.findChild<LinkCommands*>()->setBackupFolder(backups.path().toStdString());
         run.startActive();
-        Radio radio(run, {"--band-code", "01"});
+        SimRadio radio(run, {"--band-code", "01"});
         MenuItem(window, "mnucom1")->trigger();
         MenuItem(window, "Key_enactment")->trigger();
         QDialog* keys = window.findChild<QDialog*>("Form6");
@@ -153,7 +124,7 @@ private slots:
         QTemporaryDir backups;
         window.findChild<LinkCommands*>()->setBackupFolder(backups.path().toStdString());
         run.start();
-        auto radio = std::make_unique<Radio>(run, QStringList());
+        auto radio = std::make_unique<SimRadio>(run, QStringList());
         MenuItem(window, "mnucom1")->trigger();
         QVERIFY(MenuItem(window, "mnucom1")->isChecked());
         radio.reset();
@@ -163,7 +134,7 @@ private slots:
         QVERIFY(window.statusLabel()->isVisible());
         QCOMPARE(run.state.flags.PortNumber, 1);  // still the port to open at the next start
 
-        Radio pluggedIn(run, {});
+        SimRadio pluggedIn(run, {});
         MenuItem(window, "mnucom1")->trigger();
         QVERIFY(MenuItem(window, "mnucom1")->isChecked());
         QCOMPARE(Converse(window, "mnureadFre"), link::Outcome::ReadDone);
