@@ -53,6 +53,7 @@ ComparisonDialog::ComparisonDialog(QWidget* parent, Purpose purpose, UserText he
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setWordWrap(false);
+    table_->setTabKeyNavigation(false);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
     captions_.addAccessibleName(table_, Id::differencesName);
@@ -65,6 +66,7 @@ ComparisonDialog::ComparisonDialog(QWidget* parent, Purpose purpose, UserText he
     auto* buttons = new QHBoxLayout;
     if (asks) {
         QLabel* question = Label(this, "lblQuestion");
+        question->setWordWrap(false);
         captions_.add(question, TextIds::link::confirmWrite);
         buttons->addWidget(question, 1);
     } else {

@@ -53,6 +53,7 @@ CsvImportDialog::CsvImportDialog(QWidget* parent, const CsvExchange::FileReading
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setWordWrap(false);
+    table_->setTabKeyNavigation(false);  // Tab goes on to the buttons
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
     captions_.addAccessibleName(table_, Id::rowsName);
@@ -63,6 +64,7 @@ CsvImportDialog::CsvImportDialog(QWidget* parent, const CsvExchange::FileReading
 
     ok_ = Button(this, "cmdOK", TextIds::dialog::ok, captions_);
     QPushButton* cancel = Button(this, "cmdCancel", TextIds::dialog::cancel, captions_);
+    ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;

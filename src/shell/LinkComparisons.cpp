@@ -39,6 +39,7 @@ bool LinkCommands::keepBackup(const RadioState& radio) {
     backupRead_ = true;
     bool saved = false;
     backupStatus_ = saveBackup(radio, saved);
+    showStatus(backupStatus_);  // while the changes are shown, rather than the read's success
     return saved;
 }
 

@@ -75,6 +75,9 @@ QWidget* MainWindow::buildCentralArea() {
     status_->setObjectName(QStringLiteral("Label"));
     captions_.addAccessibleName(status_, TextIds::access::status);
     KeepRoomWhenHidden(status_);
+    // A long status (a write's finding with its backup) runs on under the progress bar,
+    // which is hidden between conversations, and never widens the window.
+    status_->setSizePolicy(QSizePolicy::Ignored, status_->sizePolicy().verticalPolicy());
     progress_ = new QProgressBar(area);
     progress_->setObjectName(QStringLiteral("ProgressBar1"));
     captions_.addAccessibleName(progress_, TextIds::access::progress);
@@ -95,7 +98,7 @@ QWidget* MainWindow::buildCentralArea() {
     auto* layout = new QGridLayout(area);
     layout->addWidget(grid_, 0, 0);
     layout->addLayout(side, 0, 1);
-    layout->addWidget(status_, 1, 0);
+    layout->addWidget(status_, 1, 0, 1, 2);
     layout->addWidget(progress_, 1, 1);
     layout->addWidget(maker, 2, 0, 1, 2);
     layout->setColumnStretch(0, 1);
