@@ -24,8 +24,9 @@ std::vector<Placement> FlowOntoPages(std::span<const Block> blocks, double pageH
     Placement next;
     bool kept = false;  // the block before keeps with this one and made the room for both
     for (std::size_t i = 0; i < blocks.size(); ++i) {
-        // Only a group higher than a page breaks between its blocks.
-        const double needed = kept ? blocks[i].height : KeptHeight(blocks, i);
+        // A group that cannot fit on any page breaks between its blocks.
+        const double group = KeptHeight(blocks, i);
+        const double needed = kept || group > pageHeight ? blocks[i].height : group;
         if (next.top > 0 && next.top + needed > pageHeight) {
             next = {next.page + 1, 0};
         }

@@ -18,8 +18,9 @@ struct Placement {
 };
 
 // Places the blocks top to bottom on pages `pageHeight` high: a block that does not fit into
-// what is left of its page starts the next one, and takes the blocks it keeps with along.
-// A block higher than a page gets a page of its own (the painter scales it to fit).
+// what is left of its page starts the next one, and takes the blocks it keeps with along
+// (unless together they are higher than a page). A block higher than a page gets a page of
+// its own (the painter scales it to fit).
 std::vector<Placement> FlowOntoPages(std::span<const Block> blocks, double pageHeight);
 
 }  // namespace kvd::Printout
