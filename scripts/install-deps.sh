@@ -12,6 +12,7 @@ packages=(
   fonts-wqy-microhei
   appstream desktop-file-utils
   python3
+  poppler-utils
 )
 # Screenshots and the window under a virtual display.
 if [[ "${KVD_WITH_DISPLAY_TOOLS:-0}" == 1 ]]; then

@@ -48,6 +48,12 @@
     <message id="menu.compareFile">
         <translation>Compare with file...</translation>
     </message>
+    <message id="menu.print">
+        <translation>Print(&amp;P)...</translation>
+    </message>
+    <message id="menu.exportPdf">
+        <translation>Export PDF(&amp;D)...</translation>
+    </message>
     <message id="menu.quit">
         <translation>Quit(&amp;Q)</translation>
     </message>
@@ -266,6 +272,9 @@
     </message>
     <message id="file.csvFilter">
         <translation>CSV (*.csv)</translation>
+    </message>
+    <message id="file.pdfFilter">
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message id="file.newPrompt">
         <translation>All channel data will be clear.</translation>
@@ -1050,6 +1059,33 @@
     </message>
     <message id="cli.checkInterrupted">
         <translation>The check was interrupted: written, not verified.</translation>
+    </message>
+    <message id="print.title">
+        <translation>KVD-270 configuration</translation>
+    </message>
+    <message id="print.source">
+        <translation>Source: %1</translation>
+    </message>
+    <message id="print.date">
+        <translation>Printed on %1</translation>
+    </message>
+    <message id="print.band">
+        <translation>Band: %1</translation>
+    </message>
+    <message id="print.otherSettings">
+        <translation>Other settings</translation>
+    </message>
+    <message id="print.page">
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message id="print.failed">
+        <translation>The printer could not be used; nothing was printed.</translation>
+    </message>
+    <message id="cli.usagePrint">
+        <translation>print FILE.DAT --pdf OUT.pdf [--lang en|zh]</translation>
+    </message>
+    <message id="cli.noPrintout">
+        <translation>The printout could not be made.</translation>
     </message>
 </context>
 </TS>

@@ -46,6 +46,9 @@ constexpr ItemRow kFile[] = {
     kSeparator,
     {&M::compareFile, "mnuCompareFile", Id::compareFile},
     kSeparator,
+    {&M::print, "mnuPrint", Id::print, "Ctrl+P"},
+    {&M::exportPdf, "mnuExportPdf", Id::exportPdf},
+    kSeparator,
     {&M::quit, "mnuQuit", Id::quit},
 };
 

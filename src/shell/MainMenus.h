@@ -21,6 +21,8 @@ struct MainMenus {
     QAction* save = nullptr;
     QAction* importCsv = nullptr;
     QAction* exportCsv = nullptr;
+    QAction* print = nullptr;
+    QAction* exportPdf = nullptr;
     QAction* compareFile = nullptr;
     QAction* quit = nullptr;
 
