@@ -5,15 +5,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QTableView>
 #include <QPrinter>
+#include <QTableView>
 
 #include "ShellTestSupport.h"
 #include "channels/ChannelCells.h"
 #include "image/ChannelFile.h"
+#include "printout/tests/PdfTools.h"
 #include "shell/CsvImportDialog.h"
 #include "shell/CsvRowModel.h"
-#include "printout/tests/PdfTools.h"
 #include "shell/FunctionPanel.h"
 #include "shell/PrintCommands.h"
 #include "widgets/InterfaceLanguage.h"
