@@ -42,7 +42,7 @@ CsvImportDialog::CsvImportDialog(QWidget* parent, const CsvExchange::FileReading
 
     auto* hint = new QLabel(this);
     hint->setObjectName(QStringLiteral("lblPlacement"));
-    hint->setWordWrap(true);
+    hint->setWordWrap(false);  // the dialog is at least as wide as the hint
     captions_.add(hint, reading.keepsLocations() ? Id::keepLocations : Id::inFileOrder);
 
     model_ = new CsvRowModel(reading, band, this);
