@@ -59,7 +59,11 @@ FunctionPanel::FunctionPanel(Settings& settings, QWidget* parent)
         labels_[i]->setBuddy(lists_[i]);
         layout->addRow(labels_[i], lists_[i]);
         connect(lists_[i], &QComboBox::currentIndexChanged, this, [this, which](int position) {
-            choice(which) = static_cast<std::int16_t>(position);
+            // Showing the stored positions again is no choice of the user's.
+            if (choice(which) != position) {
+                choice(which) = static_cast<std::int16_t>(position);
+                emit choiceMade();
+            }
         });
     }
     captions_.fitBothLanguages();

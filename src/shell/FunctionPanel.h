@@ -30,6 +30,10 @@ public:
     // Shows the core's positions without treating them as the user's choice.
     void showChoices();
 
+signals:
+    // The user chose another position in a list; the settings hold it already.
+    void choiceMade();
+
 protected:
     void changeEvent(QEvent* event) override;
 
