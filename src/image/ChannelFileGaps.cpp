@@ -13,7 +13,8 @@ std::vector<UserText> MissingParts(std::size_t length) {
     const std::size_t signature = ByteMap::kModelTag.size();
     for (std::size_t offset = std::max(length, signature) - signature; offset < ByteMap::kImageSize;
          ++offset) {
-        ByteOwner owner = OwnerOfByte(offset);
+        // The model block is never decoded: its copy of the band is no part taken from it.
+        const ByteOwner owner = offset < ByteMap::kDecodedSize ? OwnerOfByte(offset) : ByteOwner{};
         // A setting of several elements is named once, as a whole.
         const UserText part = owner.field && !owner.channel ? UserText::Verbatim(owner.field->name)
                                                             : DifferenceTexts::OwnerText(owner);

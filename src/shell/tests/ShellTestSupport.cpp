@@ -51,6 +51,14 @@ MainWindow& ShellRun::startActive() {
     return *window_;
 }
 
+MainWindow& ShellRun::restart() {
+    window_->close();
+    window_.reset();
+    state = RadioState{};
+    build();
+    return start();
+}
+
 void FillChannel(RadioState& state, int row, const char* frequency, int rxTonePosition,
                  int choicePosition) {
     Channel c;
