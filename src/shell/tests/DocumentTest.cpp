@@ -37,7 +37,7 @@ QString WriteChannelFile(const QString& path, const RadioState& state, int lengt
 }
 
 // The caption in both languages, with "*" where the window shows it modified.
-QStringList Captions(MainWindow& window) {
+QStringList ShownCaptions(MainWindow& window) {
     QStringList out;
     for (const char* language : {"mnuChinese", "mnuEnglish"}) {
         MenuItem(window, language)->trigger();
@@ -87,13 +87,13 @@ private slots:
             ShellRun run;
             MainWindow& window = run.startActive();
             ClickCell(window, 1, ChannelCells::kRxFrequency);
-            Type("145.5");  // still in its editor when the window is closed
+            Type("445.5");  // still in its editor when the window is closed
             const QString path = run.folder() + "/saved.DAT";
             FileDialogResponder dialogs(QStringList(c.dialogChoosesFile ? path : QString()));
             MessageBoxResponder answers(c.answer);
             QCOMPARE(window.close(), c.closes);
             QCOMPARE(window.isVisible(), !c.closes);
-            QCOMPARE(FrequencyText(run.state.channels[1]->rx), std::string("145.50000"));
+            QCOMPARE(FrequencyText(run.state.channels[1]->rx), std::string("445.50000"));
             QCOMPARE(answers.shown().size(), 1);
             const MessageBoxRecord& box = answers.shown()[0];
             QCOMPARE(box.prompt, QStringLiteral("是否保存对未命名的配置的修改？"));
@@ -101,7 +101,6 @@ private slots:
                      QList<int>({Style::kIdSave, Style::kIdDiscard, Style::kIdCancel}));
             QCOMPARE(box.buttonTexts, QStringList({"保存(&S)", "不保存(&D)", "取消"}));
             QCOMPARE(QFileInfo::exists(path), c.dialogChoosesFile);
-            QCOMPARE(run.preferences() != "<missing>", c.closes);
             if (c.dialogChoosesFile) {
                 QFile saved(path);
                 QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -164,28 +163,28 @@ private slots:
     void captionInEveryStateInBothLanguages() {
         ShellRun run;
         MainWindow& window = run.startActive();
-        QCOMPARE(Captions(window), Expected("未命名", "untitled", false));
-        EditCell(window, 1, "145");
-        QCOMPARE(Captions(window), Expected("未命名", "untitled", true));
+        QCOMPARE(ShownCaptions(window), Expected("未命名", "untitled", false));
+        EditCell(window, 1, "445");
+        QCOMPARE(ShownCaptions(window), Expected("未命名", "untitled", true));
         const QString path = run.folder() + "/radio.DAT";
         FileDialogResponder dialogs({path});
         MenuItem(window, "mnuAssave")->trigger();
-        QCOMPARE(Captions(window), Expected("radio.DAT", "radio.DAT", false));
+        QCOMPARE(ShownCaptions(window), Expected("radio.DAT", "radio.DAT", false));
         QCOMPARE(window.windowFilePath(), path);
         // A change undone is no change.
         window.functionPanel()->list(PanelList::TimeoutWarning)->setCurrentIndex(3);
-        QCOMPARE(Captions(window), Expected("radio.DAT", "radio.DAT", true));
+        QCOMPARE(ShownCaptions(window), Expected("radio.DAT", "radio.DAT", true));
         window.functionPanel()
             ->list(PanelList::TimeoutWarning)
             ->setCurrentIndex(StartupState(kChinese).settings.timeoutWarning);
-        QCOMPARE(Captions(window), Expected("radio.DAT", "radio.DAT", false));
+        QCOMPARE(ShownCaptions(window), Expected("radio.DAT", "radio.DAT", false));
         // A dialog's OK changes the configuration too.
         MenuItem(window, "mnusetin")->trigger();
         auto* info = window.findChild<QDialog*>("Form7");
         QVERIFY(info);
         info->findChild<QLineEdit*>()->setText("HELLO");
         info->accept();
-        QCOMPARE(Captions(window), Expected("radio.DAT", "radio.DAT", true));
+        QCOMPARE(ShownCaptions(window), Expected("radio.DAT", "radio.DAT", true));
 
         const QString csv = run.folder() + "/list.csv";
         QFile list(csv);
@@ -195,9 +194,9 @@ private slots:
         FileDialogResponder csvDialog({csv});
         MessageBoxResponder discard(Style::kIdDiscard);
         MenuItem(window, "mnuImportCsv")->trigger();
-        QCOMPARE(Captions(window), Expected("未命名", "untitled", true));
+        QCOMPARE(ShownCaptions(window), Expected("未命名", "untitled", true));
         MenuItem(window, "mnuNew")->trigger();
-        QCOMPARE(Captions(window), Expected("未命名", "untitled", false));
+        QCOMPARE(ShownCaptions(window), Expected("未命名", "untitled", false));
     }
 
     void recentFilesAcrossARestartAndAMissingFile() {
@@ -249,8 +248,9 @@ private slots:
         MessageBoxResponder ok(Style::kIdOk);
         StartWindow(run.build(), {"kvd270", path});
         MainWindow& window = run.window();
-        QCOMPARE(run.state.channels[1], saved.channels[1]);
-        QCOMPARE(run.state.channels[2], saved.channels[2]);
+        // Their scan list bits are gone with the rest.
+        QCOMPARE(run.state.channels[1]->rx, saved.channels[1]->rx);
+        QCOMPARE(run.state.channels[2]->rx, saved.channels[2]->rx);
         QVERIFY(!run.state.channels.has(3));
         QCOMPARE(window.windowFilePath(), path);
         QCOMPARE(window.statusLabel()->text(),

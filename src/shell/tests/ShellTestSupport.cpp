@@ -15,6 +15,10 @@ ShellRun::ShellRun()
     : fallback_([](const MessageBoxRecord& box) {
           qWarning("message box no test answered: %s", qPrintable(box.prompt));
           return box.defaultButton;
+      }),
+      dialogFallback_([](const FileDialogRecord&) {
+          qWarning("file dialog no test answered");
+          return QString();
       }) {
     QVERIFY(dir_.isValid());
 }

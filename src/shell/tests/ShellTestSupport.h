@@ -68,6 +68,7 @@ public:
 private:
     QTemporaryDir dir_;
     MessageBoxResponder fallback_;
+    FileDialogResponder dialogFallback_;  // Cancel, so that no test waits for a real dialog
     std::unique_ptr<MainWindow> window_;
 };
 
