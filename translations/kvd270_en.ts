@@ -45,6 +45,12 @@
     <message id="menu.exportCsv">
         <translation>Export CSV(&amp;E)...</translation>
     </message>
+    <message id="menu.print">
+        <translation>Print(&amp;P)...</translation>
+    </message>
+    <message id="menu.exportPdf">
+        <translation>Export PDF(&amp;D)...</translation>
+    </message>
     <message id="menu.quit">
         <translation>Quit(&amp;Q)</translation>
     </message>
@@ -254,6 +260,9 @@
     </message>
     <message id="file.csvFilter">
         <translation>CSV (*.csv)</translation>
+    </message>
+    <message id="file.pdfFilter">
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message id="file.newPrompt">
         <translation>All channel data will be clear.</translation>
@@ -994,6 +1003,32 @@
     </message>
     <message id="file.moreParts">
         <translation>… and %1 more</translation>
+    <message id="print.title">
+        <translation>KVD-270 configuration</translation>
+    </message>
+    <message id="print.source">
+        <translation>Source: %1</translation>
+    </message>
+    <message id="print.date">
+        <translation>Printed on %1</translation>
+    </message>
+    <message id="print.band">
+        <translation>Band: %1</translation>
+    </message>
+    <message id="print.otherSettings">
+        <translation>Other settings</translation>
+    </message>
+    <message id="print.page">
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message id="print.failed">
+        <translation>The printer could not be used; nothing was printed.</translation>
+    </message>
+    <message id="cli.usagePrint">
+        <translation>print FILE.DAT --pdf OUT.pdf [--lang en|zh]</translation>
+    </message>
+    <message id="cli.noPrintout">
+        <translation>The printout could not be made.</translation>
     </message>
 </context>
 </TS>

@@ -45,6 +45,12 @@
     <message id="menu.exportCsv">
         <translation>导出 CSV(&amp;E)...</translation>
     </message>
+    <message id="menu.print">
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message id="menu.exportPdf">
+        <translation>导出 PDF(&amp;D)...</translation>
+    </message>
     <message id="menu.quit">
         <translation>退出(&amp;Q)</translation>
     </message>
@@ -254,6 +260,9 @@
     </message>
     <message id="file.csvFilter">
         <translation>CSV (*.csv)</translation>
+    </message>
+    <message id="file.pdfFilter">
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message id="file.newPrompt">
         <translation>所有信道的数据将被清除！</translation>
@@ -994,6 +1003,32 @@
     </message>
     <message id="file.moreParts">
         <translation>……另有 %1 项</translation>
+    <message id="print.title">
+        <translation>KVD-270 配置</translation>
+    </message>
+    <message id="print.source">
+        <translation>来源：%1</translation>
+    </message>
+    <message id="print.date">
+        <translation>打印日期：%1</translation>
+    </message>
+    <message id="print.band">
+        <translation>频段：%1</translation>
+    </message>
+    <message id="print.otherSettings">
+        <translation>其他设置</translation>
+    </message>
+    <message id="print.page">
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message id="print.failed">
+        <translation>无法使用打印机，未打印任何内容。</translation>
+    </message>
+    <message id="cli.usagePrint">
+        <translation>print FILE.DAT --pdf OUT.pdf [--lang en|zh]</translation>
+    </message>
+    <message id="cli.noPrintout">
+        <translation>无法生成打印文档。</translation>
     </message>
 </context>
 </TS>

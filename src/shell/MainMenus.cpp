@@ -44,6 +44,9 @@ constexpr ItemRow kFile[] = {
     {&M::importCsv, "mnuImportCsv", Id::importCsv},
     {&M::exportCsv, "mnuExportCsv", Id::exportCsv},
     kSeparator,
+    {&M::print, "mnuPrint", Id::print, "Ctrl+P"},
+    {&M::exportPdf, "mnuExportPdf", Id::exportPdf},
+    kSeparator,
     {&M::quit, "mnuQuit", Id::quit},
 };
 

@@ -22,6 +22,8 @@ struct MainMenus {
     QMenu* recentFiles = nullptr;  // its items: RecentFiles
     QAction* importCsv = nullptr;
     QAction* exportCsv = nullptr;
+    QAction* print = nullptr;
+    QAction* exportPdf = nullptr;
     QAction* quit = nullptr;
 
     QMenu* programming = nullptr;

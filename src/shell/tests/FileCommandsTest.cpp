@@ -1,14 +1,18 @@
-// New, Open and Save of channel files and the CSV import and export, through the real
-// dialogs' code path: the round trips, overwriting, refusals and failures, Cancel.
+// New, Open and Save of channel files, the CSV import and export, Print and Export PDF,
+// through the real dialogs' code path: the round trips, overwriting, refusals and failures, Cancel.
 #include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrinter>
 
 #include "ShellTestSupport.h"
 #include "channels/ChannelCells.h"
 #include "image/ChannelFile.h"
+#include "printout/tests/PdfTools.h"
 #include "shell/FunctionPanel.h"
+#include "shell/PrintCommands.h"
+#include "widgets/InterfaceLanguage.h"
 
 using namespace kvd;
 using namespace kvd::gui;
@@ -243,6 +247,43 @@ private slots:
                                           "the band 136-174MHz (\"446.000000\")"));
         QCOMPARE(lines[4],
                  QStringLiteral("Line 19, Location 17: not among the first sixteen usable rows"));
+    }
+    void exportPdfAndPrintInTheInterfaceLanguage() {
+        if (!kvd::test::PopplerSays("pdftotext", {"-v"})) {
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        }
+        ShellRun run;
+        MainWindow& window = run.start();
+        FillVariedState(run.state);
+        const QString dat = run.folder() + "/radio.DAT";
+        const QString pdf = run.folder() + "/radio.pdf";
+        const QString printed = run.folder() + "/printed.pdf";
+        FileDialogResponder dialogs({dat, pdf});
+        MenuItem(window, "mnuAssave")->trigger();
+        MenuItem(window, "mnuExportPdf")->trigger();
+        QCOMPARE(dialogs.shown()[1].nameFilters, QStringList({"PDF (*.pdf)"}));
+        const std::string text = kvd::test::PopplerSays("pdftotext", {pdf, "-"}).value_or("");
+        const QString source = QStringLiteral("来源：") + QDir::toNativeSeparators(dat);
+        QVERIFY2(text.find(source.toStdString()) != std::string::npos, text.c_str());
+        QVERIFY(text.find("145.00000") != std::string::npos);
+        QVERIFY(text.find("150.02500") != std::string::npos);
+
+        // Page 2 of the English printout only, on the printer the dialog set up.
+        UseLanguage(kEnglish);
+        PrintDialogResponder printing([&](QPrinter* printer) {
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(printed);
+            printer->setPrintRange(QPrinter::PageRange);
+            printer->setFromTo(2, 2);
+            return true;
+        });
+        MenuItem(window, "mnuPrint")->trigger();
+        QCOMPARE(printing.shown().size(), 1);
+        const std::string page = kvd::test::PopplerSays("pdftotext", {printed, "-"}).value_or("");
+        QVERIFY2(page.find("Page 2 of ") != std::string::npos, page.c_str());
+        QVERIFY(page.find("debugFrequencies") != std::string::npos);
+        QVERIFY2(page.find("145.00000") == std::string::npos, "the table is on page 1");
+        QVERIFY(run.unansweredBoxes().isEmpty());
     }
 };
 
