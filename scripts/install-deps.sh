@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-dev clang-format
   fonts-wqy-microhei
   appstream desktop-file-utils
+  shared-mime-info libglib2.0-bin xdg-utils
   python3
   poppler-utils
 )

@@ -14,6 +14,7 @@
 #include "link/qt/SerialLink.h"
 #include "link/qt/SerialPort.h"
 #include "shell/BandCombo.h"
+#include "shell/FileSteps.h"
 #include "shell/MainWindow.h"
 #include "texts/TextIds.h"
 #include "widgets/InterfaceLanguage.h"
@@ -89,6 +90,11 @@ void LinkCommands::connectMenus() {
 }
 
 void LinkCommands::Read() {
+    // A read replaces the configuration: unsaved changes are asked about first.
+    FileSteps::CommitOpenEdit(window_);
+    if (!window_.settleUnsavedChanges()) {
+        return;
+    }
     statusAfterRelease_.clear();
     backupStatus_.clear();
     link_->Start(link::Mode::Read);
@@ -114,6 +120,8 @@ void LinkCommands::startWrite(link::WriteChecks checks) {
     step_ = 0;
     steps_ = 1 + checks.backup + checks.verify;
     link_->StartWrite(checks);
+    // What the write encodes: its start has written any edit in progress.
+    written_ = window_.state();
 }
 
 void LinkCommands::SelectPort(int n) {
@@ -180,6 +188,7 @@ void LinkCommands::portLost(const QString& status) {
 
 void LinkCommands::readApplied() {
     window_.RefreshFromState();
+    window_.configurationStored(ConfigurationDocument::Origin::ReadFromRadio);
     bool saved = false;
     statusAfterRelease_ = saveBackup(window_.state(), saved);
 }
@@ -198,6 +207,12 @@ QString LinkCommands::saveBackup(const RadioState& radio, bool& saved) {
 }
 
 void LinkCommands::ended(link::Outcome outcome) {
+    const bool written =
+        outcome == link::Outcome::WriteDone || outcome == link::Outcome::WriteVerified;
+    if (written && written_) {
+        window_.configurationWritten(*written_);
+    }
+    written_.reset();
     // What the conversations found is shown once they are over, outside the link's work.
     QMetaObject::invokeMethod(
         this, [this, outcome] { afterEnd(outcome); }, Qt::QueuedConnection);

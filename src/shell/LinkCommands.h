@@ -79,6 +79,7 @@ private:
     bool conversing_ = false;     // the communication lock is engaged
     QString statusAfterRelease_;  // what the status line says once the lock is released
     WriteOptions options_;
+    std::optional<RadioState> written_;  // what a write under way puts into the radio
 
     // The command under way.
     int step_ = 0;

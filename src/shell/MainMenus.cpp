@@ -130,6 +130,10 @@ MainMenus BuildMainMenus(QMenuBar* bar, Captions& captions) {
         }
     }
     AddPorts(menus, captions);
+    menus.recentFiles = new QMenu(menus.file);
+    menus.recentFiles->setObjectName(QStringLiteral("mnuRecent"));
+    captions.add(menus.recentFiles, Id::recentFiles);
+    menus.file->insertMenu(menus.save, menus.recentFiles);
     return menus;
 }
 

@@ -19,6 +19,7 @@ struct MainMenus {
     QAction* newFile = nullptr;
     QAction* open = nullptr;
     QAction* save = nullptr;
+    QMenu* recentFiles = nullptr;  // its items: RecentFiles
     QAction* importCsv = nullptr;
     QAction* exportCsv = nullptr;
     QAction* print = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDate>
+#include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -79,11 +80,10 @@ void PrintCommands::ExportPdf() {
 }
 
 QString TableName(const MainWindow& window) {
-    // The caption is "KVD-270-NAME" once the table has a name.
-    QString caption = window.windowTitle();
-    caption.remove(QStringLiteral("[*]"));
-    const QString prefix = Tr(TextIds::app::title) + QLatin1Char('-');
-    return caption.startsWith(prefix) ? caption.mid(prefix.size()) : QString();
+    const ConfigurationDocument& document = window.document();
+    return document.origin() == ConfigurationDocument::Origin::File
+               ? QDir::toNativeSeparators(document.path())
+               : QString();
 }
 
 void AttachPrintCommands(MainWindow& window) {

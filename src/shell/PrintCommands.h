@@ -27,7 +27,7 @@ private:
     MainWindow& window_;
 };
 
-// What the window's caption calls the table: the file's name, or empty while it names none.
+// The file the table is, as the printout names it: its full path, or empty while it is none.
 QString TableName(const MainWindow& window);
 
 // Test seam: while one exists, the print dialog is not shown; the responder gets the printer

@@ -16,7 +16,11 @@ ShellRun::ShellRun()
           qWarning("message box no test answered: %s", qPrintable(box.prompt));
           return box.defaultButton;
       }),
-      dialogFallback_([](const ModalDialogRecord& dialog) {
+      dialogFallback_([](const FileDialogRecord&) {
+          qWarning("file dialog no test answered");
+          return QString();
+      }),
+      modalFallback_([](const ModalDialogRecord& dialog) {
           qWarning("dialog no test answered: %s", qPrintable(dialog.objectName));
           return int(QDialog::Rejected);
       }) {
@@ -53,6 +57,14 @@ MainWindow& ShellRun::startActive() {
     start().activateWindow();
     [&] { QVERIFY(QTest::qWaitForWindowActive(window_.get())); }();
     return *window_;
+}
+
+MainWindow& ShellRun::restart() {
+    window_->close();
+    window_.reset();
+    state = RadioState{};
+    build();
+    return start();
 }
 
 void FillChannel(RadioState& state, int row, const char* frequency, int rxTonePosition,

@@ -56,11 +56,14 @@ public:
     MainWindow& start();
     // Started and active, so the focus moves as it does for a user.
     MainWindow& startActive();
+    // The program started again in the same folder: the window closed and made anew, with
+    // a fresh state.
+    MainWindow& restart();
     MainWindow& window() { return *window_; }
     // Boxes no test responder answered; each got its default button.
     const QList<MessageBoxRecord>& unansweredBoxes() const { return fallback_.shown(); }
     // Dialogs no test responder answered; each was cancelled.
-    const QList<ModalDialogRecord>& unansweredDialogs() const { return dialogFallback_.shown(); }
+    const QList<ModalDialogRecord>& unansweredDialogs() const { return modalFallback_.shown(); }
     QString folder() const { return dir_.path(); }
 
     RadioState state;
@@ -68,7 +71,8 @@ public:
 private:
     QTemporaryDir dir_;
     MessageBoxResponder fallback_;
-    ModalDialogResponder dialogFallback_;
+    FileDialogResponder dialogFallback_;  // Cancel, so that no test waits for a real dialog
+    ModalDialogResponder modalFallback_;  // Cancel
     std::unique_ptr<MainWindow> window_;
 };
 

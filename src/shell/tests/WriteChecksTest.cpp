@@ -220,6 +220,7 @@ private slots:
                                                           "项目 | 本窗口 | 对讲机", "信道 01"}));
         QVERIFY(dialogs.shown[0].contains(QStringLiteral("设置")));
         WaitForRelease(window);
+        MessageBoxResponder discard(Style::kIdDiscard);  // the window's unsaved band
         QCOMPARE(Converse(window, "mnureadFre"), Outcome::ReadDone);
         WaitForRelease(window);
         QCOMPARE(Converse(window, "mnuCompareRadio"), Outcome::ReadDone);
