@@ -11,7 +11,9 @@ packages=(
   clang libclang-rt-dev clang-format
   fonts-wqy-microhei
   appstream desktop-file-utils
+  shared-mime-info libglib2.0-bin xdg-utils
   python3
+  poppler-utils
 )
 # Screenshots and the window under a virtual display.
 if [[ "${KVD_WITH_DISPLAY_TOOLS:-0}" == 1 ]]; then

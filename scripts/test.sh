@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once plain, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer. Needs no display.
+# AddressSanitizer and UndefinedBehaviorSanitizer; then builds the fuzz targets with clang
+# and replays their inputs. Needs no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -17,4 +18,6 @@ for flavour in release asan; do
   echo "== $flavour tests"
   ctest --test-dir "build/$flavour" --output-on-failure -j "$jobs" --timeout 300
 done
+echo "== fuzz targets"
+./scripts/fuzz-replay.sh
 echo "== all tests passed"

@@ -45,6 +45,12 @@
     <message id="menu.exportCsv">
         <translation>Export CSV(&amp;E)...</translation>
     </message>
+    <message id="menu.print">
+        <translation>Print(&amp;P)...</translation>
+    </message>
+    <message id="menu.exportPdf">
+        <translation>Export PDF(&amp;D)...</translation>
+    </message>
     <message id="menu.quit">
         <translation>Quit(&amp;Q)</translation>
     </message>
@@ -254,6 +260,9 @@
     </message>
     <message id="file.csvFilter">
         <translation>CSV (*.csv)</translation>
+    </message>
+    <message id="file.pdfFilter">
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message id="file.newPrompt">
         <translation>All channel data will be clear.</translation>
@@ -476,6 +485,9 @@
     </message>
     <message id="diff.element">
         <translation>%1 %2</translation>
+    </message>
+    <message id="diff.named">
+        <translation>%1 (%2)</translation>
     </message>
     <message id="diff.debugFrequency">
         <translation>%1 %2 %3</translation>
@@ -939,6 +951,87 @@
     </message>
     <message id="cli.checkInterrupted">
         <translation>The check was interrupted: written, not verified.</translation>
+    </message>
+    <message id="messageBox.save">
+        <translation>&amp;Save</translation>
+    </message>
+    <message id="messageBox.discard">
+        <translation>&amp;Discard</translation>
+    </message>
+    <message id="document.caption">
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message id="document.untitled">
+        <translation>untitled</translation>
+    </message>
+    <message id="document.fromRadio">
+        <translation>read from the radio</translation>
+    </message>
+    <message id="document.toRadio">
+        <translation>written to the radio</translation>
+    </message>
+    <message id="document.savePrompt">
+        <translation>Save changes to %1?</translation>
+    </message>
+    <message id="document.fileSubject">
+        <translation>“%1”</translation>
+    </message>
+    <message id="document.untitledSubject">
+        <translation>the untitled configuration</translation>
+    </message>
+    <message id="document.fromRadioSubject">
+        <translation>the configuration read from the radio</translation>
+    </message>
+    <message id="document.toRadioSubject">
+        <translation>the configuration written to the radio</translation>
+    </message>
+    <message id="menu.recentFiles">
+        <translation>Recent Files(&amp;R)</translation>
+    </message>
+    <message id="menu.recentFile">
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message id="menu.noRecentFiles">
+        <translation>No recent files</translation>
+    </message>
+    <message id="menu.clearRecent">
+        <translation>Clear list(&amp;C)</translation>
+    </message>
+    <message id="file.shortFile">
+        <translation>The file is shorter than a channel file (%1 of %2 bytes). What it lacks was read as erased memory:
+%3</translation>
+    </message>
+    <message id="file.shortStatus">
+        <translation>Short file: %1 of %2 bytes; the rest was read as erased memory</translation>
+    </message>
+    <message id="file.moreParts">
+        <translation>… and %1 more</translation>
+    <message id="print.title">
+        <translation>KVD-270 configuration</translation>
+    </message>
+    <message id="print.source">
+        <translation>Source: %1</translation>
+    </message>
+    <message id="print.date">
+        <translation>Printed on %1</translation>
+    </message>
+    <message id="print.band">
+        <translation>Band: %1</translation>
+    </message>
+    <message id="print.otherSettings">
+        <translation>Other settings</translation>
+    </message>
+    <message id="print.page">
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message id="print.failed">
+        <translation>The printer could not be used; nothing was printed.</translation>
+    </message>
+    <message id="cli.usagePrint">
+        <translation>print FILE.DAT --pdf OUT.pdf [--lang en|zh]</translation>
+    </message>
+    <message id="cli.noPrintout">
+        <translation>The printout could not be made.</translation>
     </message>
 </context>
 </TS>

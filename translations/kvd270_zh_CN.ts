@@ -45,6 +45,12 @@
     <message id="menu.exportCsv">
         <translation>导出 CSV(&amp;E)...</translation>
     </message>
+    <message id="menu.print">
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message id="menu.exportPdf">
+        <translation>导出 PDF(&amp;D)...</translation>
+    </message>
     <message id="menu.quit">
         <translation>退出(&amp;Q)</translation>
     </message>
@@ -254,6 +260,9 @@
     </message>
     <message id="file.csvFilter">
         <translation>CSV (*.csv)</translation>
+    </message>
+    <message id="file.pdfFilter">
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message id="file.newPrompt">
         <translation>所有信道的数据将被清除！</translation>
@@ -476,6 +485,9 @@
     </message>
     <message id="diff.element">
         <translation>%1 %2</translation>
+    </message>
+    <message id="diff.named">
+        <translation>%1 (%2)</translation>
     </message>
     <message id="diff.debugFrequency">
         <translation>%1 %2 %3</translation>
@@ -939,6 +951,87 @@
     </message>
     <message id="cli.checkInterrupted">
         <translation>校验被中断：已写入，未校验。</translation>
+    </message>
+    <message id="messageBox.save">
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message id="messageBox.discard">
+        <translation>不保存(&amp;D)</translation>
+    </message>
+    <message id="document.caption">
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message id="document.untitled">
+        <translation>未命名</translation>
+    </message>
+    <message id="document.fromRadio">
+        <translation>从对讲机读取</translation>
+    </message>
+    <message id="document.toRadio">
+        <translation>已写入对讲机</translation>
+    </message>
+    <message id="document.savePrompt">
+        <translation>是否保存对%1的修改？</translation>
+    </message>
+    <message id="document.fileSubject">
+        <translation>“%1”</translation>
+    </message>
+    <message id="document.untitledSubject">
+        <translation>未命名的配置</translation>
+    </message>
+    <message id="document.fromRadioSubject">
+        <translation>从对讲机读取的配置</translation>
+    </message>
+    <message id="document.toRadioSubject">
+        <translation>写入对讲机的配置</translation>
+    </message>
+    <message id="menu.recentFiles">
+        <translation>最近的文件(&amp;R)</translation>
+    </message>
+    <message id="menu.recentFile">
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message id="menu.noRecentFiles">
+        <translation>没有最近的文件</translation>
+    </message>
+    <message id="menu.clearRecent">
+        <translation>清除列表(&amp;C)</translation>
+    </message>
+    <message id="file.shortFile">
+        <translation>文件比信道文件短（%1 / %2 字节）。缺少的部分按空白存储器读取：
+%3</translation>
+    </message>
+    <message id="file.shortStatus">
+        <translation>文件不完整：%1 / %2 字节，其余按空白存储器读取</translation>
+    </message>
+    <message id="file.moreParts">
+        <translation>……另有 %1 项</translation>
+    <message id="print.title">
+        <translation>KVD-270 配置</translation>
+    </message>
+    <message id="print.source">
+        <translation>来源：%1</translation>
+    </message>
+    <message id="print.date">
+        <translation>打印日期：%1</translation>
+    </message>
+    <message id="print.band">
+        <translation>频段：%1</translation>
+    </message>
+    <message id="print.otherSettings">
+        <translation>其他设置</translation>
+    </message>
+    <message id="print.page">
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message id="print.failed">
+        <translation>无法使用打印机，未打印任何内容。</translation>
+    </message>
+    <message id="cli.usagePrint">
+        <translation>print FILE.DAT --pdf OUT.pdf [--lang en|zh]</translation>
+    </message>
+    <message id="cli.noPrintout">
+        <translation>无法生成打印文档。</translation>
     </message>
 </context>
 </TS>

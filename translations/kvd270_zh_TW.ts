@@ -24,5 +24,11 @@
     <message id="messageBox.no">
         <translation>否(&amp;N)</translation>
     </message>
+    <message id="messageBox.save">
+        <translation>儲存(&amp;S)</translation>
+    </message>
+    <message id="messageBox.discard">
+        <translation>不儲存(&amp;D)</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include <QString>
+#include <QStringList>
 
 namespace kvd::gui {
 
@@ -16,5 +17,14 @@ struct RunOptions {
 
 // The whole program: one RadioState, the main window, start-up, show, the event loop.
 int RunProgram(int argc, char** argv, const RunOptions& options = {});
+
+// Start-up with the program's arguments (Qt's own taken out): the preferences, the window
+// shown, then the channel file named on the command line (`kvd270 FILE.DAT`) opened as Open
+// opens it.
+void StartWindow(MainWindow& window, const QStringList& arguments);
+
+// The file the arguments name, as an absolute path; empty for none. Arguments that begin
+// with "-" are options until a "--".
+QString FileArgument(const QStringList& arguments);
 
 }  // namespace kvd::gui

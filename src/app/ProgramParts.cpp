@@ -6,6 +6,7 @@
 #include "shell/FileCommands.h"
 #include "shell/LinkCommands.h"
 #include "shell/MainWindow.h"
+#include "shell/PrintCommands.h"
 
 namespace kvd::gui {
 
@@ -14,6 +15,7 @@ void AttachProgramParts(MainWindow& window) {
     AttachCellEditors(window);
     AttachFileCommands(window);
     AttachCsvCommands(window);
+    AttachPrintCommands(window);
     new LinkCommands(window);
     AttachDialogs(window);
 }

@@ -50,5 +50,6 @@ int RunRead(const Arguments& args);
 int RunWrite(const Arguments& args);
 int RunFields(const Arguments& args);
 int RunDiff(const Arguments& args);
+int RunPrint(const Arguments& args);
 
 }  // namespace kvd::cli

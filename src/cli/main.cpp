@@ -19,6 +19,7 @@ const std::array kCommands = {
     Command{"write", Id::usageWrite, RunWrite},
     Command{"diff", Id::usageDiff, RunDiff},
     Command{"fields", Id::usageFields, RunFields},
+    Command{"print", Id::usagePrint, RunPrint},
 };
 
 void PrintUsage(std::ostream& out) {

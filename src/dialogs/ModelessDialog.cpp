@@ -50,6 +50,7 @@ void ModelessDialog::ShowFilled() {
     if (!shownBefore_) {
         shownBefore_ = true;
         beforeFirstShow();
+        host_.restorePlace(this);
     }
     fill();
     show();
@@ -65,7 +66,13 @@ void ModelessDialog::showReplacedSettings() {
 
 void ModelessDialog::accept() {
     store();
+    host_.configurationChanged();
     QDialog::accept();
+}
+
+void ModelessDialog::hideEvent(QHideEvent* event) {
+    host_.keepPlace(this);
+    QDialog::hideEvent(event);
 }
 
 QPushButton* ModelessDialog::okButton(const char* objectName) {

@@ -17,7 +17,8 @@ class DialogHost;
 // A settings window of the program: made once, hidden, owned by the main window. Opening
 // refills it from the settings and shows it beside the main window, which stays usable; OK
 // stores and hides, Cancel, Escape and the close box only hide. It is never destroyed
-// before the main window. Its texts follow the interface language.
+// before the main window. Its texts follow the interface language. It reopens where the user
+// last left it, in this run or an earlier one.
 class ModelessDialog : public QDialog {
     Q_OBJECT
 public:
@@ -41,6 +42,7 @@ protected:
     virtual void beforeFirstShow() {}
 
     void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
     DialogHost& host() { return host_; }
     RadioState& state();

@@ -7,13 +7,14 @@ namespace kvd::MessageBoxStyle {
 namespace {
 
 // Button ids of each button set, in the order they stand in the box.
-const std::array<std::vector<int>, 6> kButtonSets = {{
+const std::array<std::vector<int>, 7> kButtonSets = {{
     {kIdOk},
     {kIdOk, kIdCancel},
     {kIdAbort, kIdRetry, kIdIgnore},
     {kIdYes, kIdNo, kIdCancel},
     {kIdYes, kIdNo},
     {kIdRetry, kIdCancel},
+    {kIdSave, kIdDiscard, kIdCancel},
 }};
 
 }  // namespace

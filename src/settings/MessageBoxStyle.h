@@ -16,6 +16,8 @@ inline constexpr int kAbortRetryIgnore = 2;
 inline constexpr int kYesNoCancel = 3;
 inline constexpr int kYesNo = 4;
 inline constexpr int kRetryCancel = 5;
+// The program's own set, for the question before unsaved changes are set aside.
+inline constexpr int kSaveDiscardCancel = 6;
 // Icons.
 inline constexpr int kCritical = 16;
 inline constexpr int kQuestion = 32;
@@ -34,6 +36,9 @@ inline constexpr int kIdRetry = 4;
 inline constexpr int kIdIgnore = 5;
 inline constexpr int kIdYes = 6;
 inline constexpr int kIdNo = 7;
+// The program's own answers, beyond the classic ids.
+inline constexpr int kIdSave = 20;
+inline constexpr int kIdDiscard = 21;
 
 // Button ids of a style, left to right; an unknown button set shows OK alone.
 std::vector<int> ButtonIds(int style);

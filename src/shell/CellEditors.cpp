@@ -61,6 +61,8 @@ CellEditors::CellEditors(MainWindow& window)
     }
     connect(grid_, &ChannelGrid::cellsResized, this, &CellEditors::followCell);
     connect(&window, &MainWindow::stateReplaced, this, &CellEditors::discard);
+    // Written before the window asks whether anything is unsaved, and again at shut-down.
+    connect(&window, &MainWindow::closeRequested, this, &CellEditors::commitOnClose);
     window.addCloseHandler([this] { commitOnClose(); });
 }
 
@@ -372,6 +374,7 @@ QString CellEditors::cellText(int row, int column) const {
 
 void CellEditors::rowEdited() {
     window_.gridModel()->rowsChanged(EditRow, EditRow);
+    window_.configurationChanged();
 }
 
 void AttachCellEditors(MainWindow& window) {

@@ -57,6 +57,9 @@ CsvCommands::CsvCommands(MainWindow& window) : QObject(&window), window_(window)
 
 void CsvCommands::Import() {
     FileSteps::CommitOpenEdit(window_);
+    if (!window_.settleUnsavedChanges()) {
+        return;
+    }
     const QString path = FileSteps::AskOpenPath(window_, kCsvFile);
     if (path.isEmpty()) {
         return;
@@ -89,6 +92,7 @@ void CsvCommands::Import() {
     const CsvExchange::Placement placement = choice.place();
     state.channels = placement.channels;
     window_.RefreshFromState();
+    window_.configurationImported();
     window_.LocalizedMessageBox(Tr(CsvExchange::SuccessMessage(placement)) + leftOut,
                                 Style::kOk | Style::kInformation);
 }

@@ -1,14 +1,15 @@
 #include "shell/FileCommands.h"
 
 #include <QAction>
-#include <QDir>
+#include <QLabel>
 
 #include "image/ChannelFile.h"
+#include "image/ChannelFileGaps.h"
 #include "image/RadioState.h"
 #include "settings/MessageBoxStyle.h"
-#include "shell/ChannelTableModel.h"
 #include "shell/FileSteps.h"
 #include "shell/MainWindow.h"
+#include "shell/RecentFiles.h"
 #include "texts/TextIds.h"
 #include "widgets/InterfaceLanguage.h"
 
@@ -16,68 +17,140 @@ namespace kvd::gui {
 
 namespace Style = MessageBoxStyle;
 namespace Id = TextIds::file;
+using Origin = ConfigurationDocument::Origin;
 
 namespace {
+
 const FileSteps::FileType kChannelFile{Id::channelFilter, "DAT"};
+
+// A message box holds a screenful; a file cut short early names the first parts.
+constexpr std::size_t kPartsShown = 12;
+
 }  // namespace
 
-FileCommands::FileCommands(MainWindow& window) : QObject(&window), window_(window) {
+FileCommands::FileCommands(MainWindow& window)
+    : QObject(&window),
+      window_(window),
+      recent_(new RecentFiles(window.remembered(), window.menus().recentFiles, this)) {
     setObjectName(QStringLiteral("FileCommands"));
     connect(window.menus().newFile, &QAction::triggered, this, &FileCommands::New);
     connect(window.menus().open, &QAction::triggered, this, &FileCommands::Open);
     connect(window.menus().save, &QAction::triggered, this, &FileCommands::Save);
+    connect(&window, &MainWindow::openRequested, this, &FileCommands::OpenFile);
+    connect(recent_, &RecentFiles::chosen, this, &FileCommands::OpenFile);
+    connect(&window, &MainWindow::languageChanged, recent_, &RecentFiles::showInMenu);
+    window.setSaver([this] { return saveChanges(); });
 }
 
 void FileCommands::New() {
     FileSteps::CommitOpenEdit(window_);
-    RadioState& state = window_.state();
-    const int answer = window_.LocalizedMessageBox(
-        Tr(Id::newPrompt), Style::kOkCancel | Style::kExclamation | Style::kDefaultSecond,
-        Tr(Id::newTitle));
-    if (answer != Style::kIdCancel) {
-        state.channels.clear();
-        window_.RefreshFromState();
+    // Unsaved changes get the save question instead of the warning, never both.
+    if (window_.isConfigurationModified()) {
+        if (!window_.settleUnsavedChanges()) {
+            return;
+        }
+    } else if (window_.LocalizedMessageBox(
+                   Tr(Id::newPrompt),
+                   Style::kOkCancel | Style::kExclamation | Style::kDefaultSecond,
+                   Tr(Id::newTitle)) == Style::kIdCancel) {
+        return;
     }
+    window_.state().channels.clear();
+    window_.RefreshFromState();
+    window_.configurationStored(Origin::Untitled);
 }
 
 void FileCommands::Open() {
     FileSteps::CommitOpenEdit(window_);
-    RadioState& state = window_.state();
-    // The band the file carries is taken without the band-change question.
-    state.band.SuppressBandPrompt = true;
-    const QString path = FileSteps::AskOpenPath(window_, kChannelFile);
-    if (path.isEmpty()) {
+    if (!window_.settleUnsavedChanges()) {
         return;
     }
-    const ChannelFile::Result opened = ChannelFile::Open(FileSteps::NativePath(path), state);
-    switch (opened.kind) {
-        case ChannelFile::Result::Ok:
-            window_.RefreshFromState();
-            break;
-        case ChannelFile::Result::WrongSignature:
-            window_.LocalizedMessageBox(Tr(Id::wrongType), Style::kOk);
-            break;
-        default:
-            FileSteps::ReportFailure(window_, Id::cannotRead, path, opened);
-            break;
+    // The band the file carries is taken without the band-change question.
+    window_.state().band.SuppressBandPrompt = true;
+    const QString path = FileSteps::AskOpenPath(window_, kChannelFile);
+    if (!path.isEmpty()) {
+        openPath(path);
     }
 }
 
-void FileCommands::Save() {
+void FileCommands::OpenFile(const QString& path) {
     FileSteps::CommitOpenEdit(window_);
-    const QString path = FileSteps::AskSavePath(window_, kChannelFile);
-    if (path.isEmpty()) {
+    if (!window_.settleUnsavedChanges()) {
         return;
     }
+    window_.state().band.SuppressBandPrompt = true;
+    openPath(path);
+}
+
+void FileCommands::openPath(const QString& path) {
+    std::string bytes;
+    const ChannelFile::Result read = ChannelFile::ReadBytes(FileSteps::NativePath(path), bytes);
+    if (!read) {
+        FileSteps::ReportFailure(window_, Id::cannotRead, path, read);
+        return;
+    }
+    const std::size_t length = bytes.size();
+    if (!ChannelFile::OpenBytes(std::move(bytes), window_.state())) {
+        window_.LocalizedMessageBox(Tr(Id::wrongType), Style::kOk);
+        return;
+    }
+    window_.RefreshFromState();
+    window_.configurationStored(Origin::File, path);
+    recent_->add(path);
+    if (length < ChannelFile::kSize) {
+        reportShortFile(length);
+    }
+}
+
+// The file opened, but what it lacks came from erased memory: the user should know what.
+void FileCommands::reportShortFile(std::size_t length) {
+    const std::vector<UserText> parts = ChannelFile::MissingParts(length);
+    QStringList lines;
+    for (std::size_t i = 0; i < parts.size() && i < kPartsShown; ++i) {
+        lines << Tr(parts[i]);
+    }
+    if (parts.size() > kPartsShown) {
+        lines << Tr(UserText(
+            Id::moreParts, {UserText::Number(static_cast<long long>(parts.size() - kPartsShown))}));
+    }
+    const UserText size = UserText::Number(static_cast<long long>(length));
+    const UserText whole = UserText::Number(static_cast<long long>(ChannelFile::kSize));
+    QLabel* status = window_.statusLabel();
+    status->setText(Tr(UserText(Id::shortStatus, {size, whole})));
+    status->setVisible(true);
+    window_.LocalizedMessageBox(
+        Tr(UserText(
+            Id::shortFile,
+            {size, whole, UserText::Verbatim(lines.join(QLatin1Char('\n')).toStdString())})),
+        Style::kOk | Style::kExclamation);
+}
+
+void FileCommands::Save() {
+    saveWithDialog();
+}
+
+bool FileCommands::saveWithDialog() {
+    FileSteps::CommitOpenEdit(window_);
+    const QString path = FileSteps::AskSavePath(window_, kChannelFile);
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool FileCommands::saveTo(const QString& path) {
     const ChannelFile::Result saved =
         ChannelFile::Save(FileSteps::NativePath(path), window_.state());
     if (!saved) {
         FileSteps::ReportFailure(window_, Id::cannotWrite, path, saved);
-        return;
+        return false;
     }
     // The caption names the file only once it holds what the window shows.
-    window_.setWindowTitle(Tr(TextIds::app::title) + QLatin1Char('-') +
-                           QDir::toNativeSeparators(path));
+    window_.configurationStored(Origin::File, path);
+    recent_->add(path);
+    return true;
+}
+
+bool FileCommands::saveChanges() {
+    const ConfigurationDocument& document = window_.document();
+    return document.origin() == Origin::File ? saveTo(document.path()) : saveWithDialog();
 }
 
 void AttachFileCommands(MainWindow& window) {

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 
 #include "settings/PanelList.h"
-#include "settings/PanelLists.h"
 #include "widgets/Captions.h"
 
 class QComboBox;
@@ -29,6 +28,10 @@ public:
 
     // Shows the core's positions without treating them as the user's choice.
     void showChoices();
+
+signals:
+    // The user chose another position in a list; the settings hold it already.
+    void choiceMade();
 
 protected:
     void changeEvent(QEvent* event) override;

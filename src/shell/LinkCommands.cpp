@@ -14,6 +14,7 @@
 #include "link/qt/SerialLink.h"
 #include "link/qt/SerialPort.h"
 #include "shell/BandCombo.h"
+#include "shell/FileSteps.h"
 #include "shell/MainWindow.h"
 #include "texts/TextIds.h"
 #include "widgets/InterfaceLanguage.h"
@@ -64,12 +65,19 @@ void LinkCommands::connectLink() {
 void LinkCommands::connectMenus() {
     const MainMenus& menus = window_.menus();
     connect(menus.readFrequency, &QAction::triggered, this, [this] {
+        // A read replaces the configuration: unsaved changes are asked about first.
+        FileSteps::CommitOpenEdit(window_);
+        if (!window_.settleUnsavedChanges()) {
+            return;
+        }
         statusAfterRelease_.clear();
         link_->Start(link::Mode::Read);
     });
     connect(menus.writeFrequency, &QAction::triggered, this, [this] {
         statusAfterRelease_.clear();
         link_->Start(link::Mode::Write);
+        // What the write encodes: its start has written any edit in progress.
+        written_ = window_.state();
     });
     for (int n = 1; n <= MainMenus::kPorts; ++n) {
         connect(menus.portItem(n), &QAction::triggered, this, [this, n] { SelectPort(n); });
@@ -132,6 +140,7 @@ void LinkCommands::portLost(const QString& status) {
 
 void LinkCommands::readApplied() {
     window_.RefreshFromState();
+    window_.configurationStored(ConfigurationDocument::Origin::ReadFromRadio);
     Backups::Saved saved = Backups::Save(backupFolder_, window_.state());
     const LanguageId language = window_.state().flags.Language;
     statusAfterRelease_ =
@@ -144,6 +153,12 @@ void LinkCommands::readApplied() {
 }
 
 void LinkCommands::ended(link::Outcome outcome) {
+    const bool written =
+        outcome == link::Outcome::WriteDone || outcome == link::Outcome::WriteVerified;
+    if (written && written_) {
+        window_.configurationWritten(*written_);
+    }
+    written_.reset();
     emit conversationEnded(outcome);
 }
 

@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include <QObject>
 #include <QString>
 
+#include "image/RadioState.h"
 #include "link/Action.h"
 #include "link/qt/LinkPort.h"
 
@@ -53,8 +55,9 @@ private:
     std::unique_ptr<link::LinkPort> port_;
     std::unique_ptr<link::SerialLink> link_;
     std::filesystem::path backupFolder_;
-    bool conversing_ = false;     // the communication lock is engaged
-    QString statusAfterRelease_;  // what the status line says once the lock is released
+    bool conversing_ = false;            // the communication lock is engaged
+    QString statusAfterRelease_;         // what the status line says once the lock is released
+    std::optional<RadioState> written_;  // what a write under way puts into the radio
 };
 
 }  // namespace kvd::gui

@@ -44,6 +44,9 @@ constexpr ItemRow kFile[] = {
     {&M::importCsv, "mnuImportCsv", Id::importCsv},
     {&M::exportCsv, "mnuExportCsv", Id::exportCsv},
     kSeparator,
+    {&M::print, "mnuPrint", Id::print, "Ctrl+P"},
+    {&M::exportPdf, "mnuExportPdf", Id::exportPdf},
+    kSeparator,
     {&M::quit, "mnuQuit", Id::quit},
 };
 
@@ -121,6 +124,10 @@ MainMenus BuildMainMenus(QMenuBar* bar, Captions& captions) {
         }
     }
     AddPorts(menus, captions);
+    menus.recentFiles = new QMenu(menus.file);
+    menus.recentFiles->setObjectName(QStringLiteral("mnuRecent"));
+    captions.add(menus.recentFiles, Id::recentFiles);
+    menus.file->insertMenu(menus.save, menus.recentFiles);
     return menus;
 }
 

@@ -19,8 +19,11 @@ struct MainMenus {
     QAction* newFile = nullptr;
     QAction* open = nullptr;
     QAction* save = nullptr;
+    QMenu* recentFiles = nullptr;  // its items: RecentFiles
     QAction* importCsv = nullptr;
     QAction* exportCsv = nullptr;
+    QAction* print = nullptr;
+    QAction* exportPdf = nullptr;
     QAction* quit = nullptr;
 
     QMenu* programming = nullptr;

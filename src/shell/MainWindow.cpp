@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QSettings>
 
 #include "image/RadioState.h"
 #include "settings/MessageBoxStyle.h"
@@ -24,15 +25,21 @@ namespace kvd::gui {
 
 MainWindow::MainWindow(RadioState& state, Options options)
     : state_(state),
-      configFolder_(options.configFolder.isEmpty() ? ResolveConfigFolder() : options.configFolder) {
+      configFolder_(options.configFolder.isEmpty() ? ResolveConfigFolder() : options.configFolder),
+      document_(state),
+      remembered_(
+          new QSettings(configFolder_ + QStringLiteral("/kvd270.ini"), QSettings::IniFormat, this)),
+      places_(remembered_) {
     UseLanguage(state_.flags.Language);
     buildWidgets();
     IgnoreUnfocusedWheel(this);
     captions_.fitBothLanguages();
     fitMenuBar();
     captions_.apply();
+    showCaption();
     checkLanguageItem();
     connectCommands();
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -57,6 +64,7 @@ void MainWindow::connectCommands() {
     connect(menus_.english, &QAction::triggered, this,
             [this] { switchLanguage(kChinese, kEnglish); });
     connect(bandList_, &QComboBox::currentIndexChanged, this, &MainWindow::bandChanged);
+    connect(panel_, &FunctionPanel::choiceMade, this, &MainWindow::configurationChanged);
 }
 
 void MainWindow::Startup() {
@@ -64,8 +72,10 @@ void MainWindow::Startup() {
     ApplyStartupDefaults(state_);
     progress_->hide();
     RefreshFromState();
+    configurationStored(ConfigurationDocument::Origin::Untitled);
     UseLanguage(state_.flags.Language);
     checkLanguageItem();
+    restorePlace(this);
 }
 
 void MainWindow::loadPreferences() {
@@ -110,6 +120,7 @@ void MainWindow::changeEvent(QEvent* event) {
     // The window hears of a change while it is being made, before it has anything to write.
     if (event->type() == QEvent::LanguageChange && model_) {
         captions_.apply();
+        showCaption();
         model_->captionsChanged();
         emit languageChanged();
     }
@@ -121,6 +132,7 @@ void MainWindow::RefreshFromState() {
     panel_->showChoices();
     model_->allChanged();
     emit stateReplaced();
+    configurationChanged();
 }
 
 bool MainWindow::isEditLocked() const {
@@ -137,6 +149,7 @@ void MainWindow::bandChanged(int position) {
     state_.band.Select(position, state_.channels, [this] { return confirmBandChange(); });
     bandList_->showBand();
     model_->allChanged();
+    configurationChanged();
 }
 
 bool MainWindow::confirmBandChange() {
@@ -160,6 +173,14 @@ void MainWindow::addCloseHandler(std::function<void()> handler) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!shutDown_) {
+        emit closeRequested();
+        if (!settleUnsavedChanges()) {
+            event->ignore();
+            return;
+        }
+        keepPlace(this);
+    }
     shutDown();
     event->accept();
 }
@@ -173,7 +194,7 @@ void MainWindow::shutDown() {
         handler();
     }
     savePreferences();
-    // Closing never asks about unsaved channel data; every other window goes with this one.
+    // Every other window goes with this one.
     for (QDialog* window : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
         window->close();
     }

@@ -1,18 +1,22 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <QMainWindow>
 
+#include "shell/ConfigurationDocument.h"
 #include "shell/MainMenus.h"
 #include "shell/MainToolBar.h"
 #include "widgets/Captions.h"
 #include "widgets/DialogHost.h"
+#include "widgets/WindowPlaces.h"
 
 class QGroupBox;
 class QLabel;
 class QProgressBar;
+class QSettings;
 
 namespace kvd {
 struct RadioState;
@@ -36,7 +40,11 @@ class FunctionPanel;
 //  - setPortRestorer() for the port stored in the preferences, addCloseHandler() for work
 //    at shut-down, configFolder() for files kept beside the preferences;
 //  - RefreshFromState() after the state was replaced under the window (a read, a file, New,
-//    an import); stateReplaced() then tells the parts that show or edit it.
+//    an import); stateReplaced() then tells the parts that show or edit it;
+//  - configurationChanged() after every change of the configuration, and
+//    configurationStored() once it was opened, saved, read or written;
+//    settleUnsavedChanges() before anything replaces it;
+//  - remembered() for what the program keeps between runs beside the preferences.
 class MainWindow : public QMainWindow, public DialogHost {
     Q_OBJECT
 public:
@@ -62,6 +70,38 @@ public:
 
     QWidget* hostWindow() override { return this; }
     RadioState& state() override { return state_; }
+
+    // Every change of the configuration ends here: whatever changed state() (a cell, the
+    // band, a panel list, a dialog's OK, New, a file, a read, an import) calls it once the
+    // change is made. It compares the configuration with the one last stored and shows the
+    // result in the caption.
+    void configurationChanged() override;
+    // The configuration as it is now is what `origin` (the file at `path`) holds: it was
+    // opened, saved, read or written, or is a new one.
+    void configurationStored(ConfigurationDocument::Origin origin, const QString& path = {});
+    // A write put `written` into the radio. When it differs from what was last stored, the
+    // radio is now where the configuration is kept.
+    void configurationWritten(const RadioState& written);
+    // The table now holds what is stored nowhere (an import): untitled, and unsaved as far
+    // as it differs from what was last stored.
+    void configurationImported();
+    const ConfigurationDocument& document() const { return document_; }
+    bool isConfigurationModified() const { return document_.differs(state_); }
+
+    // Before something replaces the configuration: with unsaved changes, asks "Save changes
+    // to ...?" with Save, Discard and Cancel. True when the caller may go on: nothing was
+    // unsaved, it was saved, or the user discarded it.
+    bool settleUnsavedChanges();
+    // How the question's Save saves; true once saved.
+    void setSaver(std::function<bool()> save) { save_ = std::move(save); }
+    // Opens a channel file as Open does, asking first (a drop, the command line, the recent
+    // list): emits openRequested, which the file commands answer.
+    void requestOpen(const QString& path) { emit openRequested(path); }
+
+    // The program's settings file in the configuration folder: recent files, window places.
+    QSettings& remembered() const { return *remembered_; }
+    void restorePlace(QWidget* window) override { places_.restore(window); }
+    void keepPlace(const QWidget* window) override { places_.keep(window); }
     const QString& configFolder() const { return configFolder_; }
     bool isEditLocked() const;
 
@@ -87,10 +127,16 @@ signals:
     void stateReplaced();
     // The interface language changed; the window's own texts are written already.
     void languageChanged();
+    // The user asked to close the window: an edit in progress is written now, before the
+    // window asks whether anything is unsaved.
+    void closeRequested();
+    void openRequested(const QString& path);
 
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     QMenu* createPopupMenu() override { return nullptr; }
 
 private:
@@ -107,12 +153,17 @@ private:
     void bandChanged(int position);
     bool confirmBandChange();
     void shutDown();
+    void showCaption();
 
     RadioState& state_;
     QString configFolder_;
     std::function<void(int)> restorePort_;
     std::vector<std::function<void()>> closeHandlers_;
     bool shutDown_ = false;
+    ConfigurationDocument document_;
+    std::function<bool()> save_;
+    QSettings* remembered_;
+    WindowPlaces places_;
 
     Captions captions_;
     MainMenus menus_;

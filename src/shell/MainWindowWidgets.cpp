@@ -36,7 +36,6 @@ void KeepRoomWhenHidden(QWidget* widget) {
 void MainWindow::buildWidgets() {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(QIcon(QStringLiteral(":/kvd270/icons/kvd270.svg")));
-    captions_.addTitle(this, TextIds::main::title);
     menus_ = BuildMainMenus(menuBar(), captions_);
     toolBar_ = BuildMainToolBar(this, menus_, captions_);
     setCentralWidget(buildCentralArea());

@@ -16,34 +16,42 @@ namespace {
 namespace Style = MessageBoxStyle;
 
 struct ButtonInfo {
+    int id;
     QMessageBox::StandardButton standard;
     TextId caption;
 };
 
-// Indexed by id - 1.
-const std::array<ButtonInfo, 7> kButtons = {{
-    {QMessageBox::Ok, TextIds::messageBox::ok},
-    {QMessageBox::Cancel, TextIds::messageBox::cancel},
-    {QMessageBox::Abort, TextIds::messageBox::abort},
-    {QMessageBox::Retry, TextIds::messageBox::retry},
-    {QMessageBox::Ignore, TextIds::messageBox::ignore},
-    {QMessageBox::Yes, TextIds::messageBox::yes},
-    {QMessageBox::No, TextIds::messageBox::no},
+const std::array<ButtonInfo, 9> kButtons = {{
+    {Style::kIdOk, QMessageBox::Ok, TextIds::messageBox::ok},
+    {Style::kIdCancel, QMessageBox::Cancel, TextIds::messageBox::cancel},
+    {Style::kIdAbort, QMessageBox::Abort, TextIds::messageBox::abort},
+    {Style::kIdRetry, QMessageBox::Retry, TextIds::messageBox::retry},
+    {Style::kIdIgnore, QMessageBox::Ignore, TextIds::messageBox::ignore},
+    {Style::kIdYes, QMessageBox::Yes, TextIds::messageBox::yes},
+    {Style::kIdNo, QMessageBox::No, TextIds::messageBox::no},
+    {Style::kIdSave, QMessageBox::Save, TextIds::messageBox::save},
+    {Style::kIdDiscard, QMessageBox::Discard, TextIds::messageBox::discard},
 }};
 
-bool IsButtonId(int id) {
-    return id >= Style::kIdOk && id <= Style::kIdNo;
+const ButtonInfo* InfoOf(int id) {
+    for (const ButtonInfo& info : kButtons) {
+        if (info.id == id) {
+            return &info;
+        }
+    }
+    return nullptr;
 }
 
 QMessageBox::StandardButton StandardButtonOf(int id) {
-    return IsButtonId(id) ? kButtons[id - 1].standard : QMessageBox::NoButton;
+    const ButtonInfo* info = InfoOf(id);
+    return info ? info->standard : QMessageBox::NoButton;
 }
 
 // 0 for a button that is no standard one.
 int IdOf(QMessageBox::StandardButton button) {
-    for (int id = Style::kIdOk; id <= Style::kIdNo; ++id) {
-        if (kButtons[id - 1].standard == button) {
-            return id;
+    for (const ButtonInfo& info : kButtons) {
+        if (info.standard == button) {
+            return info.id;
         }
     }
     return 0;
@@ -67,7 +75,7 @@ QMessageBox::Icon IconOf(int style) {
 void AddButtons(QMessageBox& box, int style) {
     for (int id : Style::ButtonIds(style)) {
         QAbstractButton* button = box.addButton(StandardButtonOf(id));
-        button->setText(Tr(kButtons[id - 1].caption));
+        button->setText(Tr(InfoOf(id)->caption));
     }
     box.setDefaultButton(StandardButtonOf(Style::DefaultButtonId(style)));
 }

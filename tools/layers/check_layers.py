@@ -19,6 +19,7 @@ RANKS = {
     'sim': 5,           # the radio's side of the protocol
     'catalogue': 5,     # the texts in the interface languages (QtCore)
     'link/qt': 6,       # the serial link on Qt
+    'printout': 6,      # the printout of a configuration (QtGui)
     'cli': 7,           # kvd270-cli
     'widgets': 7,       # what the main window and the dialogs share
     'shell': 8,         # the main window

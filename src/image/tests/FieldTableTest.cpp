@@ -10,7 +10,6 @@
 #include "image/FieldTable.h"
 #include "image/ImageCodec.h"
 #include "image/SettingsCodec.h"
-#include "settings/PanelLists.h"
 
 namespace kvd {
 namespace {
@@ -55,15 +54,6 @@ TEST(FieldTable, RowsFitTheDecodedImageAndOwnTheirBytesAlone) {
 TEST(FieldTable, StartUpScanDelaysAreEmptyBoxes) {
     const Settings s = StartupSettings();
     EXPECT_FALSE(s.scanReceiveDelay || s.scanTransmitDelay);
-}
-
-// The panel's lists offer exactly the positions the table lets the user choose.
-TEST(FieldTable, PanelListsHoldTheirRowsPositions) {
-    for (PanelList list : PanelLists::kAll) {
-        const FieldTable::Range range = FieldTable::Of(list).userRange();
-        EXPECT_EQ(range.lowest, 0);
-        EXPECT_EQ(range.highest + 1, PanelLists::ItemCount(list)) << FieldTable::Of(list).name;
-    }
 }
 
 // The byte a number row writes for a value it took from byte n.

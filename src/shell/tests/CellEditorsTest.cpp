@@ -23,6 +23,7 @@ MainWindow& StartInBand136(ShellRun& run) {
     MainWindow& window = run.startActive();
     run.state.band.TakeBand(kBand136);
     window.RefreshFromState();
+    window.configurationStored(ConfigurationDocument::Origin::Untitled);
     return window;
 }
 
@@ -207,8 +208,8 @@ private slots:
         QVERIFY(!EditorOf<QLineEdit>(window, Col::kRxFrequency)->isVisible());
         MenuItem(window, "mnulock")->trigger();
 
-        // Closing the window, without a message even out of band.
-        MessageBoxResponder answer(Style::kIdOk);
+        // Closing the window: the save question, but no message even out of band.
+        MessageBoxResponder answer(Style::kIdDiscard);
         ClickCell(window, 4, Col::kRxFrequency);
         Type("143");
         ClickCell(window, 5, Col::kRxFrequency);
@@ -216,7 +217,8 @@ private slots:
         window.close();
         QCOMPARE(Cell(run, 4, Col::kRxFrequency), QStringLiteral("143.00000"));
         QCOMPARE(Cell(run, 5, Col::kRxFrequency), QString());
-        QVERIFY(answer.shown().isEmpty());
+        QCOMPARE(answer.shown().size(), 1);
+        QCOMPARE(answer.shown()[0].buttons.first(), Style::kIdSave);
     }
 
     // The lock opens no editor and leaves none open, so none can write into a table a file

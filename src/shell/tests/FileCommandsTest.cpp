@@ -1,14 +1,18 @@
-// New, Open and Save of channel files and the CSV import and export, through the real
-// dialogs' code path: the round trips, overwriting, refusals and failures, Cancel.
+// New, Open and Save of channel files, the CSV import and export, Print and Export PDF,
+// through the real dialogs' code path: the round trips, overwriting, refusals and failures, Cancel.
 #include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrinter>
 
 #include "ShellTestSupport.h"
 #include "channels/ChannelCells.h"
 #include "image/ChannelFile.h"
+#include "printout/tests/PdfTools.h"
 #include "shell/FunctionPanel.h"
+#include "shell/PrintCommands.h"
+#include "widgets/InterfaceLanguage.h"
 
 using namespace kvd;
 using namespace kvd::gui;
@@ -58,12 +62,16 @@ private slots:
         FileDialogResponder dialogs(QStringList(4, path));
         ToolButton(window, "save")->trigger();
         QCOMPARE(FrequencyText(run.state.channels[3]->rx), std::string("146.50000"));
-        QCOMPARE(window.windowTitle(), "KVD-270-" + QDir::toNativeSeparators(path));
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("radio.DAT[*] - KVD-270对讲机编程软件 V1.00"));
 
         const RadioState saved = run.state;
         ApplyStartupDefaults(run.state);
         run.state.channels.clear();
-        ToolButton(window, "open")->trigger();
+        {
+            MessageBoxResponder discard(Style::kIdDiscard);
+            ToolButton(window, "open")->trigger();
+        }
         QCOMPARE(run.state.channels, saved.channels);
         QCOMPARE(window.bandList()->currentText(), QStringLiteral("136-174MHz"));
         QCOMPARE(window.functionPanel()->list(PanelList(1))->currentIndex(), 7);
@@ -90,6 +98,7 @@ private slots:
         ShellRun run;
         MainWindow& window = run.start();
         FillVariedState(run.state);
+        window.configurationStored(ConfigurationDocument::Origin::Untitled);
         const RadioState before = run.state;
         const QString title = window.windowTitle();
         const QString otherType = WriteFile(run, "other.DAT", "KVD28" + QByteArray(848, '\0'));
@@ -172,7 +181,9 @@ private slots:
         FileDialogResponder dialogs(
             {path, path, outOfBand, tooLarge, run.folder(), outOfBand, outOfBand + "/inside.csv"});
         MessageBoxResponder answers([](const MessageBoxRecord& box) {
-            return box.buttons.contains(Style::kIdNo) ? Style::kIdNo : Style::kIdOk;
+            return box.buttons.contains(Style::kIdNo)        ? Style::kIdNo
+                   : box.buttons.contains(Style::kIdDiscard) ? Style::kIdDiscard
+                                                             : Style::kIdOk;
         });
         MenuItem(window, "mnuExportCsv")->trigger();
         run.state.channels.clear();
@@ -182,7 +193,12 @@ private slots:
         // Exported again: the existing file is kept (No), then a name inside it cannot be written.
         MenuItem(window, "mnuExportCsv")->trigger();
         QCOMPARE(run.state.channels, exported);
-        const QList<MessageBoxRecord>& shown = answers.shown();
+        QList<MessageBoxRecord> shown;  // but the questions before each import
+        for (const MessageBoxRecord& box : answers.shown()) {
+            if (!box.buttons.contains(Style::kIdDiscard)) {
+                shown << box;
+            }
+        }
         QCOMPARE(shown.size(), 6);
         QCOMPARE(shown[0].prompt, QStringLiteral("已导入 2 个信道，0 个频率已调整到信道间隔。"));
         QCOMPARE(shown[0].icon, QMessageBox::Information);
@@ -204,6 +220,7 @@ private slots:
         ShellRun run;
         MainWindow& window = run.start();
         run.state.band.TakeBand(kBand136);
+        window.configurationStored(ConfigurationDocument::Origin::Untitled);
         MenuItem(window, "mnuEnglish")->trigger();
         QByteArray list = "Location,Name,Frequency,Power\r\n0,Zero,145.000000,50W\r\n";
         list += "1,Out,446.000000,50W\r\n";
@@ -230,6 +247,43 @@ private slots:
                                           "the band 136-174MHz (\"446.000000\")"));
         QCOMPARE(lines[4],
                  QStringLiteral("Line 19, Location 17: not among the first sixteen usable rows"));
+    }
+    void exportPdfAndPrintInTheInterfaceLanguage() {
+        if (!kvd::test::PopplerSays("pdftotext", {"-v"})) {
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        }
+        ShellRun run;
+        MainWindow& window = run.start();
+        FillVariedState(run.state);
+        const QString dat = run.folder() + "/radio.DAT";
+        const QString pdf = run.folder() + "/radio.pdf";
+        const QString printed = run.folder() + "/printed.pdf";
+        FileDialogResponder dialogs({dat, pdf});
+        MenuItem(window, "mnuAssave")->trigger();
+        MenuItem(window, "mnuExportPdf")->trigger();
+        QCOMPARE(dialogs.shown()[1].nameFilters, QStringList({"PDF (*.pdf)"}));
+        const std::string text = kvd::test::PopplerSays("pdftotext", {pdf, "-"}).value_or("");
+        const QString source = QStringLiteral("来源：") + QDir::toNativeSeparators(dat);
+        QVERIFY2(text.find(source.toStdString()) != std::string::npos, text.c_str());
+        QVERIFY(text.find("145.00000") != std::string::npos);
+        QVERIFY(text.find("150.02500") != std::string::npos);
+
+        // Page 2 of the English printout only, on the printer the dialog set up.
+        UseLanguage(kEnglish);
+        PrintDialogResponder printing([&](QPrinter* printer) {
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(printed);
+            printer->setPrintRange(QPrinter::PageRange);
+            printer->setFromTo(2, 2);
+            return true;
+        });
+        MenuItem(window, "mnuPrint")->trigger();
+        QCOMPARE(printing.shown().size(), 1);
+        const std::string page = kvd::test::PopplerSays("pdftotext", {printed, "-"}).value_or("");
+        QVERIFY2(page.find("Page 2 of ") != std::string::npos, page.c_str());
+        QVERIFY2(page.find("测试频率 16 TX Frequency") != std::string::npos, page.c_str());
+        QVERIFY2(page.find("145.00000") == std::string::npos, "the table is on page 1");
+        QVERIFY(run.unansweredBoxes().isEmpty());
     }
 };
 

@@ -82,8 +82,17 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(!Locked(window), 3000);
 
-        // A read, in pieces: the radio still holds its own memory.
-        QCOMPARE(Converse(window, "mnureadFre"), link::Outcome::ReadDone);
+        // A read over the unsaved channel asks first; then, in pieces, it brings what the radio
+        // holds: its own memory.
+        {
+            MessageBoxResponder discard(Style::kIdDiscard);
+            QCOMPARE(Converse(window, "mnureadFre"), link::Outcome::ReadDone);
+            QCOMPARE(discard.shown().size(), 1);
+            QCOMPARE(discard.shown()[0].prompt, QStringLiteral("是否保存对未命名的配置的修改？"));
+        }
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("从对讲机读取[*] - KVD-270对讲机编程软件 V1.00"));
+        QVERIFY(!window.isWindowModified());
         QVERIFY2(Locked(window), "the lock stays while the result blinks");
         QVERIFY(!MenuItem(window, "mnureadFre")->isEnabled());
         RadioState expected;
@@ -108,6 +117,10 @@ private slots:
         ApplyStartupDefaults(written);
         QVERIFY(ChannelFile::Open(saved.toStdString(), written));
         QCOMPARE(FrequencyText(written.channels[4]->rx), std::string("146.00625"));
+        // Written is stored: in the radio.
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("已写入对讲机[*] - KVD-270对讲机编程软件 V1.00"));
+        QVERIFY(!window.isWindowModified());
         QTRY_VERIFY_WITH_TIMEOUT(!Locked(window), 3000);
         QVERIFY(run.unansweredBoxes().isEmpty());
     }

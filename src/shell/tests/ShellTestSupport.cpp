@@ -15,6 +15,10 @@ ShellRun::ShellRun()
     : fallback_([](const MessageBoxRecord& box) {
           qWarning("message box no test answered: %s", qPrintable(box.prompt));
           return box.defaultButton;
+      }),
+      dialogFallback_([](const FileDialogRecord&) {
+          qWarning("file dialog no test answered");
+          return QString();
       }) {
     QVERIFY(dir_.isValid());
 }
@@ -49,6 +53,14 @@ MainWindow& ShellRun::startActive() {
     start().activateWindow();
     [&] { QVERIFY(QTest::qWaitForWindowActive(window_.get())); }();
     return *window_;
+}
+
+MainWindow& ShellRun::restart() {
+    window_->close();
+    window_.reset();
+    state = RadioState{};
+    build();
+    return start();
 }
 
 void FillChannel(RadioState& state, int row, const char* frequency, int rxTonePosition,

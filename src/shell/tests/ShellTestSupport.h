@@ -55,6 +55,9 @@ public:
     MainWindow& start();
     // Started and active, so the focus moves as it does for a user.
     MainWindow& startActive();
+    // The program started again in the same folder: the window closed and made anew, with
+    // a fresh state.
+    MainWindow& restart();
     MainWindow& window() { return *window_; }
     // Boxes no test responder answered; each got its default button.
     const QList<MessageBoxRecord>& unansweredBoxes() const { return fallback_.shown(); }
@@ -65,6 +68,7 @@ public:
 private:
     QTemporaryDir dir_;
     MessageBoxResponder fallback_;
+    FileDialogResponder dialogFallback_;  // Cancel, so that no test waits for a real dialog
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -25,8 +25,8 @@ QList<bool> AreasEnabled(MainWindow& window) {
             window.findChild<QGroupBox*>("Frame2")->isEnabled(), window.grid()->isEnabled()};
 }
 
-const QString kChineseTitle = QStringLiteral("KVD-270对讲机编程软件 V1.00");
-const QString kEnglishTitle = QStringLiteral("KVD-270 Radio Software V1.00");
+const QString kChineseTitle = QStringLiteral("未命名[*] - KVD-270对讲机编程软件 V1.00");
+const QString kEnglishTitle = QStringLiteral("untitled[*] - KVD-270 Radio Software V1.00");
 
 }  // namespace
 

@@ -126,7 +126,10 @@ private slots:
         QVERIFY(showsRow(9));
         QCOMPARE(CellText(window, 9, 1), QStringLiteral("145.12500"));
 
-        MessageBoxResponder ok(Style::kIdOk);
+        // The channel was never saved: discarded; then the band change is answered OK.
+        MessageBoxResponder discard([](const MessageBoxRecord& box) {
+            return box.buttons.contains(Style::kIdDiscard) ? Style::kIdDiscard : Style::kIdOk;
+        });
         MenuItem(window, "mnuNew")->trigger();
         QVERIFY(showsRow(9));
         QVERIFY(!run.state.channels.has(9));
