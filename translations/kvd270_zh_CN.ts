@@ -486,6 +486,9 @@
     <message id="diff.element">
         <translation>%1 %2</translation>
     </message>
+    <message id="diff.named">
+        <translation>%1 (%2)</translation>
+    </message>
     <message id="diff.debugFrequency">
         <translation>%1 %2 %3</translation>
     </message>

@@ -14,7 +14,7 @@
 #include "image/FieldTable.h"
 #include "image/FieldValues.h"
 #include "image/RadioState.h"
-#include "settings/PanelLists.h"
+#include "image/SettingWords.h"
 #include "texts/TextIds.h"
 
 namespace kvd::cli {
@@ -145,9 +145,11 @@ std::string StateText(const RadioState& s) {
     }
     out << "\n" << TextIn(TextIds::main::functionFrame, lang) << "\n";
     for (PanelList list : PanelLists::kAll) {
+        const Field& field = FieldTable::Of(list);
+        const int position = SettingWords::PositionOf(field, std::stoi(ValueText(field, s)));
         const std::string item =
-            TextIn(PanelLists::Item(list, std::stoi(ValueText(FieldTable::Of(list), s))), lang);
-        out << "  " << Pad(TextIn(PanelLists::Caption(list), lang), 16)
+            position < 0 ? "" : TextIn(SettingWords::Items(field)[position], lang);
+        out << "  " << Pad(TextIn(SettingWords::Caption(field), lang), 16)
             << (item.empty() ? "-" : item) << "\n";
     }
     out << "\n" << TextIn(TextIds::cli::otherSettings, lang) << "\n";

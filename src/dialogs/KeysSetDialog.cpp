@@ -8,7 +8,9 @@
 #include <QPushButton>
 
 #include "dialogs/Pictures.h"
+#include "image/FieldTable.h"
 #include "image/RadioState.h"
+#include "image/SettingWords.h"
 #include "texts/TextIds.h"
 
 namespace kvd::gui {
@@ -23,31 +25,16 @@ int FunctionIndex(std::int16_t stored, int count) {
     return stored >= 0 && stored < count ? stored : kOffFunction;
 }
 
-namespace Id = TextIds::keys;
+using Key = std::int16_t Settings::*;
 
-// The twelve functions a programmable key can take, by stored value.
-const std::vector<UserText> kKeyFunctions = {
-    Id::automaticDial,
-    Id::off,
-    Id::keysLock,
-    Id::keyLockBackup,
-    Id::surveillance,
-    Id::surveillanceInstant,
-    Id::scan,
-    Id::scanDeleteTemporary,
-    Id::floodlight,
-    Id::cancelStaticNoise,
-    Id::instantCancelStaticNoise,
-    Id::deleteTemporary,
-};
-
-QComboBox* KeyList(QWidget* parent, const char* objectName, Captions& captions) {
+QComboBox* KeyList(QWidget* parent, const char* objectName, Key key, Captions& captions) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(objectName));
-    for (std::size_t function = 0; function < kKeyFunctions.size(); ++function) {
+    const std::vector<UserText> functions = SettingWords::Items(FieldTable::Of(key));
+    for (std::size_t function = 0; function < functions.size(); ++function) {
         list->addItem(QString());
     }
-    captions.addItems(list, kKeyFunctions);
+    captions.addItems(list, functions);
     list->setMaxVisibleItems(12);
     return list;
 }
@@ -62,19 +49,20 @@ KeysSetDialog::KeysSetDialog(DialogHost& host)
     picturePf2_->hide();
     image_ = makePicture("Image1");
 
-    pf1_ = KeyList(this, "Combo1", captions());
-    pf2_ = KeyList(this, "Combo2", captions());
+    pf1_ = KeyList(this, "Combo1", &Settings::pf1Function, captions());
+    pf2_ = KeyList(this, "Combo2", &Settings::pf2Function, captions());
     auto* keys = new QGridLayout;
     int row = 0;
-    struct Key {
+    struct KeyRow {
         const char* labelName;
-        TextId caption;
+        Key setting;
         QComboBox* list;
     };
-    for (const Key& key : {Key{"Label1", Id::pf1, pf1_}, Key{"Label2", Id::pf2, pf2_}}) {
+    for (const KeyRow& key : {KeyRow{"Label1", &Settings::pf1Function, pf1_},
+                              KeyRow{"Label2", &Settings::pf2Function, pf2_}}) {
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(key.labelName));
-        captions().add(label, key.caption);
+        captions().add(label, SettingWords::Caption(FieldTable::Of(key.setting)));
         QComboBox* list = key.list;
         label->setBuddy(list);
         keys->addWidget(label, row, 0);

@@ -17,6 +17,7 @@
 #include "dialogs/DialogGrid.h"
 #include "dialogs/FieldRule.h"
 #include "image/FieldTable.h"
+#include "image/SettingWords.h"
 #include "texts/TextIds.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/InterfaceLanguage.h"
@@ -102,14 +103,14 @@ void OptionalFunctionDialog::addList(QGridLayout* layout, QComboBox* Controls::*
     const ListRow& row = Table::Row(control);
     auto* list = new QComboBox(this);
     list->setObjectName(QString::fromLatin1(row.objectName));
-    const std::vector<UserText> items = row.items();
+    const std::vector<UserText> items = SettingWords::Items(FieldTable::Of(row.member));
     for (std::size_t item = 0; item < items.size(); ++item) {
         list->addItem(QString());
     }
     captions().addItems(list, items);
     list->setMaxVisibleItems(20);
     controls_.*control = list;
-    QLabel* label = makeCaption(row.objectName, row.caption, row.gesture);
+    QLabel* label = makeCaption(row.objectName, Table::Caption(row.member), row.gesture);
     label->setBuddy(list);
     const int line = layout->rowCount();
     layout->addWidget(label, line, 0);
@@ -126,7 +127,7 @@ QGroupBox* OptionalFunctionDialog::buildVoxGroup() {
     for (const CheckRow& check : Table::CheckBoxes()) {
         auto* box = new QCheckBox(controls_.voxGroup);
         box->setObjectName(QString::fromLatin1(check.objectName));
-        captions().add(box, check.caption);
+        captions().add(box, Table::Caption(check.member));
         controls_.*check.box = box;
         layout->addWidget(box, layout->rowCount(), 0, 1, 2);
     }
@@ -144,7 +145,7 @@ QWidget* OptionalFunctionDialog::buildOtherFields() {
         QLineEdit* field =
             MakeRuledField(area, code.objectName, {FieldRule::Characters::Dtmf, length});
         controls_.*code.field = field;
-        addField(layout, code.objectName, code.caption, field);
+        addField(layout, code.objectName, Table::Caption(code.member), field);
     }
     return area;
 }
@@ -157,8 +158,8 @@ QWidget* OptionalFunctionDialog::delayField(const DelayRow& delay) {
     auto* spinner = new QScrollBar(Qt::Vertical, field);
     spinner->setObjectName(QString::fromLatin1(delay.spinnerName));
     // Their caption stands in the group, not beside them: they carry its name themselves.
-    captions().addAccessibleName(text, delay.caption);
-    captions().addAccessibleName(spinner, delay.caption);
+    captions().addAccessibleName(text, Table::Caption(delay.member));
+    captions().addAccessibleName(spinner, Table::Caption(delay.member));
     const FieldTable::Range seconds = FieldTable::Of(delay.member).userRange();
     spinner->setRange(-seconds.highest, -seconds.lowest);
     spinner->setSingleStep(1);
@@ -186,7 +187,7 @@ QGroupBox* OptionalFunctionDialog::buildScanGroup() {
     }
     // The long captions of the delays stand above their boxes.
     for (const DelayRow& delay : Table::DelayFields()) {
-        QLabel* caption = makeCaption(delay.objectName, delay.caption);
+        QLabel* caption = makeCaption(delay.objectName, Table::Caption(delay.member));
         QWidget* field = delayField(delay);
         caption->setBuddy(controls_.*delay.field);
         layout->addWidget(caption, layout->rowCount(), 0, 1, 2);

@@ -84,8 +84,8 @@ void OptionalFunctionDialog::fill() {
 
 void OptionalFunctionDialog::fillList(const ListRow& row) {
     QComboBox* list = controls_.*row.control;
-    const int value = Table::Read(state().settings, row.setting);
-    selectQuietly(list, Table::IndexOf(row.setting, value, list->count()));
+    const int value = state().settings.*row.member;
+    selectQuietly(list, Table::IndexOf(row, value, list->count()));
     // Filling the priority lists runs their rules as a user's choice would.
     if (list == controls_.priority) {
         priorityChanged(list->currentIndex());
@@ -108,8 +108,9 @@ bool OptionalFunctionDialog::scanDelaysTaken() {
             continue;
         }
         host().LocalizedMessageBox(
-            Tr(UserText(Id::scanDelayRange, {delay.caption, UserText::Number(range.lowest),
-                                             UserText::Number(range.highest)})),
+            Tr(UserText(Id::scanDelayRange,
+                        {Table::Caption(delay.member), UserText::Number(range.lowest),
+                         UserText::Number(range.highest)})),
             MessageBoxStyle::kOk | MessageBoxStyle::kExclamation);
         field->setFocus(Qt::OtherFocusReason);
         field->selectAll();
@@ -141,7 +142,7 @@ void OptionalFunctionDialog::store() {
 
 void OptionalFunctionDialog::storeList(const ListRow& row) {
     const int index = std::max((controls_.*row.control)->currentIndex(), 0);
-    Table::Write(state().settings, row.setting, Table::ValueOf(row.setting, index));
+    state().settings.*row.member = static_cast<std::int16_t>(Table::ValueOf(row, index));
 }
 
 void OptionalFunctionDialog::selectQuietly(QComboBox* list, int index) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <span>
-#include <vector>
 
+#include "image/FieldTable.h"
 #include "image/Settings.h"
 #include "texts/UserText.h"
 
@@ -62,25 +62,13 @@ struct OptionalFunctionControls {
 
 using Controls = OptionalFunctionControls;
 
-// The setting a list edits, and in what unit.
-struct ListSetting {
-    enum Unit {
-        Index,          // the selected index itself
-        ChannelNumber,  // index + 1
-        Milliseconds,   // 100 + 50 x index
-    };
-    std::int16_t Settings::*member;
-    Unit unit = Index;
-};
-
-// One list of the dialog: the control, its caption and its setting. The caption's control
-// is named "lbl" + the list's name.
+// One list of the dialog: the control and its setting, whose items, caption and unit are the
+// setting's words (image/SettingWords.h). The caption's control is named "lbl" + the list's
+// name.
 struct ListRow {
     QComboBox* Controls::*control;
     const char* objectName;
-    TextId caption;
-    ListSetting setting;
-    std::vector<UserText> (*items)();
+    std::int16_t Settings::*member;
     int gesture = -1;  // its place in the hidden debug-access gesture (0..2), -1 for none
 };
 
@@ -90,7 +78,6 @@ struct DelayRow {
     QScrollBar* Controls::*spinner;
     const char* objectName;
     const char* spinnerName;
-    TextId caption;
     std::optional<std::int16_t> Settings::*member;
 };
 
@@ -98,14 +85,12 @@ struct DelayRow {
 struct CodeRow {
     QLineEdit* Controls::*field;
     const char* objectName;
-    TextId caption;
     std::string Settings::*member;
 };
 
 struct CheckRow {
     QCheckBox* Controls::*box;
     const char* objectName;
-    TextId caption;
     bool Settings::*member;
 };
 
@@ -124,12 +109,12 @@ std::span<const DelayRow> DelayFields();
 std::span<const CodeRow> CodeFields();
 std::span<const CheckRow> CheckBoxes();
 
-// The index a stored value selects; a value that names no item selects the first.
-int IndexOf(const ListSetting& setting, int value, int count);
-int ValueOf(const ListSetting& setting, int index);
+// The caption of the control that edits a setting.
+TextId Caption(const FieldTable::Member& member);
 
-int Read(const Settings& settings, const ListSetting& setting);
-void Write(Settings& settings, const ListSetting& setting, int value);
+// The index a stored value selects; a value that names no item selects the first.
+int IndexOf(const ListRow& row, int value, int count);
+int ValueOf(const ListRow& row, int index);
 
 }  // namespace OptionalFunctionTable
 }  // namespace kvd::gui

@@ -10,6 +10,7 @@
 
 #include "image/FieldTable.h"
 #include "image/RadioState.h"
+#include "image/SettingWords.h"
 #include "texts/TextIds.h"
 
 namespace kvd::gui {
@@ -25,12 +26,14 @@ constexpr int kSliderWidth = 260;
 
 PowerDebugDialog::PowerDebugDialog(DialogHost& host)
     : ModelessDialog(host, "Form2", TextIds::power::title) {
-    namespace Id = TextIds::power;
+    auto caption = [](std::int16_t Settings::*level) {
+        return SettingWords::Caption(FieldTable::Of(level));
+    };
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        levelFrame({"Frame1", "Slider1", "Label3", "Label8", "Lblpower1"}, Id::high, high_));
-    layout->addWidget(
-        levelFrame({"Frame2", "Slider3", "Label6", "Label7", "Lblpower3"}, Id::low, low_));
+    layout->addWidget(levelFrame({"Frame1", "Slider1", "Label3", "Label8", "Lblpower1"},
+                                 caption(&Settings::highPowerLevel), high_));
+    layout->addWidget(levelFrame({"Frame2", "Slider3", "Label6", "Label7", "Lblpower3"},
+                                 caption(&Settings::lowPowerLevel), low_));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(okButton());

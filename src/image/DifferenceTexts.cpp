@@ -4,9 +4,9 @@
 #include <array>
 #include <cstdio>
 
-#include "channels/BandTable.h"
 #include "channels/ChannelCells.h"
 #include "channels/ChoiceLists.h"
+#include "image/SettingWords.h"
 #include "texts/TextIds.h"
 
 namespace kvd::DifferenceTexts {
@@ -43,29 +43,22 @@ UserText FieldCaption(const FieldPlace& place) {
     if (!place.field) {
         return {};
     }
-    const UserText name = UserText::Verbatim(place.field->name);
-    if (place.field->codec == FieldTable::Codec::Frequency) {
-        const int column = place.element % 2 == 0 ? Cells::kRxFrequency : Cells::kTxFrequency;
-        return {Id::debugFrequency,
-                {name, TwoDigits(place.element / 2 + 1), kChannelFields[column]}};
-    }
-    if (place.field->count > 1) {
-        return {Id::element, {name, UserText::Number(place.element + 1)}};
-    }
-    return name;
+    // The caption the window shows, and the name scripts and `kvd270-cli fields` know it by.
+    return {Id::named,
+            {SettingWords::ElementCaption(*place.field, place.element),
+             UserText::Verbatim(place.field->name)}};
 }
 
 UserText ValueText(const FieldPlace& place, const FieldValue& value) {
-    const bool band = place.field && &FieldTable::Band() == place.field;
+    if (place.field) {
+        return SettingWords::ValueWords(*place.field, value);
+    }
     auto choice = [&](auto position) {
         return ChoiceLists::Text(place.column, static_cast<int>(position));
     };
     return std::visit(Overloaded{
                           [](std::monostate) { return UserText(); },
-                          [&](int n) {
-                              return band ? UserText::Verbatim(BandTable::At(n).text)
-                                          : UserText::Number(n);
-                          },
+                          [](int n) { return UserText::Number(n); },
                           [](bool b) { return UserText::Verbatim(b ? "1" : "0"); },
                           [](const std::string& text) { return UserText::Verbatim(text); },
                           [](Frequency f) { return UserText::Verbatim(FrequencyText(f)); },

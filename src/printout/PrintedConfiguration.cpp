@@ -8,6 +8,7 @@
 #include "image/FieldTable.h"
 #include "image/FieldValues.h"
 #include "image/RadioState.h"
+#include "image/SettingWords.h"
 #include "texts/TextIds.h"
 
 namespace kvd::Printout {
@@ -57,10 +58,9 @@ std::vector<Setting> SettingsOf(const SectionRow& section, const RadioState& sta
             continue;
         }
         for (int element = 0; element < field.count; ++element) {
-            const FieldPlace place{0, 0, &field, element};
             settings.push_back(
-                {TextIn(DifferenceTexts::FieldCaption(place), language),
-                 TextIn(DifferenceTexts::ValueText(place, SettingValue(field, state, element)),
+                {TextIn(SettingWords::ElementCaption(field, element), language),
+                 TextIn(SettingWords::ValueWords(field, SettingValue(field, state, element)),
                         language)});
         }
     }

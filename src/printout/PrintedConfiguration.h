@@ -22,8 +22,8 @@ struct Heading {
 };
 
 struct Setting {
-    std::string name;  // the field table's name, with the element where a row has several
-    std::string value;
+    std::string name;   // the caption of its control, numbered where a row has several
+    std::string value;  // as the control shows it
 };
 
 // The settings of one window of the program: the function-set panel or a dialog.

@@ -7,6 +7,9 @@ enum class PanelList { VoicePrompt, Timeout, TimeoutWarning, Squelch, BatterySav
 
 namespace PanelLists {
 constexpr int kCount = 6;
-}
+constexpr PanelList kAll[kCount] = {PanelList::VoicePrompt,    PanelList::Timeout,
+                                    PanelList::TimeoutWarning, PanelList::Squelch,
+                                    PanelList::BatterySave,    PanelList::Beep};
+}  // namespace PanelLists
 
 }  // namespace kvd

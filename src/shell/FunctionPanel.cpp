@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 
 #include "image/FieldTable.h"
+#include "image/SettingWords.h"
 #include "texts/TextIds.h"
 
 namespace kvd::gui {
@@ -27,14 +28,6 @@ constexpr std::array<ControlNames, PanelLists::kCount> kNames = {{
     {"Combo7", "Label8"},
 }};
 
-std::vector<UserText> Items(PanelList which) {
-    std::vector<UserText> items;
-    for (int position = 0; position < PanelLists::ItemCount(which); ++position) {
-        items.push_back(PanelLists::Item(which, position));
-    }
-    return items;
-}
-
 }  // namespace
 
 FunctionPanel::FunctionPanel(Settings& settings, QWidget* parent)
@@ -47,11 +40,11 @@ FunctionPanel::FunctionPanel(Settings& settings, QWidget* parent)
         const int i = static_cast<int>(which);
         labels_[i] = new QLabel(this);
         labels_[i]->setObjectName(QString::fromLatin1(kNames[i].label));
-        captions_.add(labels_[i], PanelLists::Caption(which));
+        captions_.add(labels_[i], SettingWords::Caption(FieldTable::Of(which)));
         lists_[i] = new QComboBox(this);
         lists_[i]->setObjectName(QString::fromLatin1(kNames[i].list));
         // Filled once; the language switch rewrites the texts in place.
-        const std::vector<UserText> items = Items(which);
+        const std::vector<UserText> items = SettingWords::Items(FieldTable::Of(which));
         for (std::size_t item = 0; item < items.size(); ++item) {
             lists_[i]->addItem(QString());
         }
@@ -60,8 +53,10 @@ FunctionPanel::FunctionPanel(Settings& settings, QWidget* parent)
         layout->addRow(labels_[i], lists_[i]);
         connect(lists_[i], &QComboBox::currentIndexChanged, this, [this, which](int position) {
             // Showing the stored positions again is no choice of the user's.
-            if (choice(which) != position) {
-                choice(which) = static_cast<std::int16_t>(position);
+            const auto value =
+                static_cast<std::int16_t>(SettingWords::ValueAt(FieldTable::Of(which), position));
+            if (choice(which) != value) {
+                choice(which) = value;
                 emit choiceMade();
             }
         });
@@ -86,7 +81,7 @@ void FunctionPanel::showChoices() {
         QComboBox* box = lists_[static_cast<int>(which)];
         const QSignalBlocker quiet(box);
         // A position the list lacks shows no selection rather than a wrong one.
-        box->setCurrentIndex(choice(which) < box->count() ? choice(which) : -1);
+        box->setCurrentIndex(SettingWords::PositionOf(FieldTable::Of(which), choice(which)));
     }
 }
 

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 
 #include "settings/PanelList.h"
-#include "settings/PanelLists.h"
 #include "widgets/Captions.h"
 
 class QComboBox;

@@ -8,6 +8,8 @@
 #include "channels/ChannelCells.h"
 #include "image/ChannelFile.h"
 #include "image/FieldTable.h"
+#include "image/FieldValues.h"
+#include "image/SettingWords.h"
 #include "image/tests/TestStates.h"
 #include "printout/tests/PdfTools.h"
 #include "texts/TextIds.h"
@@ -30,9 +32,12 @@ protected:
         state = test::RandomValidState(random);
         ASSERT_TRUE(ChannelFile::Save(dir / "radio.DAT", state));
     }
-    // The PDF's text, whole or of one page.
-    std::string Text(const char* pdf, int page = 0) {
+    // The PDF's text, whole or of one page; with `layout` a caption and its value share a line.
+    std::string Text(const char* pdf, int page = 0, bool layout = false) {
         QStringList arguments;
+        if (layout) {
+            arguments << "-layout";
+        }
         if (page) {
             arguments << "-f" << QString::number(page) << "-l" << QString::number(page);
         }
@@ -51,6 +56,12 @@ TEST_F(PrintCliTest, ThePdfHoldsEveryChannelAndSettingInBothLanguages) {
         ASSERT_EQ(printed.status, 0) << printed.errors;
         const std::string all = Text("out.pdf");
         const std::string firstPage = Text("out.pdf", 1);
+        std::istringstream lines(Text("out.pdf", 0, true));
+        std::vector<std::string> settings;  // caption, then value, spaces between dropped
+        for (std::string line; std::getline(lines, line);) {
+            std::erase(line, ' ');
+            settings.push_back(line);
+        }
         const LanguageId id = std::string(language) == "zh" ? kChinese : kEnglish;
         EXPECT_NE(all.find(TextIn(TextIds::grid::rxFrequency, id)), std::string::npos);
         EXPECT_NE(all.find(Path("radio.DAT").toStdString()), std::string::npos);
@@ -64,9 +75,22 @@ TEST_F(PrintCliTest, ThePdfHoldsEveryChannelAndSettingInBothLanguages) {
             }
         }
         EXPECT_GT(programmed, 16);
+        // Each setting by its control's caption and its value in words, never by the program's
+        // own identifiers and numbers.
         for (const FieldTable::Field& field : FieldTable::All()) {
-            if (&field != &FieldTable::Band()) {
-                EXPECT_NE(all.find(field.name), std::string::npos) << field.name;
+            if (&field == &FieldTable::Band()) {
+                continue;
+            }
+            const std::string caption = TextIn(SettingWords::ElementCaption(field, 0), id);
+            EXPECT_NE(all.find(caption), std::string::npos) << field.name << ": " << caption;
+            EXPECT_EQ(all.find(field.name), std::string::npos) << field.name;
+            if (!SettingWords::Items(field).empty()) {
+                std::string shown =
+                    caption +
+                    TextIn(SettingWords::ValueWords(field, SettingValue(field, state)), id);
+                std::erase(shown, ' ');
+                EXPECT_NE(std::find(settings.begin(), settings.end(), shown), settings.end())
+                    << field.name << ": " << shown;
             }
         }
     }

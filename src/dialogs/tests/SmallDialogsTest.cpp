@@ -11,7 +11,6 @@
 
 #include "DialogTestSupport.h"
 #include "dialogs/DebugAccess.h"
-#include "dialogs/OptionalFunctionTable.h"
 #include "image/ChannelFile.h"
 #include "image/FieldTable.h"
 
@@ -92,15 +91,6 @@ private slots:
             Find<QComboBox>(Find<QDialog>(&window, "Form6"), "Combo1")->count();
         QCOMPARE(keyFunctions, FieldTable::Of(&Settings::pf1Function).userRange().highest + 1);
         QCOMPARE(keyFunctions, FieldTable::Of(&Settings::pf2Function).userRange().highest + 1);
-        for (auto lists :
-             {OptionalFunctionTable::LeadingLists(), OptionalFunctionTable::DtmfLists()}) {
-            for (const ListRow& list : lists) {
-                const FieldTable::Range range = FieldTable::Of(list.setting.member).userRange();
-                const int count = static_cast<int>(list.items().size());
-                QCOMPARE(OptionalFunctionTable::ValueOf(list.setting, 0), range.lowest);
-                QCOMPARE(OptionalFunctionTable::ValueOf(list.setting, count - 1), range.highest);
-            }
-        }
     }
 
     void keysSetShowsTheFunctionsAndMarksTheKeyBeingEdited() {

@@ -57,29 +57,32 @@ TEST(Comparison, ListsEachValueThatDiffersWithBothValuesInEitherLanguage) {
     theirs.band.TakeBand(5);
 
     const Differences differences = Compare(ours, theirs);
-    EXPECT_EQ(Shown(differences, kEnglish), (std::vector<std::string>{
-                                                "Channel 03 RX frequency: 145.52500 | 145.52300",
-                                                "Channel 03 TX QT/DQT: 67.0 | D023I",
-                                                "Channel 03 Power: Low | Hight",
-                                                "Channel 05 RX frequency: 146.00000 | ",
-                                                "Channel 05 RX QT/DQT: Off | ",
-                                                "Channel 05 Power: Hight | ",
-                                                "Channel 05 Forbid: Off | ",
-                                                "Channel 05 Bandwidth: Wide | ",
-                                                "Channel 05 Scan: No | ",
-                                                "squelchLevel: 1 | 5",
-                                                "voxCancelOperation: 1 | 0",
-                                                "scanReceiveDelay:  | 12",
-                                                "band: 400-490MHz | 136-174MHz",
-                                                "autoDialMemories 3: 3 | 0123",
-                                                "debugFrequencies 05 TX frequency:  | 400.12500",
-                                            }));
+    EXPECT_EQ(Shown(differences, kEnglish),
+              (std::vector<std::string>{
+                  "Channel 03 RX frequency: 145.52500 | 145.52300",
+                  "Channel 03 TX QT/DQT: 67.0 | D023I",
+                  "Channel 03 Power: Low | Hight",
+                  "Channel 05 RX frequency: 146.00000 | ",
+                  "Channel 05 RX QT/DQT: Off | ",
+                  "Channel 05 Power: Hight | ",
+                  "Channel 05 Forbid: Off | ",
+                  "Channel 05 Bandwidth: Wide | ",
+                  "Channel 05 Scan: No | ",
+                  "Squelch Grade: (squelchLevel): 1 Group | 5 Group",
+                  "Cancel operation (voxCancelOperation): On | Off",
+                  "Scan receive delay time(S) (scanReceiveDelay):  | 12",
+                  "Channel (band): 400-490MHz | 136-174MHz",
+                  "自动拨号存储器 3 (autoDialMemories): 3 | 0123",
+                  "测试频率 05 TX Frequency (debugFrequencies):  | 400.12500",
+              }));
     const std::vector<std::string> zh = Shown(differences, kChinese);
     EXPECT_EQ(zh[0], "信道 03 接收频率: 145.52500 | 145.52300");
     EXPECT_EQ(zh[1], "信道 03 发射亚音频: 67.0 | D023I");
     EXPECT_EQ(zh[2], "信道 03 功率: 低 | 高");
     EXPECT_EQ(zh[4], "信道 05 接收亚音频: 关闭 | ");
-    EXPECT_EQ(zh.back(), "debugFrequencies 05 发射频率:  | 400.12500");
+    EXPECT_EQ(zh[9], "静噪等级 (squelchLevel): 1 级 | 5 级");
+    EXPECT_EQ(zh[10], "取消操作 (voxCancelOperation): 使能 | 禁止");
+    EXPECT_EQ(zh.back(), "测试频率 05 发射频率 (debugFrequencies):  | 400.12500");
 
     // The values themselves, for whatever shows them.
     EXPECT_EQ(differences[0].ours, FieldValue(Frequency::FromTens(14552500)));
@@ -128,12 +131,12 @@ TEST(Comparison, EveryImageByteHasItsOwner) {
         {0x0FF, "Channel 16"},
         {0x16E, "Scan 01-08"},
         {0x16F, "Scan 09-16"},
-        {0x124, "squelchLevel"},
-        {0x156, "scanReceiveDelay"},
-        {0x1AD, "band"},
-        {0x33C, "band"},
-        {0x1F0 + 16 * 2 + 5, "autoDialMemories 3"},
-        {0x270 + 8 * 4 + 5, "debugFrequencies 05 TX frequency"},
+        {0x124, "Squelch Grade: (squelchLevel)"},
+        {0x156, "Scan receive delay time(S) (scanReceiveDelay)"},
+        {0x1AD, "Channel (band)"},
+        {0x33C, "Channel (band)"},
+        {0x1F0 + 16 * 2 + 5, "自动拨号存储器 3 (autoDialMemories)"},
+        {0x270 + 8 * 4 + 5, "测试频率 05 TX Frequency (debugFrequencies)"},
         {0x123, "fixed bytes"},
         {0x349, "fixed bytes"},
     };

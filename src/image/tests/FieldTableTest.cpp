@@ -11,7 +11,6 @@
 #include "image/FieldTable.h"
 #include "image/ImageCodec.h"
 #include "image/SettingsCodec.h"
-#include "settings/PanelLists.h"
 
 namespace kvd {
 namespace {
@@ -86,15 +85,6 @@ TEST(FieldTable, StartUpSettings) {
     EXPECT_EQ(s.highPowerLevel, 208);
     EXPECT_EQ(s.lowPowerLevel, 92);
     EXPECT_EQ(StartupState(kChinese).band.position(), 0);
-}
-
-// The panel's lists offer exactly the positions the table lets the user choose.
-TEST(FieldTable, PanelListsHoldTheirRowsPositions) {
-    for (PanelList list : PanelLists::kAll) {
-        const FieldTable::Range range = FieldTable::Of(list).userRange();
-        EXPECT_EQ(range.lowest, 0);
-        EXPECT_EQ(range.highest + 1, PanelLists::ItemCount(list)) << FieldTable::Of(list).name;
-    }
 }
 
 // The byte a number row writes for a value it took from byte n.

@@ -72,11 +72,12 @@ struct Bench {
     std::vector<std::string> Fields(const link::WriteComparison& c) const {
         std::vector<std::string> names;
         for (const Difference& d : c.fields) {
+            // A setting by its name: which field it is matters here, not its words.
             names.push_back(
-                (d.place.isChannel()
-                     ? TextIn(DifferenceTexts::ChannelHeading(d.place.channel), kEnglish) + " "
-                     : "") +
-                TextIn(DifferenceTexts::FieldCaption(d.place), kEnglish));
+                d.place.isChannel()
+                    ? TextIn(DifferenceTexts::ChannelHeading(d.place.channel), kEnglish) + " " +
+                          TextIn(DifferenceTexts::FieldCaption(d.place), kEnglish)
+                    : d.place.field->name);
         }
         return names;
     }
