@@ -8,7 +8,7 @@
 
 #include "image/Comparison.h"
 #include "image/FieldTable.h"
-#include "settings/PanelLists.h"
+#include "settings/PanelList.h"
 #include "shell/FileSteps.h"
 #include "shell/MainWindow.h"
 #include "texts/TextIds.h"
@@ -36,7 +36,7 @@ bool PanelDiffers(const RadioState& a, const RadioState& b) {
 
 // What the edit lock freezes: the table, the band and the panel.
 bool LockedAreasDiffer(const RadioState& a, const RadioState& b) {
-    return a.channels != b.channels || a.band != b.band || PanelDiffers(a, b);
+    return a.channels != b.channels || a.band.position() != b.band.position() || PanelDiffers(a, b);
 }
 
 class ConfigurationStep : public QUndoCommand {
@@ -161,7 +161,7 @@ void ConfigurationHistory::restore(const RadioState& values) {
     RadioState& state = window_.state();
     state.channels = values.channels;
     state.settings = values.settings;
-    state.band = values.band;
+    state.band.TakeBand(values.band.position());  // the question's own flags stay as they are
     restoring_ = true;
     window_.RefreshFromState();
     restoring_ = false;
