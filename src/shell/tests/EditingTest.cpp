@@ -171,6 +171,13 @@ private slots:
         }
         MenuItem(window, "mnuRedo")->trigger();
         QVERIFY(!window.isWindowModified());
+        // A frequency still in its editor is written first, then taken back.
+        ClickCell(window, 5, ChannelCells::kRxFrequency);
+        Type("150");
+        MenuItem(window, "mnuUndo")->trigger();
+        QVERIFY(!run.state.channels.has(5));
+        MenuItem(window, "mnuRedo")->trigger();
+        QVERIFY(run.state.channels.has(5));
     }
 
     // Rows at the table's edges: row 1, row 16, a full table and no selection.
