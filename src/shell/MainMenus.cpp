@@ -37,9 +37,9 @@ struct MenuRow {
 constexpr ItemRow kSeparator{};
 
 constexpr ItemRow kFile[] = {
-    {&M::newFile, "mnuNew", Id::newFile},
-    {&M::open, "mnuOpen", Id::open},
-    {&M::save, "mnuAssave", Id::save},
+    {&M::newFile, "mnuNew", Id::newFile, "Ctrl+N"},
+    {&M::open, "mnuOpen", Id::open, "Ctrl+O"},
+    {&M::save, "mnuAssave", Id::save, "Ctrl+S"},
     kSeparator,
     {&M::importCsv, "mnuImportCsv", Id::importCsv},
     {&M::exportCsv, "mnuExportCsv", Id::exportCsv},
@@ -47,7 +47,7 @@ constexpr ItemRow kFile[] = {
     {&M::print, "mnuPrint", Id::print, "Ctrl+P"},
     {&M::exportPdf, "mnuExportPdf", Id::exportPdf},
     kSeparator,
-    {&M::quit, "mnuQuit", Id::quit},
+    {&M::quit, "mnuQuit", Id::quit, "Ctrl+Q"},
 };
 
 constexpr ItemRow kEdit[] = {
