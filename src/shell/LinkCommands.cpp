@@ -139,7 +139,7 @@ void LinkCommands::portLost(const QString& status) {
 }
 
 void LinkCommands::readApplied() {
-    window_.RefreshFromState();
+    window_.RefreshFromState(TextIds::undo::read);
     window_.configurationStored(ConfigurationDocument::Origin::ReadFromRadio);
     Backups::Saved saved = Backups::Save(backupFolder_, window_.state());
     const LanguageId language = window_.state().flags.Language;

@@ -50,6 +50,30 @@ constexpr ItemRow kFile[] = {
     {&M::quit, "mnuQuit", Id::quit, "Ctrl+Q"},
 };
 
+constexpr ItemRow kEdit[] = {
+    {&M::undo, "mnuUndo", Id::undo, "Ctrl+Z"},
+    {&M::redo, "mnuRedo", Id::redo, "Ctrl+Y"},
+    kSeparator,
+    {&M::cut, "mnuCut", Id::cut, "Ctrl+X"},
+    {&M::copy, "mnuCopy", Id::copy, "Ctrl+C"},
+    {&M::paste, "mnuPaste", Id::paste, "Ctrl+V"},
+    {&M::deleteRows, "mnuDelete", Id::deleteRows, "Del"},
+    kSeparator,
+    {&M::moveUp, "mnuMoveUp", Id::moveUp, "Alt+Up"},
+    {&M::moveDown, "mnuMoveDown", Id::moveDown, "Alt+Down"},
+    {&M::insertRow, "mnuInsertRow", Id::insertRow, "Ctrl+Shift++"},
+};
+
+// Second keys, as spreadsheets and editors have them.
+struct SecondKey {
+    QAction* M::*item;
+    const char* shortcut;
+};
+constexpr SecondKey kSecondKeys[] = {
+    {&M::redo, "Ctrl+Shift+Z"},
+    {&M::insertRow, "Ctrl++"},
+};
+
 constexpr ItemRow kProgramming[] = {
     {&M::readFrequency, "mnureadFre", Id::readFrequency, "Ctrl+R"},
     {&M::writeFrequency, "mnuwriteFre", Id::writeFrequency, "Ctrl+W"},
@@ -77,6 +101,7 @@ constexpr ItemRow kHelp[] = {
 // The port menu's items are made below, one per port.
 constexpr MenuRow kMenus[] = {
     {&M::file, "mnuFile", Id::file, kFile},
+    {&M::edit, "mnuEdit", Id::edit, kEdit},
     {&M::programming, "mnupro", Id::programming, kProgramming},
     {&M::settings, "mnuset", Id::settings, kSettings},
     {&M::ports, "mnucom", Id::ports, {}},
@@ -124,6 +149,10 @@ MainMenus BuildMainMenus(QMenuBar* bar, Captions& captions) {
         }
     }
     AddPorts(menus, captions);
+    for (const SecondKey& key : kSecondKeys) {
+        QAction* item = menus.*key.item;
+        item->setShortcuts({item->shortcut(), QKeySequence(QString::fromLatin1(key.shortcut))});
+    }
     menus.recentFiles = new QMenu(menus.file);
     menus.recentFiles->setObjectName(QStringLiteral("mnuRecent"));
     captions.add(menus.recentFiles, Id::recentFiles);
