@@ -1144,5 +1144,122 @@
     <message id="cli.noPrintout">
         <translation>The printout could not be made.</translation>
     </message>
+    <message id="menu.edit">
+        <translation>Edit(&amp;E)</translation>
+    </message>
+    <message id="menu.undo">
+        <translation>Undo(&amp;U)</translation>
+    </message>
+    <message id="menu.redo">
+        <translation>Redo(&amp;R)</translation>
+    </message>
+    <message id="menu.cut">
+        <translation>Cut(&amp;T)</translation>
+    </message>
+    <message id="menu.copy">
+        <translation>Copy(&amp;C)</translation>
+    </message>
+    <message id="menu.paste">
+        <translation>Paste(&amp;P)</translation>
+    </message>
+    <message id="menu.deleteRows">
+        <translation>Delete(&amp;D)</translation>
+    </message>
+    <message id="menu.moveUp">
+        <translation>Move Up</translation>
+    </message>
+    <message id="menu.moveDown">
+        <translation>Move Down</translation>
+    </message>
+    <message id="menu.insertRow">
+        <translation>Insert Empty Row(&amp;I)</translation>
+    </message>
+    <message id="undo.undoWhat">
+        <translation>Undo %1</translation>
+    </message>
+    <message id="undo.redoWhat">
+        <translation>Redo %1</translation>
+    </message>
+    <message id="undo.cellEdit">
+        <translation>edit of channel %1 %2</translation>
+    </message>
+    <message id="undo.column1">
+        <translation>receive frequency</translation>
+    </message>
+    <message id="undo.column2">
+        <translation>receive tone</translation>
+    </message>
+    <message id="undo.column3">
+        <translation>transmit frequency</translation>
+    </message>
+    <message id="undo.column4">
+        <translation>transmit tone</translation>
+    </message>
+    <message id="undo.column5">
+        <translation>transmit power</translation>
+    </message>
+    <message id="undo.column6">
+        <translation>busy-channel lockout</translation>
+    </message>
+    <message id="undo.column7">
+        <translation>channel bandwidth</translation>
+    </message>
+    <message id="undo.column8">
+        <translation>scan</translation>
+    </message>
+    <message id="undo.bandChange">
+        <translation>band change</translation>
+    </message>
+    <message id="undo.panelChange">
+        <translation>function set change</translation>
+    </message>
+    <message id="undo.settingsChange">
+        <translation>settings change</translation>
+    </message>
+    <message id="undo.channelsChange">
+        <translation>channel change</translation>
+    </message>
+    <message id="undo.newFile">
+        <translation>new configuration</translation>
+    </message>
+    <message id="undo.open">
+        <translation>opening %1</translation>
+    </message>
+    <message id="undo.read">
+        <translation>read from the radio</translation>
+    </message>
+    <message id="undo.importCsv">
+        <translation>CSV import</translation>
+    </message>
+    <message id="undo.cut">
+        <translation>cut of channels</translation>
+    </message>
+    <message id="undo.paste">
+        <translation>paste of channels</translation>
+    </message>
+    <message id="undo.deleteRows">
+        <translation>deletion of channels</translation>
+    </message>
+    <message id="undo.moveUp">
+        <translation>move up</translation>
+    </message>
+    <message id="undo.moveDown">
+        <translation>move down</translation>
+    </message>
+    <message id="undo.insertRow">
+        <translation>insertion of an empty row</translation>
+    </message>
+    <message id="rows.insertRefused">
+        <translation>Channel 16 holds a channel: an inserted row would push it out of the table. Move or delete channel 16 first.</translation>
+    </message>
+    <message id="rows.noRoom">
+        <translation>no room below channel 16</translation>
+    </message>
+    <message id="rows.pasted">
+        <translation>Pasted %1 channels.</translation>
+    </message>
+    <message id="rows.nothingToPaste">
+        <translation>The clipboard holds no channel that can be pasted. The channel list is unchanged.</translation>
+    </message>
 </context>
 </TS>

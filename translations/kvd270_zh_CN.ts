@@ -1144,5 +1144,122 @@
     <message id="cli.noPrintout">
         <translation>无法生成打印文档。</translation>
     </message>
+    <message id="menu.edit">
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message id="menu.undo">
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message id="menu.redo">
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message id="menu.cut">
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message id="menu.copy">
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message id="menu.paste">
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message id="menu.deleteRows">
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message id="menu.moveUp">
+        <translation>上移</translation>
+    </message>
+    <message id="menu.moveDown">
+        <translation>下移</translation>
+    </message>
+    <message id="menu.insertRow">
+        <translation>插入空行(&amp;I)</translation>
+    </message>
+    <message id="undo.undoWhat">
+        <translation>撤销%1</translation>
+    </message>
+    <message id="undo.redoWhat">
+        <translation>重做%1</translation>
+    </message>
+    <message id="undo.cellEdit">
+        <translation>信道 %1 %2的编辑</translation>
+    </message>
+    <message id="undo.column1">
+        <translation>接收频率</translation>
+    </message>
+    <message id="undo.column2">
+        <translation>接收亚音频</translation>
+    </message>
+    <message id="undo.column3">
+        <translation>发射频率</translation>
+    </message>
+    <message id="undo.column4">
+        <translation>发射亚音频</translation>
+    </message>
+    <message id="undo.column5">
+        <translation>功率</translation>
+    </message>
+    <message id="undo.column6">
+        <translation>禁发</translation>
+    </message>
+    <message id="undo.column7">
+        <translation>宽窄带</translation>
+    </message>
+    <message id="undo.column8">
+        <translation>扫描添加</translation>
+    </message>
+    <message id="undo.bandChange">
+        <translation>频段更改</translation>
+    </message>
+    <message id="undo.panelChange">
+        <translation>功能设置更改</translation>
+    </message>
+    <message id="undo.settingsChange">
+        <translation>设置更改</translation>
+    </message>
+    <message id="undo.channelsChange">
+        <translation>信道更改</translation>
+    </message>
+    <message id="undo.newFile">
+        <translation>新建</translation>
+    </message>
+    <message id="undo.open">
+        <translation>打开 %1</translation>
+    </message>
+    <message id="undo.read">
+        <translation>读频</translation>
+    </message>
+    <message id="undo.importCsv">
+        <translation>导入 CSV</translation>
+    </message>
+    <message id="undo.cut">
+        <translation>剪切信道</translation>
+    </message>
+    <message id="undo.paste">
+        <translation>粘贴信道</translation>
+    </message>
+    <message id="undo.deleteRows">
+        <translation>删除信道</translation>
+    </message>
+    <message id="undo.moveUp">
+        <translation>上移</translation>
+    </message>
+    <message id="undo.moveDown">
+        <translation>下移</translation>
+    </message>
+    <message id="undo.insertRow">
+        <translation>插入空行</translation>
+    </message>
+    <message id="rows.insertRefused">
+        <translation>信道 16 已有内容：插入空行会把它挤出列表。请先移动或删除信道 16。</translation>
+    </message>
+    <message id="rows.noRoom">
+        <translation>信道 16 以下没有位置</translation>
+    </message>
+    <message id="rows.pasted">
+        <translation>已粘贴 %1 个信道。</translation>
+    </message>
+    <message id="rows.nothingToPaste">
+        <translation>剪贴板中没有可粘贴的信道，信道列表未改变。</translation>
+    </message>
 </context>
 </TS>

@@ -75,10 +75,22 @@ std::vector<std::string> ExportRow(const Channel& c, int number) {
 }  // namespace
 
 std::string Export(const Channels& channels) {
-    std::string out = Csv::FormatRow(kHeader);
+    return Export(channels, false);
+}
+
+std::string Export(const Channels& channels, bool withBusyLock) {
+    std::vector<std::string> header = kHeader;
+    if (withBusyLock) {
+        header.emplace_back("BusyLock");
+    }
+    std::string out = Csv::FormatRow(header);
     for (int number = 1; number <= Channels::kCount; ++number) {
         if (channels.has(number)) {
-            out += Csv::FormatRow(ExportRow(*channels[number], number));
+            std::vector<std::string> row = ExportRow(*channels[number], number);
+            if (withBusyLock) {
+                row.emplace_back(channels[number]->busyLock == BusyLock::Carrier ? "Carrier" : "");
+            }
+            out += Csv::FormatRow(row);
         }
     }
     return out;

@@ -112,7 +112,9 @@ Channel ChannelOf(const ColumnReader& columns, const Csv::Row& record, const Fil
     c.scanAdd = ChoiceField<ScanAdd>(columns.get(record, "Skip"), RowProblem::BadSkip,
                                      {{"", ScanAdd::Yes}, {"p", ScanAdd::Yes}, {"s", ScanAdd::No}});
     c.power = PowerField(columns.get(record, "Power"));
-    c.busyLock = BusyLock::Off;  // the format has no busy-channel lockout
+    // The common format has no busy-channel lockout; only the program's own rows carry it.
+    c.busyLock =
+        Lowered(columns.get(record, "BusyLock")) == "carrier" ? BusyLock::Carrier : BusyLock::Off;
     c.rx = BandFrequency(rxHz, band, moved);
     if (txHz) {
         c.tx = BandFrequency(*txHz, band, moved);

@@ -1,5 +1,7 @@
 #include "shell/CellEditors.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -12,6 +14,7 @@
 #include "settings/MessageBoxStyle.h"
 #include "shell/ChannelGrid.h"
 #include "shell/ChannelTableModel.h"
+#include "shell/ConfigurationHistory.h"
 #include "shell/MainWindow.h"
 #include "texts/TextIds.h"
 #include "widgets/InterfaceLanguage.h"
@@ -141,10 +144,23 @@ bool CellEditors::gridMouseEvent(QMouseEvent* event) {
         listOnRelease_ = nullptr;
         return true;
     }
+    const QModelIndex cell = grid_->indexAt(event->position().toPoint());
+    const bool channelRow = Channels::IsValidNumber(cell.row());
+    if (event->button() == Qt::RightButton && channelRow) {
+        // The context menu acts on the rows selected, or on the row under the pointer.
+        const std::vector<int> rows = grid_->selectedRows();
+        if (std::find(rows.begin(), rows.end(), cell.row()) == rows.end()) {
+            grid_->selectRows({cell.row()});
+        }
+        return true;
+    }
     if (event->button() != Qt::LeftButton) {
         return true;  // other buttons only give the table the focus
     }
-    const QModelIndex cell = grid_->indexAt(event->position().toPoint());
+    if (channelRow && cell.column() == 0) {
+        grid_->clickChannelNumber(cell.row(), event->modifiers());
+        return true;
+    }
     if (cell.flags() & Qt::ItemIsSelectable) {
         GridClickArmed = true;
         grid_->setCurrentIndex(cell);
@@ -374,7 +390,7 @@ QString CellEditors::cellText(int row, int column) const {
 
 void CellEditors::rowEdited() {
     window_.gridModel()->rowsChanged(EditRow, EditRow);
-    window_.configurationChanged();
+    window_.configurationChanged(CellEditName(EditRow, EditCol));
 }
 
 void AttachCellEditors(MainWindow& window) {

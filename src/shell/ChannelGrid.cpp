@@ -83,6 +83,51 @@ QModelIndex ChannelGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers m
     return next.sibling(std::max(next.row(), 1), std::max(next.column(), 1));
 }
 
+void ChannelGrid::clickChannelNumber(int row, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex first = model()->index(row, 1);
+    QItemSelectionModel::SelectionFlags flags = QItemSelectionModel::ClearAndSelect;
+    int from = row;
+    if (modifiers & Qt::ShiftModifier && anchorRow_ > 0) {
+        from = anchorRow_;
+    } else if (modifiers & Qt::ControlModifier) {
+        flags = QItemSelectionModel::Toggle;
+        anchorRow_ = row;
+    } else {
+        anchorRow_ = row;
+    }
+    const QItemSelection rows(model()->index(std::min(from, row), 1),
+                              model()->index(std::max(from, row), GridGeometry::kColumns - 1));
+    selectionModel()->select(rows, flags);
+    selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+}
+
+void ChannelGrid::selectRows(const std::vector<int>& rows) {
+    QItemSelection selection;
+    for (int row : rows) {
+        selection.select(model()->index(row, 1), model()->index(row, GridGeometry::kColumns - 1));
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!rows.empty()) {
+        anchorRow_ = rows.front();
+        selectionModel()->setCurrentIndex(model()->index(rows.front(), 1),
+                                          QItemSelectionModel::NoUpdate);
+    }
+}
+
+std::vector<int> ChannelGrid::selectedRows() const {
+    std::vector<int> rows;
+    for (int row = 1; row < GridGeometry::kRows; ++row) {
+        bool whole = true;
+        for (int column = 1; whole && column < GridGeometry::kColumns; ++column) {
+            whole = selectionModel()->isSelected(model()->index(row, column));
+        }
+        if (whole) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
 QSize ChannelGrid::sizeHint() const {
     const int frame = 2 * frameWidth();
     return {frame + std::accumulate(columnWidths_.begin(), columnWidths_.end(), 0),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include <QTableView>
 
@@ -26,6 +27,13 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
+    // Whole rows, as a click on a channel number selects them: alone, with Shift the rows
+    // from the last one clicked, with Ctrl one more or one less.
+    void clickChannelNumber(int row, Qt::KeyboardModifiers modifiers);
+    void selectRows(const std::vector<int>& rows);
+    // The rows 1..16 whose channel cells are all selected, ascending.
+    std::vector<int> selectedRows() const;
+
     // Typing never moves the cursor to a cell that starts with the typed text.
     void keyboardSearch(const QString&) override {}
 
@@ -46,6 +54,7 @@ private:
     std::array<int, GridGeometry::kColumns> minimumWidths_{};
     std::array<int, GridGeometry::kColumns> columnWidths_{};  // as laid out, before filling
     std::array<int, GridGeometry::kRows> rowHeights_{};
+    int anchorRow_ = 0;  // the channel number clicked last without Shift
 };
 
 }  // namespace kvd::gui

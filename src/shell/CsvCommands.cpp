@@ -91,7 +91,7 @@ void CsvCommands::Import() {
     }
     const CsvExchange::Placement placement = dialog.choice().place();
     state.channels = placement.channels;
-    window_.RefreshFromState();
+    window_.RefreshFromState(TextIds::undo::importCsv);
     window_.configurationImported();
     window_.LocalizedMessageBox(Tr(CsvExchange::SuccessMessage(placement)),
                                 Style::kOk | Style::kInformation);

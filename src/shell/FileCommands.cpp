@@ -61,7 +61,7 @@ void FileCommands::New() {
         return;
     }
     window_.state().channels.clear();
-    window_.RefreshFromState();
+    window_.RefreshFromState(TextIds::undo::newFile);
     window_.configurationStored(Origin::Untitled);
 }
 
@@ -99,7 +99,8 @@ void FileCommands::openPath(const QString& path) {
         window_.LocalizedMessageBox(Tr(Id::wrongType), Style::kOk);
         return;
     }
-    window_.RefreshFromState();
+    window_.RefreshFromState(UserText(
+        TextIds::undo::open, {UserText::Verbatim(QFileInfo(path).fileName().toStdString())}));
     window_.configurationStored(Origin::File, path);
     recent_->add(path);
     if (length < ChannelFile::kSize) {

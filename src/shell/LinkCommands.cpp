@@ -187,7 +187,7 @@ void LinkCommands::portLost(const QString& status) {
 }
 
 void LinkCommands::readApplied() {
-    window_.RefreshFromState();
+    window_.RefreshFromState(TextIds::undo::read);
     window_.configurationStored(ConfigurationDocument::Origin::ReadFromRadio);
     bool saved = false;
     statusAfterRelease_ = saveBackup(window_.state(), saved);

@@ -37,9 +37,9 @@ struct MenuRow {
 constexpr ItemRow kSeparator{};
 
 constexpr ItemRow kFile[] = {
-    {&M::newFile, "mnuNew", Id::newFile},
-    {&M::open, "mnuOpen", Id::open},
-    {&M::save, "mnuAssave", Id::save},
+    {&M::newFile, "mnuNew", Id::newFile, "Ctrl+N"},
+    {&M::open, "mnuOpen", Id::open, "Ctrl+O"},
+    {&M::save, "mnuAssave", Id::save, "Ctrl+S"},
     kSeparator,
     {&M::importCsv, "mnuImportCsv", Id::importCsv},
     {&M::exportCsv, "mnuExportCsv", Id::exportCsv},
@@ -49,7 +49,31 @@ constexpr ItemRow kFile[] = {
     {&M::print, "mnuPrint", Id::print, "Ctrl+P"},
     {&M::exportPdf, "mnuExportPdf", Id::exportPdf},
     kSeparator,
-    {&M::quit, "mnuQuit", Id::quit},
+    {&M::quit, "mnuQuit", Id::quit, "Ctrl+Q"},
+};
+
+constexpr ItemRow kEdit[] = {
+    {&M::undo, "mnuUndo", Id::undo, "Ctrl+Z"},
+    {&M::redo, "mnuRedo", Id::redo, "Ctrl+Y"},
+    kSeparator,
+    {&M::cut, "mnuCut", Id::cut, "Ctrl+X"},
+    {&M::copy, "mnuCopy", Id::copy, "Ctrl+C"},
+    {&M::paste, "mnuPaste", Id::paste, "Ctrl+V"},
+    {&M::deleteRows, "mnuDelete", Id::deleteRows, "Del"},
+    kSeparator,
+    {&M::moveUp, "mnuMoveUp", Id::moveUp, "Alt+Up"},
+    {&M::moveDown, "mnuMoveDown", Id::moveDown, "Alt+Down"},
+    {&M::insertRow, "mnuInsertRow", Id::insertRow, "Ctrl+Shift++"},
+};
+
+// Second keys, as spreadsheets and editors have them.
+struct SecondKey {
+    QAction* M::*item;
+    const char* shortcut;
+};
+constexpr SecondKey kSecondKeys[] = {
+    {&M::redo, "Ctrl+Shift+Z"},
+    {&M::insertRow, "Ctrl++"},
 };
 
 constexpr ItemRow kProgramming[] = {
@@ -83,6 +107,7 @@ constexpr ItemRow kHelp[] = {
 // The port menu's items are made below, one per port.
 constexpr MenuRow kMenus[] = {
     {&M::file, "mnuFile", Id::file, kFile},
+    {&M::edit, "mnuEdit", Id::edit, kEdit},
     {&M::programming, "mnupro", Id::programming, kProgramming},
     {&M::settings, "mnuset", Id::settings, kSettings},
     {&M::ports, "mnucom", Id::ports, {}},
@@ -130,6 +155,10 @@ MainMenus BuildMainMenus(QMenuBar* bar, Captions& captions) {
         }
     }
     AddPorts(menus, captions);
+    for (const SecondKey& key : kSecondKeys) {
+        QAction* item = menus.*key.item;
+        item->setShortcuts({item->shortcut(), QKeySequence(QString::fromLatin1(key.shortcut))});
+    }
     menus.recentFiles = new QMenu(menus.file);
     menus.recentFiles->setObjectName(QStringLiteral("mnuRecent"));
     captions.add(menus.recentFiles, Id::recentFiles);

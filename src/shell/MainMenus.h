@@ -27,6 +27,17 @@ struct MainMenus {
     QAction* compareFile = nullptr;
     QAction* quit = nullptr;
 
+    QMenu* edit = nullptr;
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
+    QAction* cut = nullptr;
+    QAction* copy = nullptr;
+    QAction* paste = nullptr;
+    QAction* deleteRows = nullptr;
+    QAction* moveUp = nullptr;
+    QAction* moveDown = nullptr;
+    QAction* insertRow = nullptr;
+
     QMenu* programming = nullptr;
     QAction* readFrequency = nullptr;
     QAction* writeFrequency = nullptr;

@@ -14,6 +14,7 @@
 #include "shell/ChannelGrid.h"
 #include "shell/ChannelTableModel.h"
 #include "shell/ConfigFolder.h"
+#include "shell/ConfigurationHistory.h"
 #include "shell/FunctionPanel.h"
 #include "shell/Preferences.h"
 #include "texts/TextIds.h"
@@ -27,6 +28,7 @@ MainWindow::MainWindow(RadioState& state, Options options)
     : state_(state),
       configFolder_(options.configFolder.isEmpty() ? ResolveConfigFolder() : options.configFolder),
       document_(state),
+      recorded_(state),
       remembered_(
           new QSettings(configFolder_ + QStringLiteral("/kvd270.ini"), QSettings::IniFormat, this)),
       places_(remembered_) {
@@ -38,6 +40,7 @@ MainWindow::MainWindow(RadioState& state, Options options)
     captions_.apply();
     showCaption();
     checkLanguageItem();
+    history_ = new ConfigurationHistory(*this, menus_.undo, menus_.redo);
     connectCommands();
     setAcceptDrops(true);
 }
@@ -64,7 +67,9 @@ void MainWindow::connectCommands() {
     connect(menus_.english, &QAction::triggered, this,
             [this] { switchLanguage(kChinese, kEnglish); });
     connect(bandList_, &QComboBox::currentIndexChanged, this, &MainWindow::bandChanged);
-    connect(panel_, &FunctionPanel::choiceMade, this, &MainWindow::configurationChanged);
+    connect(panel_, &FunctionPanel::choiceMade, this, [this] { configurationChanged(); });
+    connect(menus_.lock, &QAction::toggled, history_, &ConfigurationHistory::showActions);
+    connect(this, &MainWindow::languageChanged, history_, &ConfigurationHistory::showActions);
 }
 
 void MainWindow::Startup() {
@@ -73,6 +78,7 @@ void MainWindow::Startup() {
     progress_->hide();
     RefreshFromState();
     configurationStored(ConfigurationDocument::Origin::Untitled);
+    history_->forget();  // the start-up values are where undo ends
     UseLanguage(state_.flags.Language);
     checkLanguageItem();
     restorePlace(this);
@@ -128,11 +134,15 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::RefreshFromState() {
+    RefreshFromState(ChangeName(recorded_, state_));
+}
+
+void MainWindow::RefreshFromState(const UserText& what) {
     bandList_->showBand();
     panel_->showChoices();
     model_->allChanged();
     emit stateReplaced();
-    configurationChanged();
+    configurationChanged(what);
 }
 
 bool MainWindow::isEditLocked() const {
@@ -149,7 +159,7 @@ void MainWindow::bandChanged(int position) {
     state_.band.Select(position, state_.channels, [this] { return confirmBandChange(); });
     bandList_->showBand();
     model_->allChanged();
-    configurationChanged();
+    configurationChanged(TextIds::undo::bandChange);
 }
 
 bool MainWindow::confirmBandChange() {

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include "image/RadioState.h"
 #include "shell/ConfigurationDocument.h"
 #include "shell/MainMenus.h"
 #include "shell/MainToolBar.h"
@@ -27,6 +28,7 @@ namespace kvd::gui {
 class BandCombo;
 class ChannelGrid;
 class ChannelTableModel;
+class ConfigurationHistory;
 class FunctionPanel;
 
 // The main window `Form1`. It shows and edits the one RadioState of the run and keeps no
@@ -64,6 +66,8 @@ public:
     // Makes the band list, the panel lists and the grid show the state again, then emits
     // stateReplaced.
     void RefreshFromState();
+    // The same, naming the change for its undo item ("Undo read from the radio").
+    void RefreshFromState(const UserText& what);
 
     // A message in the interface language's buttons, owned by this window.
     int LocalizedMessageBox(const QString& prompt, int style, const QString& title = {}) override;
@@ -75,7 +79,10 @@ public:
     // band, a panel list, a dialog's OK, New, a file, a read, an import) calls it once the
     // change is made. It compares the configuration with the one last stored and shows the
     // result in the caption.
+    // Each change becomes one step of the undo history, named `what` or, without a name, by
+    // what differs.
     void configurationChanged() override;
+    void configurationChanged(const UserText& what);
     // The configuration as it is now is what `origin` (the file at `path`) holds: it was
     // opened, saved, read or written, or is a new one.
     void configurationStored(ConfigurationDocument::Origin origin, const QString& path = {});
@@ -107,6 +114,7 @@ public:
 
     const MainMenus& menus() const { return menus_; }
     const MainToolBar& toolBar() const { return toolBar_; }
+    ConfigurationHistory& history() const { return *history_; }
     ChannelGrid* grid() const { return grid_; }
     ChannelTableModel* gridModel() const { return model_; }
     // The band frame `Frame1`; a read or a write enables it even while the edit lock is on.
@@ -161,6 +169,8 @@ private:
     std::vector<std::function<void()>> closeHandlers_;
     bool shutDown_ = false;
     ConfigurationDocument document_;
+    RadioState recorded_;  // the configuration as the last change left it
+    ConfigurationHistory* history_ = nullptr;
     std::function<bool()> save_;
     QSettings* remembered_;
     WindowPlaces places_;

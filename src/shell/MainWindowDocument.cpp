@@ -6,6 +6,7 @@
 #include <QMimeData>
 
 #include "settings/MessageBoxStyle.h"
+#include "shell/ConfigurationHistory.h"
 #include "shell/MainWindow.h"
 #include "texts/TextIds.h"
 #include "widgets/InterfaceLanguage.h"
@@ -34,6 +35,14 @@ QString DroppedChannelFile(const QMimeData* data) {
 }  // namespace
 
 void MainWindow::configurationChanged() {
+    configurationChanged(ChangeName(recorded_, state_));
+}
+
+void MainWindow::configurationChanged(const UserText& what) {
+    if (history_) {
+        history_->record(recorded_, what);
+    }
+    recorded_ = state_;
     setWindowModified(isConfigurationModified());
 }
 

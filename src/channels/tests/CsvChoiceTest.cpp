@@ -215,14 +215,9 @@ TEST(CsvChoice, RowsAsAListShowsThem) {
               "2|Rev|146.52||TSQL-R|FM|this radio cannot store reverse squelch (\"TSQL-R\")");
     EXPECT_EQ(shown(2, kChinese), "x||146.52|off|cross Tone->X|FM|信道号不是整数 (\"x\")");
 
-    EXPECT_EQ(TextIn(CsvExchange::RowName(reading.rows[0]), kEnglish),
-              "Line 2, Location 1 \"Call, 2m\"");
+    // The English row names, heading and message: the command line's stock-list tests.
     EXPECT_EQ(TextIn(CsvExchange::RowName(reading.rows[2]), kChinese), "第 4 行");
-    EXPECT_EQ(TextIn(CsvExchange::LeftOutHeading(3), kEnglish), "3 rows were left out:");
     const CsvExchange::Placement placement = RowChoice(reading).place();
-    EXPECT_EQ(placement.moved, 2);
-    EXPECT_EQ(TextIn(CsvExchange::SuccessMessage(placement), kEnglish),
-              "Imported 1 channels; 2 frequencies were moved onto the channel raster.");
     EXPECT_EQ(TextIn(CsvExchange::SuccessMessage(placement), kChinese),
               "已导入 1 个信道，2 个频率已调整到信道间隔。");
 }

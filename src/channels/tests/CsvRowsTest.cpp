@@ -111,42 +111,6 @@ TEST(CsvRows, PowerInWattsOrWordsMapsToTheNearerLevel) {
     }
 }
 
-// The tool's new documents start at Location 0; stock lists run to hundreds of rows, some
-// outside the band. Every row is read, each with its verdict.
-TEST(CsvRows, LongListsFromLocationZeroGiveEveryRowAVerdict) {
-    std::vector<ToolRow> rows;
-    for (int i = 0; i < 100; ++i) {
-        const bool outside = i % 7 == 3;
-        char frequency[16];
-        std::snprintf(frequency, sizeof frequency, "%.6f", outside ? 440.0 : 144.0 + 0.025 * i);
-        rows.push_back({.location = std::to_string(i),
-                        .name = "CH" + std::to_string(i),
-                        .frequency = frequency,
-                        .duplex = i % 2 ? "+" : "",
-                        .offset = i % 2 ? "0.600000" : "0.000000"});
-    }
-    const FileReading reading = Read(test::ToolFile(rows));
-    ASSERT_FALSE(reading.fault);
-    ASSERT_EQ(reading.rows.size(), 100u);
-    EXPECT_EQ(reading.usableCount(), 100 - 14);
-    EXPECT_FALSE(reading.keepsLocations()) << "Location 0 is no channel number";
-    for (int i = 0; i < 100; ++i) {
-        const FileRow& row = reading.rows[static_cast<std::size_t>(i)];
-        EXPECT_EQ(row.line, i + 2);
-        EXPECT_EQ(row.location, i);
-        EXPECT_EQ(row.written.name, "CH" + std::to_string(i));
-        if (i % 7 == 3) {
-            EXPECT_EQ(Verdict(row),
-                      "the frequency is outside the band 136-174MHz (\"440.000000\")");
-        } else {
-            ASSERT_TRUE(row.usable()) << i << ": " << Verdict(row);
-            EXPECT_EQ(row.channel->rx, Frequency::FromTens(14400000 + 2500 * i));
-            EXPECT_EQ(row.channel->tx, Frequency::FromTens(14400000 + 2500 * i + (i % 2) * 60000));
-            EXPECT_EQ(row.channel->power, Power::High) << "50W";
-        }
-    }
-}
-
 // A file as a spreadsheet saves it: byte-order mark, CRLF, quoted names with commas, quotes
 // and a line break, columns in another order, a transmit frequency outside the band.
 TEST(CsvRows, HandWrittenRowsWithQuotedNamesAndMixedLineEnds) {

@@ -1,5 +1,5 @@
-// Reading and replacing files as every system does it; FileAccessPosixTest has pipes, links
-// and mode bits, FileNamesTest names in other scripts and CSV files.
+// Reading and replacing files as every system does it, in folders named in any script (what a
+// Windows user's "C:\Users\张三\文档" meets); FileAccessPosixTest has pipes, links and mode bits.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -50,8 +50,6 @@ TEST_F(FileAccessTest, DevicesAreRefusedUnopened) {
         EXPECT_EQ(opened.kind, ChannelFile::Result::CannotRead) << device;
         EXPECT_EQ(opened.cause, FileResult::NotRegularFile) << device;
         EXPECT_EQ(TextIn(FileProblem(opened), kChinese), "不是普通文件（而是设备、管道等）");
-        EXPECT_EQ(TextIn(FileProblem(opened), kEnglish),
-                  "not a regular file (a device, a pipe or the like)");
         EXPECT_EQ(opened.detail, "") << "no words of the system: the program knows the cause";
         ChannelFile::Result saved = ChannelFile::Save(device, state);
         EXPECT_EQ(saved.kind, ChannelFile::Result::CannotWrite) << device;
@@ -91,10 +89,21 @@ TEST_F(FileAccessTest, AnExistingFileIsReplacedByteForByte) {
     ASSERT_TRUE(ChannelFile::ReadBytes(file, read, bytes.size() + 1));
     EXPECT_EQ(read, bytes);
     EXPECT_EQ(Names(dir_), std::vector<std::string>{"RADIO.DAT"}) << "no temporary file left";
+}
 
-    std::mt19937 random(18);
+TEST_F(FileAccessTest, AChannelFileInAFolderWithAChineseName) {
+    for (const char* name : {"频道 Kanäle", "张三", "Ελληνικά ß €.csv"}) {
+        EXPECT_EQ(FileAccess::PathFromUtf8(name), fs::path(reinterpret_cast<const char8_t*>(name)));
+        EXPECT_EQ(FileAccess::Utf8Of(FileAccess::PathFromUtf8(name)), name);
+    }
+    const fs::path folder = dir_ / FileAccess::PathFromUtf8("频道 Kanäle");
+    fs::create_directories(folder);
+    std::mt19937 random(270);
     const RadioState state = test::RandomValidState(random);
+    const fs::path file = folder / FileAccess::PathFromUtf8("中继台 1.DAT");
     ASSERT_TRUE(ChannelFile::Save(file, state));
+    ASSERT_TRUE(ChannelFile::Save(file, state)) << "and over the existing one";
+    EXPECT_EQ(Names(folder), std::vector<std::string>{"中继台 1.DAT"});
     RadioState opened = StartupState(kEnglish);
     ASSERT_TRUE(ChannelFile::Open(file, opened));
     EXPECT_EQ(ChannelFile::Render(opened), ChannelFile::Render(state));
@@ -143,13 +152,15 @@ TEST_F(FileAccessTest, AFileHeldOpenIsReplacedWholeOrLeftAsItWas) {
     EXPECT_EQ(Names(dir_), std::vector<std::string>{"open.csv"}) << "no temporary file left";
 }
 
-TEST_F(FileAccessTest, OnlyAnExistingFolderIsWritable) {
+TEST_F(FileAccessTest, OnlyAnExistingFolderIsWritableAndAFailedSaveLeavesNothing) {
+    fs::create_directories(dir_ / "TAKEN.DAT");
     EXPECT_FALSE(FileAccess::CheckWritable(dir_ / "no" / "X.DAT")) << "no such folder";
-    EXPECT_FALSE(FileAccess::CheckWritable(dir_)) << "a folder";
     EXPECT_TRUE(FileAccess::CheckWritable(dir_ / "new.DAT"));
     EXPECT_TRUE(FileAccess::CheckWritable("relative-new.DAT"));
     EXPECT_FALSE(ChannelFile::Save(dir_ / "no" / "X.DAT", StartupState(kEnglish)));
-    EXPECT_TRUE(Names(dir_).empty());
+    EXPECT_EQ(ChannelFile::Save(dir_ / "TAKEN.DAT", StartupState(kEnglish)).kind,
+              ChannelFile::Result::CannotWrite);
+    EXPECT_EQ(Names(dir_), std::vector<std::string>{"TAKEN.DAT"}) << "no temporary file left";
 }
 
 // What a crash in the middle of a save leaves is no channel file and no backup.
@@ -166,32 +177,40 @@ TEST_F(FileAccessTest, TemporaryFilesAreRecognisable) {
     EXPECT_FALSE(FileAccess::IsTemporaryName("RADIO.DAT"));
 }
 
-TEST_F(FileAccessTest, PruningSparesTheNewBackupAndTheUsersFiles) {
+// Backups are named by the time ("-2" on for more within one second) and the newest kKept
+// stay, the one just written among them even with the clock behind; the user's files beside
+// them, in any script or only resembling the pattern, are neither listed nor removed.
+TEST_F(FileAccessTest, BackupsAreNamedByTimeAndTheNewestKept) {
     using namespace std::chrono;
-    const fs::path folder = dir_ / "backups";
+    const fs::path folder = dir_ / FileAccess::PathFromUtf8("备份");
     const RadioState state = StartupState(kEnglish);
     const auto base = system_clock::from_time_t(1'800'000'000);
-    for (int i = 0; i < Backups::kKept; ++i) {
-        ASSERT_TRUE(Backups::Save(folder, state, base + hours(i)).result);
+    for (int i = 0; i < Backups::kKept + 2; ++i) {
+        ASSERT_TRUE(Backups::Save(folder, state, base + seconds(i / 2)).result);
     }
-    const std::vector<std::string> mine = {"KVD270-0-keep.DAT", "KVD270-20000101-000000-keep.DAT",
-                                           "KVD270-20000101-000000-01.DAT", "KVD270-2000.DAT"};
-    for (const std::string& name : mine) {
-        WriteAll(folder / name, "mine");
-    }
-    const fs::path oldest = Backups::List(folder).front();
+    std::vector<fs::path> kept = Backups::List(folder);
+    ASSERT_EQ(kept.size(), static_cast<std::size_t>(Backups::kKept));
+    EXPECT_TRUE(kept.back().filename().string().ends_with("-2.DAT")) << kept.back();
+    EXPECT_TRUE(kept.front().filename().string().ends_with("01.DAT")) << "the oldest two went";
+    EXPECT_EQ(ReadAll(kept.back()), ChannelFile::Render(state));
 
-    // The clock is a day behind the newest backups.
+    const std::vector<std::string> mine = {"KVD270-0-keep.DAT", "KVD270-20000101-000000-副本.DAT",
+                                           "KVD270-20000101-000000-01.DAT", "KVD270-2000.DAT",
+                                           "说明.txt"};
+    for (const std::string& name : mine) {
+        WriteAll(folder / FileAccess::PathFromUtf8(name), "mine");
+    }
     Backups::Saved behind = Backups::Save(folder, state, base - hours(24));
     ASSERT_TRUE(behind.result);
-    EXPECT_TRUE(fs::exists(behind.path)) << "the backup just written and named stays";
-    EXPECT_FALSE(fs::exists(oldest)) << "the oldest of the others goes";
-    std::vector<fs::path> kept = Backups::List(folder);
+    kept = Backups::List(folder);
     EXPECT_EQ(kept.size(), static_cast<std::size_t>(Backups::kKept));
-    EXPECT_EQ(kept.front(), behind.path);
+    EXPECT_EQ(kept.front(), behind.path) << "the backup just written stays";
+    EXPECT_TRUE(kept[1].filename().string().ends_with("01-2.DAT")) << "the oldest other went";
     for (const std::string& name : mine) {
-        EXPECT_EQ(ReadAll(folder / name), "mine") << name;
+        EXPECT_EQ(ReadAll(folder / FileAccess::PathFromUtf8(name)), "mine") << name;
     }
+    WriteAll(dir_ / "file", "x");
+    EXPECT_FALSE(Backups::Save(dir_ / "file" / "backups", state).result) << "no folder made";
 }
 
 }  // namespace

@@ -83,7 +83,6 @@ public:
             apply(sequence.AnswerBandQuestion(yes));
         }
     }
-    std::int64_t Now() const { return now; }
     Action::Kind Question() const { return question; }
     const link::LinkSequence& Sequence() const { return sequence; }
 

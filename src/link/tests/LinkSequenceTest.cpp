@@ -83,9 +83,9 @@ struct Bench {
     }
 };
 
-// Three conversations under one lock, each starting right after the "E" of the one before;
-// the backup is the radio's memory, the changes are shown before the write, and the check
-// finds the radio holding what was written.
+// Three conversations under one lock, each starting right after the "E" of the one before
+// and named on the status line; the backup is the radio's memory, the changes are shown
+// before the write, and the check finds the radio holding what was written.
 TEST(LinkSequenceTest, ACleanWriteIsBackedUpWrittenAndVerified) {
     Bench b;
     b.s.StartWrite({});
@@ -94,6 +94,17 @@ TEST(LinkSequenceTest, ACleanWriteIsBackedUpWrittenAndVerified) {
     EXPECT_EQ(b.Starts(), (std::vector<Bytes>{kReadStart, kWriteStart, kReadStart}));
     EXPECT_EQ(b.Steps(), (std::vector<std::string>{"StepStarted backup", "StepStarted write",
                                                    "StepStarted check"}));
+    std::vector<TextId> texts;
+    for (const Script::Entry& e : b.s.All(Action::SetStatusText)) {
+        if (texts.empty() || texts.back() != e.second.text) {
+            texts.push_back(e.second.text);
+        }
+    }
+    EXPECT_EQ(texts,
+              (std::vector<TextId>{TextIds::link::backupReading, TextIds::link::readSuccess,
+                                   TextIds::link::communicating, TextIds::link::writeSuccess,
+                                   TextIds::link::checkReading, TextIds::link::writeVerified}));
+    EXPECT_EQ(b.s.All(Action::ShowProgress).size(), 3u);
     ASSERT_EQ(b.s.All(Action::Lock).size(), 1u);
     EXPECT_EQ(b.s.Last(Action::Lock).mode, Mode::Write);
     EXPECT_TRUE(b.s.All(Action::SuppressBandPrompt).empty()) << "the program's state is left alone";
@@ -121,29 +132,10 @@ TEST(LinkSequenceTest, ACleanWriteIsBackedUpWrittenAndVerified) {
     EXPECT_TRUE(checked.comparison->fields.empty());
     EXPECT_EQ(b.s.Last(Action::Ended).outcome, Outcome::WriteVerified);
     EXPECT_EQ(b.s.All(Action::Ended).size(), 1u);
-    EXPECT_EQ(b.s.Last(Action::SetStatusText).text, TextIds::link::writeVerified);
     EXPECT_TRUE(b.s.All(Action::ShowMessage).empty());
     const std::int64_t blinking = b.s.LastEntry(Action::Release).first - ends[2];
     EXPECT_TRUE(blinking >= 1000 && blinking <= 1200) << blinking;
     EXPECT_TRUE(b.s.quiet());
-}
-
-// The status line names each conversation: the backup, the write, the check.
-TEST(LinkSequenceTest, TheStatusLineShowsEachConversation) {
-    Bench b;
-    b.s.StartWrite({});
-    b.s.Finish();
-    std::vector<TextId> texts;
-    for (const Script::Entry& e : b.s.All(Action::SetStatusText)) {
-        if (texts.empty() || texts.back() != e.second.text) {
-            texts.push_back(e.second.text);
-        }
-    }
-    EXPECT_EQ(texts,
-              (std::vector<TextId>{TextIds::link::backupReading, TextIds::link::readSuccess,
-                                   TextIds::link::communicating, TextIds::link::writeSuccess,
-                                   TextIds::link::checkReading, TextIds::link::writeVerified}));
-    EXPECT_EQ(b.s.All(Action::ShowProgress).size(), 3u);
 }
 
 // A byte the radio does not take is found by the check and named by its field; it is never
@@ -160,10 +152,8 @@ TEST(LinkSequenceTest, AStuckByteIsReportedWithItsField) {
     EXPECT_EQ(checked.comparison->bytes[0],
               (link::ByteDifference{squelch, 7, b.radioImage[squelch]}));
     EXPECT_EQ(b.Fields(*checked.comparison), std::vector<std::string>{"squelchLevel"});
-    EXPECT_EQ(checked.comparison->fields[0].ours, FieldValue(7));
     EXPECT_EQ(b.s.Last(Action::Ended).outcome, Outcome::WriteDiffers);
     EXPECT_EQ(b.s.Last(Action::SetStatusText).text, TextIds::link::writeDiffers);
-    EXPECT_FALSE(link::Succeeded(Outcome::WriteDiffers));
 }
 
 // A radio that restarts after each "E": "PROGRAM" goes out again every 500 ms until it

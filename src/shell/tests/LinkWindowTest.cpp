@@ -44,6 +44,8 @@ private slots:
         // The window's band (400-490MHz) differs from the radio's, as the backup read finds:
         // asked once; No ends it before anything is written.
         FillChannel(run.state, 3, "445.52500", 9, 0);
+        window.configurationChanged();
+        const RadioState beforeRead = run.state;
         {
             MessageBoxResponder no(Style::kIdNo);
             QCOMPARE(Converse(window, "mnuwriteFre"), link::Outcome::BandDeclined);
@@ -94,6 +96,15 @@ private slots:
         QVERIFY(!window.isWindowModified());
         QTRY_VERIFY_WITH_TIMEOUT(!Locked(window), 3000);
         QVERIFY(run.unansweredBoxes().isEmpty());
+
+        // A write is no step of its own: undo takes back the edit, then the read.
+        QCOMPARE(MenuItem(window, "mnuUndo")->text(), QStringLiteral("撤销信道 04 接收频率的编辑"));
+        MenuItem(window, "mnuUndo")->trigger();
+        QVERIFY(window.isWindowModified());
+        QCOMPARE(MenuItem(window, "mnuUndo")->text(), QStringLiteral("撤销读频"));
+        MenuItem(window, "mnuUndo")->trigger();
+        QCOMPARE(run.state.channels, beforeRead.channels);
+        QCOMPARE(run.state.band.position(), beforeRead.band.position());
     }
 
     // A read replaces what an open dialog and a cell editor opened meanwhile hold: neither

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
+#include <QSet>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QToolBar>
@@ -42,6 +43,15 @@ private slots:
         MainWindow& window = run.start();
         QCOMPARE(MenuItem(window, "mnureadFre")->shortcut(), QKeySequence("Ctrl+R"));
         QCOMPARE(MenuItem(window, "mnuwriteFre")->shortcut(), QKeySequence("Ctrl+W"));
+        // Two items on one key: Qt runs neither and says only "Ambiguous shortcut".
+        QSet<QString> keys;
+        for (QAction* action : window.findChildren<QAction*>()) {
+            for (const QKeySequence& key : action->shortcuts()) {
+                QVERIFY2(!keys.contains(key.toString()), qPrintable(key.toString()));
+                keys.insert(key.toString());
+            }
+        }
+        QVERIFY(keys.contains("Ctrl+S"));
         QVERIFY(!MenuItem(window, "mnumainhelp")->isEnabled());
 
         for (QAction* action : window.findChild<QToolBar*>("Toolbar1")->actions()) {

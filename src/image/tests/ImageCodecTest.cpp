@@ -59,5 +59,40 @@ TEST(EncodeImage, SettingsThatChangeFormAndFieldsThatKeepTheirWidth) {
     EXPECT_EQ(m[0x156], 0x00);
 }
 
+// Bytes a radio cannot mean leave a setting as it was, erased records are empty channels, and
+// decoding ends debug access. The golden corpus (tools/sidebyside) and tools/xcheck pin the
+// rest of decoding, erased images among it.
+TEST(DecodeImage, AnErasedImageKeepsWhatItCannotMean) {
+    RadioState s = StartupState(kChinese);
+    s.settings.squelchLevel = 9;
+    s.settings.groupCallCode = 5;
+    s.flags.DebugAccess = 1;
+    s.band.TakeBand(4);
+    s.channels[3] = test::MakeChannel("145.00000", "145.00000");
+    MemoryImage erased;
+    erased.fill(0xFF);
+    DecodeImage(erased, s);
+    EXPECT_EQ(s.settings.squelchLevel, 9);
+    EXPECT_EQ(s.settings.groupCallCode, 0) << "0xFF reads as 0";
+    EXPECT_EQ(s.band.position(), 4) << "an unknown band code changes nothing";
+    EXPECT_FALSE(s.channels.has(3));
+    EXPECT_EQ(s.flags.DebugAccess, 0);
+}
+
+// What the editors, dialogs and radios can make comes back unchanged, and encodes again to
+// the very same bytes.
+TEST(RoundTrip, RandomValidStatesAndTheirBytesComeBackUnchanged) {
+    std::mt19937 random(20261206);
+    for (int i = 0; i < 3000 && !HasFailure(); ++i) {
+        SCOPED_TRACE("state " + std::to_string(i));
+        const RadioState original = test::RandomValidState(random);
+        const MemoryImage image = EncodeImage(original);
+        RadioState decoded = StartupState(original.flags.Language);
+        DecodeImage(image, decoded);
+        test::ExpectSameImageContent(original, decoded);
+        EXPECT_EQ(EncodeImage(decoded), image);
+    }
+}
+
 }  // namespace
 }  // namespace kvd
