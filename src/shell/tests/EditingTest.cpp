@@ -3,6 +3,7 @@
 #include <functional>
 
 #include <QClipboard>
+#include <QDialog>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -110,6 +111,8 @@ private slots:
                  FileDialogResponder dialog(
                      {WriteFile(run.folder() + "/list.csv", "Location,Frequency\n1,146.52\n")});
                  MessageBoxResponder answers(Style::kIdDiscard);
+                 ModalDialogResponder rows(
+                     [](const ModalDialogRecord&) { return int(QDialog::Accepted); });
                  MenuItem(w, "mnuImportCsv")->trigger();
              }},
             {"Undo deletion of channels",
