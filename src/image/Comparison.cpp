@@ -35,6 +35,17 @@ FieldValue ChannelValue(const Channels& channels, int number, int column) {
     }
 }
 
+namespace {
+
+// A scan delay never entered is written as 0, so a radio cannot tell the two apart.
+FieldValue AsWritten(const FieldTable::Field& field, const FieldValue& value) {
+    const bool optionalNumber =
+        std::holds_alternative<std::optional<std::int16_t> Settings::*>(field.member);
+    return optionalNumber && std::holds_alternative<std::monostate>(value) ? FieldValue(0) : value;
+}
+
+}  // namespace
+
 Differences Compare(const RadioState& ours, const RadioState& theirs) {
     Differences out;
     for (int number = 1; number <= Channels::kCount; ++number) {
@@ -53,7 +64,7 @@ Differences Compare(const RadioState& ours, const RadioState& theirs) {
         for (int element = 0; element < field.count; ++element) {
             FieldValue a = SettingValue(field, ours, element);
             FieldValue b = SettingValue(field, theirs, element);
-            if (a != b) {
+            if (AsWritten(field, a) != AsWritten(field, b)) {
                 out.push_back({{0, 0, &field, element}, std::move(a), std::move(b)});
             }
         }
