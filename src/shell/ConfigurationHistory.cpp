@@ -34,6 +34,14 @@ bool PanelDiffers(const RadioState& a, const RadioState& b) {
     return false;
 }
 
+// Steps that put another document in the table. Once one of them is undone or redone, the
+// table is no longer the file or read it came with, so it must not be saved back under that
+// name without asking.
+bool ReplacesDocument(const UserText& what) {
+    const TextId id = what.id();
+    return id == Id::newFile || id == Id::open || id == Id::read || id == Id::importCsv;
+}
+
 // What the edit lock freezes: the table, the band and the panel.
 bool LockedAreasDiffer(const RadioState& a, const RadioState& b) {
     return a.channels != b.channels || a.band.position() != b.band.position() || PanelDiffers(a, b);
@@ -49,13 +57,13 @@ public:
           what_(std::move(what)),
           locked_(LockedAreasDiffer(before, after)) {}
 
-    void undo() override { history_.restore(before_); }
+    void undo() override { history_.restore(before_, ReplacesDocument(what_)); }
     void redo() override {
         if (done_) {  // pushed once made: the window holds it already
             done_ = false;
             return;
         }
-        history_.restore(after_);
+        history_.restore(after_, ReplacesDocument(what_));
     }
 
     const UserText& what() const { return what_; }
@@ -157,7 +165,10 @@ void ConfigurationHistory::redo() {
     }
 }
 
-void ConfigurationHistory::restore(const RadioState& values) {
+void ConfigurationHistory::restore(const RadioState& values, bool documentReplaced) {
+    if (documentReplaced) {
+        window_.configurationSetAside();
+    }
     RadioState& state = window_.state();
     state.channels = values.channels;
     state.settings = values.settings;

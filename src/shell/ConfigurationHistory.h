@@ -32,8 +32,9 @@ public:
     void undo();
     void redo();
     int count() const;
-    // The values of a step put back into the window's state.
-    void restore(const RadioState& values);
+    // The values of a step put back into the window's state; when the step put another
+    // document in the table, the table becomes untitled.
+    void restore(const RadioState& values, bool documentReplaced);
     // The items name the step they take back or bring again, in the interface language.
     void showActions();
 

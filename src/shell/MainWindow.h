@@ -92,6 +92,9 @@ public:
     // The table now holds what is stored nowhere (an import): untitled, and unsaved as far
     // as it differs from what was last stored.
     void configurationImported();
+    // The table is no longer the document it came as (an undone or redone Open, Read, New or
+    // import): untitled, so it is never saved back under that name without a question.
+    void configurationSetAside();
     const ConfigurationDocument& document() const { return document_; }
     bool isConfigurationModified() const { return document_.differs(state_); }
 

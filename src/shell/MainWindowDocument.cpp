@@ -63,10 +63,14 @@ void MainWindow::configurationWritten(const RadioState& written) {
 }
 
 void MainWindow::configurationImported() {
+    configurationSetAside();
+    configurationChanged();
+}
+
+void MainWindow::configurationSetAside() {
     document_.becomeUntitled();
     setWindowFilePath({});
     showCaption();
-    configurationChanged();
 }
 
 void MainWindow::showCaption() {

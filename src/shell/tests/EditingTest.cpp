@@ -174,6 +174,19 @@ private slots:
         QVERIFY(!run.state.channels.has(5));
         MenuItem(window, "mnuRedo")->trigger();
         QVERIFY(run.state.channels.has(5));
+
+        // An Open taken back leaves the table untitled: saved under the opened file's name
+        // without a question, it would overwrite that file with the older channels.
+        const QString opened =
+            WriteFile(run.folder() + "/opened.DAT", ChannelFile::Render(StartupState(kEnglish)));
+        MessageBoxResponder discard(Style::kIdDiscard);
+        window.requestOpen(opened);
+        QCOMPARE(window.document().path(), opened);
+        for (const char* item : {"mnuUndo", "mnuRedo"}) {
+            MenuItem(window, item)->trigger();
+            QCOMPARE(window.document().origin(), ConfigurationDocument::Origin::Untitled);
+            QVERIFY(window.document().path().isEmpty());
+        }
     }
 
     // Rows at the table's edges: no selection, row 1, row 16 and a full table.
